@@ -1,0 +1,25 @@
+#include "game/deck.h"
+
+#include <utility>
+
+namespace stud {
+
+void builddecks(TableState& t) {
+    for (int i = 0; i < 52; ++i) {
+        t.deck[i] = Card{i / 13, i % 13};
+        t.simdeck[i] = t.deck[i];
+    }
+}
+
+void shuffle(TableState& t, Random& rng) {
+    for (int step = 0; step < kShuffleExchanges; ++step) {
+        const auto a = rng.next() % 52;
+        const auto b = rng.next() % 52;
+        std::swap(t.deck[a], t.deck[b]);
+    }
+    // Every seat gets its cards, also one without cash: it is simply not shown.
+    for (SeatId s : kAllSeats)
+        for (int p = 0; p < 7; ++p) t.seats[s].hand[p] = t.deck[kDealSlice[s] + p];
+}
+
+} // namespace stud

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "game/random.h"
+#include "game/services.h"
+#include "game/settings.h"
+#include "game/tablestate.h"
+
+#include <string>
+
+namespace stud {
+
+// The game: the one table state plus the handlers that run on it. Owned by
+// the main window for the life of the process; every click and timer tick is
+// forwarded to one handler here, which runs to completion and reaches the
+// screen and speaker only through Services. Nothing is kept between events
+// outside `t`.
+class Game {
+  public:
+    Game(Services& ui, Random& rng, IniFile& settings);
+
+    TableState& state() { return t; }
+    const TableState& state() const { return t; }
+    Services& services() { return ui; }
+    Random& random() { return rng; }
+    IniFile& settings() { return ini; }
+
+    // ---- start-up, deal, match (game/) --------------------------------
+    // Building the main window: settings read and written back, first deal
+    // dealt and drawn with champ's opening bet standing. Throws StudError.
+    void startup();
+    void newgame();       // "Deal"
+    void NewGame1Click(); // "New Game"
+
+    // ---- the human's buttons (betting/) --------------------------------
+    void playerbets();   // "Raise" / "Bet"
+    void playerstays();  // "Check" / "Call"
+    void playerpasses(); // "Fold"
+
+    // ---- options panel (game/options.cpp) ------------------------------
+    void Options1Click();
+    void CloseClick();
+    void enterClick();     // initial cash "Enter"
+    void unenterClick();   // play-until "Enter"
+    void betchange();      // the up-down moved: reads its position
+    void Backchange();     // card back chosen: reads the `background` item
+    void LevelsClick();    // level chosen: reads the `Levels` item
+    void SoundOff1Click(); // sound switch
+
+    // ---- timers (game/animation.cpp) -----------------------------------
+    void randomwinkTimer();
+    void winkanimTimer();
+    void wintimerTimer();
+
+    // ---- painting (game/drawing.cpp) -----------------------------------
+    void redraw(); // the window's paint handler: drawtable, then drawcards
+    void drawtable();
+    void drawcards();
+    void markcorners(int left, int top);
+    void clearcards(SeatId s);
+    void drawportrait(SeatId s, int frame);
+    void resetportraits();
+
+    // ---- shared steps ----------------------------------------------------
+    void playsound(const std::string& file);
+    void cardsound();
+    void takeante();
+    void setcash(SeatId s, std::int32_t value); // sets cash and its label
+    void setpot(std::int32_t value);            // sets pot and `betsize`
+    void setstatus(SeatId s, const std::string& text);
+    void setstatuscolor(SeatId s, TextColor c);
+
+    // betting rounds (betting/)
+    void playercalls();
+    void streetup();
+    void answerupto(SeatId last, bool lastAnswers);
+    void turnsfrom(SeatId first);
+    void foldwin();
+    void answers(SeatId s); // freakanswers .. champanswers
+    void turn(SeatId s);    // freakturn .. champturn
+    void decidecall();
+    void decideraise();
+    void handstrength();
+
+    // showdown (showdown/)
+    void showdown();
+
+    // The deal is decided: the showdown has begun or foldwin has paid.
+    bool dealdecided() const { return t.street >= 6 || t.decided; }
+    // Showdowns run since the current deal started (at most one).
+    int showdownsThisDeal() const { return showdowns; }
+
+  private:
+    TableState t;
+    Services& ui;
+    Random& rng;
+    IniFile& ini;
+    int showdowns = 0;
+};
+
+} // namespace stud

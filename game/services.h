@@ -1,0 +1,102 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace stud {
+
+// Every control of the window that the game talks to, by its form name.
+enum class Control {
+    // table labels
+    Label2, cash, playerstatus,
+    freakcash, lblfcash, freakstatus,
+    geekcash, lblgcash, geekstatus,
+    mastercash, lblmcash, masterstatus,
+    champcash, lblccash, champstatus,
+    betsize,
+    // table buttons
+    btnnew, btnstay, btnbet, btnpass, NewGame1, Options1, About1,
+    // options panel
+    Panel1, money, until, enter, unenter, Levels, background,
+    Label1, Label3, Label4, UpDown1, SoundOff1, Close,
+};
+
+enum class TextColor { White, Yellow };
+enum class Buttons { Ok, YesNo };
+enum class Answer { Ok, Yes, No, Other };
+enum class Timer { randomwink, winkanim, wintimer };
+enum class ImageSet { cards, players, coins };
+
+// The error the game raises for a platform failure (a refused settings write,
+// a text that is no number). The front end shows its message in the standard
+// error box; it ends the handler that raised it.
+class StudError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// The platform operations the game logic uses: the only way the core reaches
+// the screen, the speaker and the clock. All calls come from the one UI thread.
+class Services {
+  public:
+    virtual ~Services() = default;
+
+    // Labels, buttons, edit boxes: captions and texts.
+    virtual void setText(Control c, const std::string& text) = 0;
+    virtual std::string text(Control c) const = 0;
+    virtual void setTextColor(Control label, TextColor color) = 0;
+    virtual void setEnabled(Control c, bool on) = 0;
+    virtual bool isEnabled(Control c) const = 0;
+    // Panel1 only.
+    virtual void setVisible(Control c, bool on) = 0;
+    virtual bool isVisible(Control c) const = 0;
+    // Radio groups (Levels, background): the selected item; the up-down's position.
+    virtual void selectItem(Control group, int item) = 0;
+    virtual int selectedItem(Control group) const = 0;
+    virtual void setPosition(Control updown, int position) = 0;
+    virtual int position(Control updown) const = 0;
+
+    // Modal message box; returns when the user closed it.
+    virtual Answer messageBox(const std::string& text, const std::string& caption,
+                              Buttons buttons) = 0;
+    // Message with the application's title as caption and one OK button.
+    virtual void showMessage(const std::string& text) = 0;
+
+    virtual void setTimerEnabled(Timer t, bool on) = 0;
+    virtual bool isTimerEnabled(Timer t) const = 0;
+    // Changing the interval restarts the count.
+    virtual void setTimerInterval(Timer t, int ms) = 0;
+    virtual int timerInterval(Timer t) const = 0;
+
+    // Drawing on the window surface. selectBrush loads a bitmap file and makes
+    // it the tiled fill pattern (tiling from the window origin); on failure it
+    // returns false and the previous pattern stays. fillRect fills
+    // [left, right) x [top, bottom) with the pattern, or the window colour
+    // (black) while no pattern was ever loaded.
+    virtual bool selectBrush(const std::string& file) = 0;
+    virtual void fillRect(int left, int top, int right, int bottom) = 0;
+    virtual void drawImage(ImageSet set, int index, int left, int top) = 0;
+    virtual void setPixel(int x, int y, std::uint32_t rgb) = 0;
+    // Ask for the window's paint handler (Game::redraw) to run.
+    virtual void repaintWindow() = 0;
+    // Repaint one child control (a label over the canvas).
+    virtual void repaintControl(Control c) = 0;
+
+    // Start a WAVE file from the working directory; cuts the one playing,
+    // never waits; a missing file gives the default sound.
+    virtual void playSound(const std::string& file) = 0;
+    virtual void beep() = 0;
+
+    // Current time, used only to seed the random generator.
+    virtual std::uint64_t currentTime() = 0;
+};
+
+// Text-to-integer conversion: an optional sign and decimal digits, nothing
+// else (no spaces). Throws StudError "'text' is not a valid integer value"
+// for any other text and for a value outside 32 bits.
+std::int32_t strToInt(const std::string& text);
+// The same test without the error.
+bool tryStrToInt(const std::string& text, std::int32_t& out);
+
+} // namespace stud

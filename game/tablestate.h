@@ -1,0 +1,91 @@
+#pragma once
+
+#include "game/card.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace stud {
+
+// The five seats in their fixed order. The order of play around the table is
+// player, freak, geek, master, champ and back to player.
+enum SeatId : int { player = 0, freak = 1, geek = 2, master = 3, champ = 4 };
+inline constexpr int kSeats = 5;
+inline constexpr std::array<SeatId, 4> kOpponents{freak, geek, master, champ};
+inline constexpr std::array<SeatId, 5> kAllSeats{player, freak, geek, master, champ};
+
+// Play-order number of each seat (player 5 .. champ 1); `opener` and
+// `rotation` are expressed in these numbers.
+inline constexpr std::array<int, kSeats> kSeatNo{5, 4, 3, 2, 1};
+constexpr int seatno(SeatId s) { return kSeatNo[s]; }
+constexpr SeatId seatOfNo(int no) { return static_cast<SeatId>(5 - no); }
+
+using Hand = std::array<Card, 7>;
+using Deck = std::array<Card, 52>;
+
+struct Seat {
+    std::int32_t cash = 0;  // may become zero or negative
+    bool folded = false;    // gave up the current deal
+    bool raised = false;    // opponents only: made the standing raise of this street
+    Hand hand{};            // dealing order; 0, 1 and 6 are the hole cards
+    std::string status;     // mirrors the seat's status label
+};
+
+// The one record of the whole game. Plain data; the handlers of Game read
+// and write it in place.
+struct TableState {
+    std::array<Seat, kSeats> seats{};
+
+    Deck deck{};        // dealt at every deal; its order carries over between deals
+    Deck simdeck{};     // private deck of the opponents' hand estimate
+    Hand scratchhand{}; // input of the evaluator
+
+    int street = 1;               // 1..5 betting streets, 6 = deal over
+    std::int32_t pot = 0;
+    std::int32_t ante = 1;
+    std::int32_t smallbet = 2;    // always 2 * ante
+    std::int32_t bigbet = 4;      // always 4 * ante
+    std::int32_t tocall = 0;      // what an answering seat pays
+    std::int32_t oppraise = 0;    // raise of the opponent whose turn it is, 0 = check
+    int folds = 0;                // opponents out of the current deal
+    int seated = 0;               // seats with cash >= 1 when the ante was taken
+    int opener = 1;               // seatno whose turn opens each street
+    int rotation = 1;             // source of the next deal's opener
+    bool revealblock = false;     // human folded and every opponent out: hide their cards
+    bool decided = false;         // the deal was won by foldwin; cleared at every deal start
+
+    // Match limits and options (stored between runs).
+    std::int32_t initialcash = 1200;
+    std::int32_t playuntil = 1000;
+    std::int32_t complevel = 200; // 200, 400, 600 or 900 trials per estimate
+    bool soundon = true;
+    std::int32_t cardback = 52;   // image index 52..59 of the card back
+
+    // Results left for other handlers.
+    std::int32_t handscore = 0;
+    std::int32_t kickscore = 0;
+    std::array<std::int32_t, kSeats> finalscore{};
+    std::int32_t bestscore = 0;
+    int winstep = 0;
+
+    // Portrait blink state.
+    bool winkfreak = false, winkgeek = false, winkmaster = false, winkchamp = false;
+    int winkstep = 0;
+
+    // Opponent estimate working values.
+    Hand workhand{};
+    int chance = 0;
+    bool willcall = false;
+    int strength = 0;
+    int startbonus = 0;
+    int simwins = 0;
+};
+
+// A seat takes part in the current deal while it has not folded and holds at
+// least 1. Always tested afresh: cash can run out in the middle of a deal.
+inline bool indeal(const TableState& t, SeatId s) {
+    return !t.seats[s].folded && t.seats[s].cash >= 1;
+}
+
+} // namespace stud

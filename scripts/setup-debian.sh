@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs everything Seven Stud needs to build, test and run on Debian 12.
+set -euo pipefail
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+$SUDO apt-get install -y -q --no-install-recommends \
+    build-essential cmake ninja-build pkg-config git ca-certificates \
+    googletest libgtest-dev libgmock-dev libbenchmark-dev libjpeg62-turbo-dev \
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6opengl6-dev libgl-dev \
+    qt6-qpa-plugins libqt6multimedia6 gstreamer1.0-plugins-base libpulse0 \
+    fonts-dejavu-core xvfb xauth xdotool imagemagick \
+    clang-14 libclang-rt-14-dev valgrind dpkg-dev file
