@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <climits>
 #include <string>
 
 namespace stud {
@@ -81,6 +82,15 @@ struct TableState {
     int startbonus = 0;
     int simwins = 0;
 };
+
+// Money arithmetic is done in 64 bits and brought back into the 32-bit range
+// by clamping: a hand-edited settings file may hold amounts near the limit,
+// and an addition there must neither wrap nor be undefined.
+constexpr std::int32_t clampMoney(std::int64_t v) {
+    if (v > INT32_MAX) return INT32_MAX;
+    if (v < INT32_MIN) return INT32_MIN;
+    return static_cast<std::int32_t>(v);
+}
 
 // A seat takes part in the current deal while it has not folded and holds at
 // least 1. Always tested afresh: cash can run out in the middle of a deal.
