@@ -1,0 +1,38 @@
+#pragma once
+
+#include "game/services.h"
+
+#include <QFrame>
+#include <QString>
+
+namespace stud {
+
+// The options panel `Panel1`: a plain panel over the middle of the table with
+// the cash, level, limits, card-back and sound controls. It holds no game
+// state: the table window answers Services calls for the panel's controls
+// through it and forwards `activated` to the game's handlers.
+class OptionsPanel : public QFrame {
+    Q_OBJECT
+  public:
+    explicit OptionsPanel(QWidget* parent = nullptr);
+
+    // The panel controls it answers for: money, until, enter, unenter, Levels,
+    // background, Label1, Label3, Label4, UpDown1, SoundOff1, Close.
+    bool handles(Control c) const;
+    QWidget* control(Control c) const;
+
+    void setText(Control c, const QString& text);
+    QString text(Control c) const;
+    void selectItem(Control group, int item);
+    int selectedItem(Control group) const;
+    void setPosition(Control updown, int position);
+    int position(Control updown) const;
+
+  signals:
+    // A control was used by the user: enter, unenter (their buttons), Levels,
+    // background (an item chosen), UpDown1 (an arrow clicked, position already
+    // moved within 1..15), SoundOff1, Close (the Ok button).
+    void activated(stud::Control c);
+};
+
+} // namespace stud

@@ -1,2 +1,0 @@
-// placeholder, replaced by its implementation
-namespace stud {}
