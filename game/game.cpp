@@ -1,2 +1,48 @@
-// placeholder, replaced by its implementation
-namespace stud {}
+#include "game/game.h"
+
+#include "game/seattable.h"
+
+#include <string>
+
+namespace stud {
+
+Game::Game(Services& services, Random& generator, IniFile& settings)
+    : ui(services), rng(generator), ini(settings) {}
+
+// A cash amount and its label always change together, so the table never
+// shows a stale number.
+void Game::setcash(SeatId s, std::int32_t value) {
+    t.seats[s].cash = value;
+    ui.setText(kSeatInfo[s].cashLabel, std::to_string(value));
+}
+
+void Game::setpot(std::int32_t value) {
+    t.pot = value;
+    ui.setText(Control::betsize, std::to_string(value));
+}
+
+void Game::setstatus(SeatId s, const std::string& text) {
+    t.seats[s].status = text;
+    ui.setText(kSeatInfo[s].statusLabel, text);
+}
+
+void Game::setstatuscolor(SeatId s, TextColor c) { ui.setTextColor(kSeatInfo[s].statusLabel, c); }
+
+void Game::playsound(const std::string& file) {
+    if (t.soundon) ui.playSound(file);
+}
+
+// The pot is set, not added to: whatever the last deal left in it has already
+// been paid out. A seat with any cash pays the whole ante, even when that
+// takes it below zero; a broke seat pays nothing and is out of the deal.
+void Game::takeante() {
+    int broke = 0;
+    for (SeatId s : kAllSeats)
+        if (t.seats[s].cash < 1) ++broke;
+    t.seated = kSeats - broke;
+    setpot(clampMoney(std::int64_t{t.seated} * t.ante));
+    for (SeatId s : kAllSeats)
+        if (t.seats[s].cash > 0) setcash(s, clampMoney(std::int64_t{t.seats[s].cash} - t.ante));
+}
+
+} // namespace stud

@@ -95,6 +95,10 @@ class Game {
     Random& rng;
     IniFile& ini;
     int showdowns = 0;
+
+    // Start of a deal or a match: nobody folded or raised, no opponent out,
+    // the foldwin mark and the showdown count cleared.
+    void cleardeal();
 };
 
 } // namespace stud
