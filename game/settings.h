@@ -3,8 +3,10 @@
 #include "game/services.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace stud {
 
@@ -13,6 +15,14 @@ namespace stud {
 // wins; lines the game does not know are kept byte for byte. Nothing is
 // cached: every read opens the file, every write rewrites it at once,
 // atomically (temporary file + rename), so a crash never leaves half a file.
+//
+// Writing a key of a section that is missing appends the section at the end
+// of the file (after a blank line); a missing key goes after the last
+// non-blank line of its section. New lines end the way the file's first line
+// does ("\r\n" or "\n"). A value that is already stored is not written again.
+// A symbolic link is followed and the file it names is replaced; the old
+// file's permissions are kept, a new file is private to the user (0600); a
+// read-only file is not replaced (the write fails).
 class IniFile {
   public:
     explicit IniFile(std::string path);
@@ -30,7 +40,11 @@ class IniFile {
     bool readBool(std::string_view section, std::string_view key, bool def) const;
 
     // Throws SettingsError when the file cannot be written; the old file then
-    // stays whole.
+    // stays whole. Also refused, with the same error: a section or key that
+    // could not be read back (empty, with a line break, "]" in a section, "="
+    // in a key, a key starting "[", ";" or "#", spaces at either end), a value
+    // with a line break, and an existing file that cannot be read or is
+    // larger than kMaxIniFileSize (rewriting it would lose what we cannot see).
     void writeString(std::string_view section, std::string_view key, std::string_view value);
     void writeInteger(std::string_view section, std::string_view key, std::int32_t value);
     void writeBool(std::string_view section, std::string_view key, bool value);
@@ -50,5 +64,69 @@ class SettingsError : public StudError {
 std::string settingsFilePath(std::string_view bareName);
 
 inline constexpr const char* kSettingsFileName = "tarvo.ini";
+
+// ---- the text layer: pure functions over a file's contents ------------------
+// No I/O here, so that the parser can be tested and fuzzed on its own.
+
+// Files larger than this are not read (defaults) and not rewritten (error):
+// a settings file is a few hundred bytes, anything this big is not ours.
+inline constexpr std::size_t kMaxIniFileSize = 16u << 20;
+
+enum class IniLineKind {
+    Other,   // blank, comment (";" or "#"), text without "=", anything before
+             // the first section header
+    Section, // "[name]" with optional blanks around and text after the "]"
+    Key,     // "key=value"; the key is not empty
+};
+
+// One line, as views into the text it came from.
+struct IniLine {
+    IniLineKind kind = IniLineKind::Other;
+    std::string_view text;  // the line without its end
+    std::string_view eol;   // "\n", "\r\n", or empty on a last line without one
+    std::string_view name;  // section name (inside the brackets) or key, trimmed
+    std::string_view value; // a key line's value, trimmed; starts where the
+                            // value text starts in `text`
+};
+
+// Walks a file's lines one at a time without copying or allocating, so even
+// a file of millions of empty lines costs no memory.
+class IniLineReader {
+  public:
+    explicit IniLineReader(std::string_view text) : rest_(text) {}
+    // Fills `line` with the next line; false at the end of the text.
+    bool next(IniLine& line);
+
+  private:
+    std::string_view rest_;
+    bool sectionSeen_ = false;
+};
+
+// All lines of a text (a convenience for tests and tools).
+std::vector<IniLine> parseIni(std::string_view text);
+
+// The value of the first `key` in the first `section`, both matched without
+// regard to ASCII case; nothing when either is missing. Keys in a later
+// section of the same name are not seen, as the platform's service does it.
+std::optional<std::string_view> findIniValue(std::string_view text, std::string_view section,
+                                             std::string_view key);
+
+// `text` with the value of the first `key` of the first `section` set to
+// `value` (the line keeps its key spelling and the blanks before the value),
+// or with the key or the whole section added. Every other byte is kept.
+// `section` and `key` must pass isWritableIniEntry, or the result may not
+// read back.
+std::string setIniValue(std::string_view text, std::string_view section, std::string_view key,
+                        std::string_view value);
+
+// Whether section, key and value can be written so that they read back as
+// themselves (the value up to blanks at its ends).
+bool isWritableIniEntry(std::string_view section, std::string_view key, std::string_view value);
+
+// A stored integer: decimal with an optional "+" or "-", or, when longer
+// than two characters and starting "0x"/"0X", hexadecimal of up to 32 bits
+// taken as a signed 32-bit pattern (0xFFFFFFFF is -1). Blanks at the ends are
+// ignored. Anything else, or a number beyond 32 bits, gives nothing.
+std::optional<std::int32_t> parseIniInteger(std::string_view text);
 
 } // namespace stud
