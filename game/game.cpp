@@ -26,7 +26,9 @@ void Game::setstatus(SeatId s, const std::string& text) {
     ui.setText(kSeatInfo[s].statusLabel, text);
 }
 
-void Game::setstatuscolor(SeatId s, TextColor c) { ui.setTextColor(kSeatInfo[s].statusLabel, c); }
+void Game::setstatuscolor(SeatId s, TextColor c) {
+    ui.setTextColor(kSeatInfo[s].statusLabel, c);
+}
 
 void Game::playsound(const std::string& file) {
     if (t.soundon) ui.playSound(file);

@@ -1,0 +1,102 @@
+#include "game/game.h"
+#include "game/seattable.h"
+
+namespace stud {
+
+namespace {
+
+constexpr const char* kTableBitmap = "kaveltable.bmp";
+
+// The background fill is wider than the 910-pixel client area (the excess is
+// clipped) and stops one row short of its 691 pixels, so the bottom row keeps
+// the window's black.
+constexpr int kTableRight = 990, kTableBottom = 690;
+
+constexpr std::uint32_t kWindowColor = 0x000000; // black
+constexpr int kCardWidth = 71, kCardHeight = 96;
+
+constexpr int kFirstBack = 52, kLastBack = 59;
+
+// Cards on the table per street: 3, 4, 5, 6, then all seven.
+constexpr int cardsShown(int street) {
+    return street >= 5 ? 7 : street + 2;
+}
+
+// An opponent's hole cards (0, 1 and, once dealt, 6) stay down until the
+// deal is over.
+constexpr bool faceDown(int slot, int street) {
+    if (street >= 6) return false;
+    return slot == 0 || slot == 1 || slot == 6;
+}
+
+} // namespace
+
+void Game::redraw() {
+    drawtable();
+    drawcards();
+}
+
+void Game::drawtable() {
+    // Read afresh at every paint; a missing bitmap only beeps and leaves the
+    // window black behind the cards.
+    if (!ui.selectBrush(kTableBitmap)) {
+        ui.beep();
+        return;
+    }
+    ui.fillRect(0, 0, kTableRight, kTableBottom);
+}
+
+void Game::drawcards() {
+    t.revealblock = t.seats[player].folded && t.folds == 4;
+    const int n = cardsShown(t.street);
+    // The back in use; anything outside the image set falls back to the first.
+    const int back = t.cardback >= kFirstBack && t.cardback <= kLastBack ? t.cardback : kFirstBack;
+
+    const SeatInfo& me = kSeatInfo[player];
+    if (!t.seats[player].folded && t.seats[player].cash > 0) {
+        for (int i = 0; i < n; ++i) {
+            const int left = me.cardLeft + i * me.cardStep;
+            ui.drawImage(ImageSet::cards, t.seats[player].hand[i].image(), left, me.cardTop);
+            markcorners(left, me.cardTop);
+        }
+    }
+
+    if (t.street >= 6 && t.revealblock) return;
+    // Slot by slot round the table, so every later card covers the one before.
+    for (int i = 0; i < n; ++i) {
+        for (SeatId s : kOpponents) {
+            const Seat& seat = t.seats[s];
+            if (seat.folded || seat.cash <= 0) continue;
+            const SeatInfo& info = kSeatInfo[s];
+            const int left = info.cardLeft + i * info.cardStep;
+            ui.drawImage(ImageSet::cards, faceDown(i, t.street) ? back : seat.hand[i].image(), left,
+                         info.cardTop);
+            markcorners(left, info.cardTop);
+        }
+    }
+}
+
+// Clipped corners: the four corner pixels take the window colour.
+void Game::markcorners(int left, int top) {
+    ui.setPixel(left, top, kWindowColor);
+    ui.setPixel(left + kCardWidth - 1, top, kWindowColor);
+    ui.setPixel(left, top + kCardHeight - 1, kWindowColor);
+    ui.setPixel(left + kCardWidth - 1, top + kCardHeight - 1, kWindowColor);
+}
+
+// Wiped with the brush drawtable last chose, tiled from the window origin,
+// so the bare area matches the table around it.
+void Game::clearcards(SeatId s) {
+    const SeatInfo& info = kSeatInfo[s];
+    ui.fillRect(info.areaLeft, info.areaTop, info.areaRight, info.areaBottom);
+}
+
+void Game::drawportrait(SeatId s, int frame) {
+    ui.drawImage(ImageSet::players, frame, kSeatInfo[s].portraitLeft, kSeatInfo[s].portraitTop);
+}
+
+void Game::resetportraits() {
+    for (SeatId s : kOpponents) drawportrait(s, kSeatInfo[s].restFrame);
+}
+
+} // namespace stud

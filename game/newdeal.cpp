@@ -1,0 +1,142 @@
+#include "game/deck.h"
+#include "game/game.h"
+#include "game/seattable.h"
+
+#include <array>
+#include <string>
+
+namespace stud {
+
+namespace {
+
+// Card areas are wiped in this order before a new deal is drawn.
+constexpr std::array<SeatId, kSeats> kClearOrder{freak, geek, master, champ, player};
+
+// Cash keys in the order "Deal" writes them.
+constexpr std::array<std::pair<SeatId, const char*>, kSeats> kCashWriteOrder{{
+    {freak, "freak"},
+    {player, "player"},
+    {geek, "geek"},
+    {master, "master"},
+    {champ, "champ"},
+}};
+
+// The opponents seated after the opener in play order: they answer its
+// opening bet, then take their first turns from the first of them on.
+//
+//   opener   bet stands   answers, then turns from
+//   champ    champ        nobody: the human faces champ's bet
+//   master   master       champ
+//   geek     geek         master, champ
+//   freak    freak        geek, master, champ
+//   player   nobody       freak, geek, master, champ
+constexpr int firstAfterOpener(int opener) {
+    return seatOfNo(opener) + 1;
+}
+
+} // namespace
+
+void Game::newgame() {
+    ui.setTimerEnabled(Timer::randomwink, true);
+    for (SeatId s : kOpponents) setstatuscolor(s, TextColor::White);
+    resetportraits();
+    for (SeatId s : kClearOrder) clearcards(s);
+
+    // The cash stored is the cash the last deal left, before this deal's ante:
+    // closing the program in the middle of a deal loses nothing.
+    ini.writeInteger("Background", "Color", t.cardback);
+    t.soundon = ini.readBool("Settings", "Sound", true);
+    ui.setText(Control::SoundOff1, t.soundon ? "On" : "Off");
+    for (const auto& [seat, key] : kCashWriteOrder)
+        ini.writeInteger("Cash", key, t.seats[seat].cash);
+
+    setstatus(player, "");
+
+    const char* verdict = nullptr;
+    if (t.seats[player].cash <= 0) {
+        verdict = "You lose!";
+    } else {
+        bool allBroke = true;
+        for (SeatId s : kOpponents)
+            if (t.seats[s].cash > 0) allBroke = false;
+        if (allBroke) verdict = "You win!";
+    }
+    if (verdict) {
+        ui.messageBox(verdict, "Game over", Buttons::Ok);
+        for (Control c : {Control::btnnew, Control::btnbet, Control::btnpass, Control::btnstay})
+            ui.setEnabled(c, false);
+        return; // only "New Game" goes on from here
+    }
+
+    cleardeal();
+    ui.setEnabled(Control::btnnew, false);
+    ui.setEnabled(Control::btnpass, true);
+    ui.setEnabled(Control::btnstay, true);
+    ui.setEnabled(Control::btnbet, true);
+    t.street = 1;
+
+    // The opener moves one seat on in play order: player, freak, geek,
+    // master, champ, player, ...
+    t.rotation = t.rotation <= 1 ? 5 : t.rotation - 1;
+    t.opener = t.rotation;
+
+    for (SeatId s : kOpponents) setstatus(s, "");
+    t.tocall = t.smallbet;
+    for (SeatId s : kOpponents)
+        if (t.seats[s].cash < 1) ++t.folds;
+    takeante();
+
+    shuffle(t, rng);
+    drawcards();
+    ui.setText(Control::btnstay, "Call");
+    ui.setEnabled(Control::btnbet, true);
+
+    // The opening bet stands without being paid; it is paid when the human
+    // answers it. With the human as opener no bet stands.
+    if (t.opener != seatno(player)) t.seats[seatOfNo(t.opener)].raised = true;
+    const int first = firstAfterOpener(t.opener);
+    if (first > champ) return;
+    for (int s = first; s <= champ && !dealdecided(); ++s)
+        if (indeal(t, static_cast<SeatId>(s))) answers(static_cast<SeatId>(s));
+    if (!dealdecided()) turnsfrom(static_cast<SeatId>(first));
+}
+
+void Game::NewGame1Click() {
+    rng.seed(ui.currentTime());
+    resetportraits();
+    if (ui.messageBox("Are you sure?", "New game", Buttons::YesNo) != Answer::Yes) return;
+
+    // Throws the conversion error for a text that is no number; the match
+    // then goes on untouched.
+    const std::int32_t n = strToInt(ui.text(Control::money));
+    // An amount below 1 would put every seat out of the first deal with
+    // nothing to play for; refuse it the way the panel refuses a bad amount.
+    if (n < 1) {
+        ui.showMessage("the value is off limits");
+        return;
+    }
+
+    for (SeatId s : kAllSeats) setcash(s, n);
+    t.initialcash = n; // in memory only; the file follows at the next "Deal"
+    takeante();
+    setstatus(player, "");
+    cleardeal();
+    t.street = 1;
+    for (SeatId s : kOpponents)
+        if (t.seats[s].cash > 0) setstatus(s, "");
+
+    // No opening bet: the human acts first with nothing to call. The rotation
+    // carries on where it stood.
+    t.opener = 1;
+    ui.setText(Control::btnbet, "Bet");
+    ui.setEnabled(Control::btnnew, false);
+    ui.setEnabled(Control::btnpass, true);
+    ui.setEnabled(Control::btnstay, true);
+    ui.setEnabled(Control::btnbet, true);
+    for (SeatId s : kClearOrder) clearcards(s);
+
+    shuffle(t, rng);
+    drawcards();
+}
+
+} // namespace stud

@@ -1,0 +1,128 @@
+#include "game/deck.h"
+#include "game/game.h"
+#include "game/seattable.h"
+
+#include <array>
+#include <string>
+
+namespace stud {
+
+namespace {
+
+// The four opponent levels, in the order of the `Levels` radio group.
+constexpr std::array<std::int32_t, 4> kLevels{200, 400, 600, 900};
+constexpr std::int32_t kDefaultLevel = 200;
+
+// The card backs are entries 52..59 of the card image set.
+constexpr std::int32_t kFirstBack = 52, kLastBack = 59;
+
+// The settings key of each seat's cash, in the order the file is read and
+// written (freak first: that is how the file has always been laid out).
+struct CashKey {
+    SeatId seat;
+    const char* key;
+};
+constexpr std::array<CashKey, kSeats> kCashKeys{{
+    {freak, "freak"},
+    {player, "player"},
+    {geek, "geek"},
+    {master, "master"},
+    {champ, "champ"},
+}};
+
+int levelItem(std::int32_t level) {
+    for (int i = 0; i < static_cast<int>(kLevels.size()); ++i)
+        if (kLevels[i] == level) return i;
+    return -1;
+}
+
+} // namespace
+
+void Game::cleardeal() {
+    for (SeatId s : kAllSeats) {
+        t.seats[s].folded = false;
+        t.seats[s].raised = false;
+    }
+    t.folds = 0;
+    t.decided = false;
+    showdowns = 0;
+}
+
+void Game::startup() {
+    // The window as its form describes it. The buttons' captions are set here
+    // too, because the betting reads the Raise caption back.
+    ui.setVisible(Control::Panel1, false);
+    ui.setText(Control::btnnew, "Deal");
+    ui.setText(Control::btnstay, "Check");
+    ui.setText(Control::btnbet, "Raise");
+    ui.setText(Control::btnpass, "Fold");
+    ui.setEnabled(Control::btnnew, false);
+    setstatus(player, "");
+    ui.setTimerInterval(Timer::randomwink, 300);
+    ui.setTimerInterval(Timer::winkanim, 150);
+    ui.setTimerInterval(Timer::wintimer, 150);
+    ui.setTimerEnabled(Timer::randomwink, true);
+    ui.setTimerEnabled(Timer::winkanim, false);
+    ui.setTimerEnabled(Timer::wintimer, false);
+
+    // Stored values. A hand-edited file can hold anything: a card back outside
+    // the image set would draw garbage, and a huge level would make every
+    // decision run billions of trials, so both fall back to what the panel
+    // shows for them (the first back, "Amateur").
+    t.cardback = ini.readInteger("Background", "Color", kFirstBack);
+    if (t.cardback < kFirstBack || t.cardback > kLastBack) t.cardback = kFirstBack;
+    for (const CashKey& k : kCashKeys) t.seats[k.seat].cash = ini.readInteger("Cash", k.key, 1200);
+    t.playuntil = ini.readInteger("Cash", "until", 1000);
+    t.initialcash = ini.readInteger("Cash", "initial", 1200);
+    t.soundon = ini.readBool("Settings", "Sound", true);
+    ui.setText(Control::SoundOff1, t.soundon ? "On" : "Off");
+    t.complevel = ini.readInteger("Levels", "comp", kDefaultLevel);
+    if (levelItem(t.complevel) < 0) t.complevel = kDefaultLevel;
+    ui.selectItem(Control::Levels, levelItem(t.complevel));
+
+    // Written back at once, so a first start leaves a complete file.
+    ini.writeInteger("Background", "Color", t.cardback);
+    for (const CashKey& k : kCashKeys) ini.writeInteger("Cash", k.key, t.seats[k.seat].cash);
+    ini.writeInteger("Cash", "until", t.playuntil);
+    ini.writeInteger("Cash", "initial", t.initialcash);
+
+    ui.selectItem(Control::background, t.cardback - kFirstBack);
+    ui.setText(Control::money, std::to_string(t.initialcash));
+    ui.setText(Control::until, std::to_string(t.playuntil));
+
+    t.ante = 1;
+    rng.seed(ui.currentTime());
+
+    t.street = 1;
+    t.opener = 1;
+    t.rotation = 1;
+    cleardeal();
+    builddecks(t);
+
+    for (SeatId s : kOpponents)
+        if (t.seats[s].cash < 1) ++t.folds;
+    for (SeatId s : kAllSeats) setcash(s, t.seats[s].cash); // the labels show what was read
+    takeante();
+    for (SeatId s : kOpponents) setstatus(s, "");
+
+    shuffle(t, rng);
+    drawcards();
+
+    t.smallbet = 2;
+    t.bigbet = 4;
+    t.tocall = t.smallbet;
+    ui.setText(Control::Label1, std::to_string(t.ante));
+    ui.setText(Control::Label3, std::to_string(t.smallbet));
+    ui.setText(Control::Label4, std::to_string(t.bigbet));
+    ui.setPosition(Control::UpDown1, 1);
+
+    ui.setText(Control::btnstay, "Call");
+    ui.setEnabled(Control::btnbet, true);
+    ui.setEnabled(Control::btnpass, true);
+    ui.setEnabled(Control::btnstay, true);
+
+    // The first deal begins with champ's opening bet standing; the human acts first.
+    t.seats[champ].raised = true;
+}
+
+} // namespace stud
