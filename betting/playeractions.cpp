@@ -1,0 +1,150 @@
+// The human's three buttons: Raise, Check/Call and Fold. Each click takes the
+// human's money, lets the opponents answer and take their turns, and moves
+// the street on when the round is over.
+
+#include "betting/playorder.h"
+#include "game/game.h"
+
+namespace stud {
+
+namespace {
+
+constexpr const char* kRaiseCaption = "Raise";
+constexpr const char* kChipSound = "chip1.wav";
+
+// The human's bet: the small bet on streets 1 to 4, the big bet on the last.
+std::int32_t playerbetsize(const TableState& t) {
+    return t.street <= 4 ? t.smallbet : t.bigbet;
+}
+
+} // namespace
+
+void Game::cardsound() {
+    // Slightly more often the softer card sound: 51 of 100 draws.
+    const auto r = rng.next() % 100;
+    playsound(r <= 50 ? "card2.wav" : "card1.wav");
+}
+
+void Game::playerbets() {
+    // A click that arrives after the deal was decided (the button is already
+    // disabled then) must not move any money.
+    if (dealdecided()) return;
+
+    // The chip sounds only once the button reads "Raise": the first click
+    // after a new match, while it still reads "Bet", is silent.
+    if (ui.text(Control::btnbet) == kRaiseCaption) playsound(kChipSound);
+    for (SeatId s : kAllSeats) setstatuscolor(s, TextColor::White);
+    if (t.seats[player].cash < 2) return;
+
+    ui.setText(Control::btnbet, kRaiseCaption);
+    const std::int32_t bet = playerbetsize(t);
+    setpot(clampMoney(std::int64_t{t.pot} + bet));
+    t.tocall = bet;
+    setcash(player, clampMoney(std::int64_t{t.seats[player].cash} - bet));
+    setstatus(player, "");
+
+    // On the first street the opening bet (or a raise that replaced it) is
+    // settled by the human's raise: everybody up to its bettor answers.
+    const SeatId bettor = standingbettor(t);
+    if (t.street == 1 && bettor != player) answerupto(bettor, true);
+    for (SeatId s : kOpponents)
+        if (indeal(t, s)) setstatus(s, "");
+    for (SeatId s : kOpponents) t.seats[s].raised = false;
+    if (t.street >= 2 && t.street <= 5) answerupto(champ, true);
+
+    setcash(player, t.seats[player].cash);
+    setpot(t.pot);
+    if (t.decided) return;
+
+    // As the opener, the human's raise closes his street: the opponents'
+    // turns that follow already belong to the next one.
+    if (t.opener == seatno(player)) {
+        streetup();
+        if (t.street >= 6) return;
+    }
+    cardsound();
+    t.tocall = 0;
+    turnsfrom(freak);
+}
+
+void Game::playerstays() {
+    if (dealdecided()) return;
+
+    resetportraits();
+    for (SeatId s : kAllSeats) setstatuscolor(s, TextColor::White);
+    setstatus(player, "");
+    ui.setText(Control::btnstay, "Check");
+    if (t.street == 1) t.tocall = t.smallbet;
+
+    if (standingbettor(t) == player) {
+        // A check: nothing to pay, the opponents act from freak on.
+        for (SeatId s : kOpponents) setstatus(s, "");
+        t.tocall = 0;
+        turnsfrom(freak);
+    } else {
+        playercalls();
+    }
+    t.oppraise = 0;
+    if (dealdecided()) return;
+
+    if (t.opener == seatno(player)) {
+        streetup();
+        if (t.street >= 6) return;
+    }
+    // The first street always ends with the human's check or call.
+    if (t.street == 1) streetup();
+    cardsound();
+}
+
+void Game::playercalls() {
+    const SeatId bettor = standingbettor(t);
+    if (bettor == player) return; // nothing stands: nothing to call
+
+    t.seats[bettor].raised = false;
+    // A call is never refused: the human may go to zero or below.
+    setcash(player, clampMoney(std::int64_t{t.seats[player].cash} - t.tocall));
+    setpot(clampMoney(std::int64_t{t.pot} + t.tocall));
+
+    // The seats before the bettor still owe its bet. On the first street the
+    // bettor answers too: that is when an opening bet is actually paid.
+    answerupto(bettor, t.street == 1);
+    if (t.decided) return;
+
+    setpot(t.pot);
+    ui.setEnabled(Control::btnbet, true);
+    t.tocall = 0;
+    if (t.street >= 2 && t.street <= 5)
+        for (SeatId s : kOpponents)
+            if (indeal(t, s)) setstatus(s, "");
+    if (bettor != champ) turnsfrom(static_cast<SeatId>(bettor + 1));
+}
+
+void Game::playerpasses() {
+    if (dealdecided()) return;
+
+    resetportraits();
+    // The seats before a standing raise still answer it; the bettor's own
+    // chips stay in the pot.
+    const SeatId bettor = standingbettor(t);
+    if (bettor != player) {
+        t.seats[bettor].raised = false;
+        answerupto(bettor, false);
+        // Those answers can leave every opponent out (a broke opener's bet
+        // standing): foldwin has then paid the human, and a showdown on top
+        // would pay the same pot a second time.
+        if (t.decided) return;
+    }
+    clearcards(player);
+    for (SeatId s : kOpponents) setstatuscolor(s, TextColor::White);
+    setstatus(player, "you fold");
+    ui.setText(Control::btnstay, "Check");
+    t.street = 6;
+    ui.setEnabled(Control::btnnew, true);
+    ui.setEnabled(Control::btnbet, false);
+    ui.setEnabled(Control::btnpass, false);
+    ui.setEnabled(Control::btnstay, false);
+    t.seats[player].folded = true;
+    showdown();
+}
+
+} // namespace stud

@@ -1,0 +1,54 @@
+// The shared steps of the betting: the next street, the opponents answering
+// a bet, the opponents' turns, and the human taking the pot when every
+// opponent has left.
+
+#include "betting/playorder.h"
+#include "game/game.h"
+
+namespace stud {
+
+void Game::streetup() {
+    // Once the deal is decided there is no next street: this keeps the
+    // showdown to one per deal whatever path leads here.
+    if (dealdecided()) return;
+    ++t.street;
+    drawcards();
+    if (t.street >= 6) showdown();
+}
+
+void Game::answerupto(SeatId last, bool lastAnswers) {
+    const int end = lastAnswers ? last : last - 1;
+    for (int s = freak; s <= end; ++s) {
+        if (t.decided) return;
+        if (indeal(t, static_cast<SeatId>(s))) answers(static_cast<SeatId>(s));
+    }
+}
+
+void Game::turnsfrom(SeatId first) {
+    // Every turn is made, in the deal or not: the opener's turn opens the
+    // next street even when the opener has no cash left.
+    for (int s = first; s <= champ; ++s) {
+        if (s < freak) continue;
+        const auto seat = static_cast<SeatId>(s);
+        turn(seat);
+        if (dealdecided()) return;
+        if (t.seats[seat].raised) return; // the human must answer it first
+    }
+}
+
+void Game::foldwin() {
+    ui.setEnabled(Control::btnnew, true);
+    ui.setEnabled(Control::btnbet, false);
+    ui.setEnabled(Control::btnpass, false);
+    ui.setEnabled(Control::btnstay, false);
+    // The pot keeps its value until the next deal sets it anew.
+    setcash(player, clampMoney(std::int64_t{t.seats[player].cash} + t.pot));
+    t.finalscore[player] = 1000;
+    t.bestscore = 1000;
+    t.winstep = 0;
+    t.decided = true;
+    playsound("chip3.wav");
+    ui.setTimerEnabled(Timer::wintimer, true);
+}
+
+} // namespace stud
