@@ -1,0 +1,105 @@
+// The opponents' estimate of their own hand: deal the unknown cards and six
+// rival hands at random from the private simulation deck, many times, and
+// count how often the opponent's hand is at least as good as all six. The
+// level is the number of trials, so a higher level means less noise.
+
+#include "game/game.h"
+#include "showdown/evaluator.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace stud {
+
+namespace {
+
+constexpr int kExchangesPerTrial = 101;
+constexpr int kDrawsPerTrial = 2 * kExchangesPerTrial;
+constexpr int kRivals = 6;
+
+// First position of the hand that the opponent does not hold yet on each
+// street. On the last street the seventh card is replaced as well.
+constexpr std::array<int, 5> kFirstUnknown{3, 4, 5, 6, 6};
+
+// Position p of a trial hand takes simdeck[kReplaceBase + p]: the deck's
+// last cards, past the six rival hands in simdeck[0..41].
+constexpr int kReplaceBase = 45;
+
+// Bonus for a strong start, judged on the first three cards on street 1.
+// The first row that holds wins.
+struct StartBonus {
+    int ranksAbove; // every rank must be above this
+    bool suited;    // all three of one suit
+    int bonus;
+};
+constexpr std::array<StartBonus, 3> kStartBonus{{
+    {6, true, 15},  // Nine or better, suited
+    {7, false, 10}, // Ten or better
+    {4, true, 7},   // Seven or better, suited
+}};
+
+// Trials per hundred at each level: the wins are divided by it to give a
+// percentage. Any other level leaves the previous strength standing.
+struct LevelDivisor {
+    std::int32_t level;
+    int divisor;
+};
+constexpr std::array<LevelDivisor, 4> kLevelDivisors{{{200, 2}, {400, 4}, {600, 6}, {900, 9}}};
+
+int startbonusof(const Hand& h) {
+    const bool suited = h[0].suit == h[1].suit && h[1].suit == h[2].suit;
+    const int low = std::min({h[0].rank, h[1].rank, h[2].rank});
+    for (const StartBonus& b : kStartBonus)
+        if (low > b.ranksAbove && (suited || !b.suited)) return b.bonus;
+    return 0;
+}
+
+} // namespace
+
+void Game::handstrength() {
+    t.simwins = 0;
+    t.startbonus = 0;
+
+    const int street = std::clamp(t.street, 1, 5);
+    const int firstUnknown = kFirstUnknown[street - 1];
+    // Counted in 64 bits: the level comes from a file the user can edit.
+    const std::int64_t trials = std::int64_t{t.complevel} + 1;
+
+    // Work on local copies so the loop keeps them in registers and cache;
+    // the state gets them back at the end.
+    Deck deck = t.simdeck;
+    Hand trial = t.workhand;
+    Hand rival{};
+    std::uint32_t draws[kDrawsPerTrial];
+    HandValue last{};
+
+    for (std::int64_t n = 0; n < trials; ++n) {
+        rng.fill(draws, kDrawsPerTrial);
+        for (int k = 0; k < kDrawsPerTrial; k += 2)
+            std::swap(deck[draws[k] % 52], deck[draws[k + 1] % 52]);
+
+        for (int p = firstUnknown; p < 7; ++p) trial[p] = deck[kReplaceBase + p];
+        if (street == 1) t.startbonus = startbonusof(trial);
+
+        const std::int32_t own = evaluate(trial).handscore;
+        int beaten = 0;
+        for (int k = 0; k < kRivals; ++k) {
+            std::copy_n(deck.begin() + 7 * k, 7, rival.begin());
+            last = evaluate(rival);
+            if (own >= last.handscore) ++beaten; // ties go to the opponent
+        }
+        if (beaten == kRivals) ++t.simwins;
+    }
+
+    t.simdeck = deck;
+    if (trials > 0) {
+        t.scratchhand = rival;
+        t.handscore = last.handscore;
+        t.kickscore = last.kickscore;
+    }
+    for (const LevelDivisor& d : kLevelDivisors)
+        if (t.complevel == d.level) t.strength = t.simwins / d.divisor;
+    t.strength += t.startbonus;
+}
+
+} // namespace stud

@@ -1,0 +1,132 @@
+// The four computer opponents. They all follow the same rules; one answer
+// routine and one turn routine serve all of them, with the seat-bound values
+// taken from the per-seat tables. Every decision weighs a fresh estimate of
+// the opponent's hand against a threshold and a roll of a hundred.
+
+#include "betting/playorder.h"
+#include "game/game.h"
+#include "game/seattable.h"
+
+#include <algorithm>
+
+namespace stud {
+
+namespace {
+
+// decidecall: an opponent calls when its strength is above the street's
+// threshold (and the roll is not the one losing number), else it folds.
+constexpr std::array<int, 5> kCallAbove{15, 10, 5, 5, 5};
+
+// decideraise: the raise chance of the highest strength bound exceeded.
+// Rows are streets 1 to 5; nobody raises on the last street.
+constexpr std::array<int, 4> kRaiseBounds{20, 25, 30, 40};
+constexpr std::array<std::array<int, 4>, 5> kRaiseChance{{
+    {50, 70, 70, 70},
+    {50, 90, 100, 100},
+    {40, 60, 60, 100},
+    {50, 80, 80, 100},
+    {0, 0, 0, 0},
+}};
+
+// Index of a betting street into the tables above.
+int streetrow(int street) {
+    return std::clamp(street, 1, 5) - 1;
+}
+
+} // namespace
+
+void Game::decidecall() {
+    handstrength();
+    t.willcall = false;
+    t.chance = 0;
+    if (t.strength > kCallAbove[streetrow(t.street)]) t.chance = 100;
+    const auto r = static_cast<int>(rng.next() % 100);
+    t.willcall = r > 100 - t.chance;
+}
+
+void Game::decideraise() {
+    t.oppraise = 0;
+    t.chance = 0;
+    handstrength();
+    const auto& row = kRaiseChance[streetrow(t.street)];
+    for (std::size_t i = 0; i < kRaiseBounds.size(); ++i)
+        if (t.strength > kRaiseBounds[i]) t.chance = row[i];
+    const auto r = static_cast<int>(rng.next() % 100);
+    if (r > 100 - t.chance) t.oppraise = t.street <= 2 ? t.smallbet : t.bigbet;
+}
+
+void Game::answers(SeatId s) {
+    Seat& seat = t.seats[s];
+    t.workhand = seat.hand;
+    decidecall();
+    if (t.willcall && std::int64_t{seat.cash} - t.tocall >= 0) {
+        setstatus(s, "Calls");
+        setcash(s, clampMoney(std::int64_t{seat.cash} - t.tocall));
+        setpot(clampMoney(std::int64_t{t.pot} + t.tocall));
+        return;
+    }
+
+    // Folding, also when it wanted to call but cannot pay the whole amount.
+    clearcards(s);
+    setstatus(s, "Folds");
+    seat.folded = true;
+    ++t.folds;
+    if (t.folds > 3) foldwin();
+    if (t.opener == seatno(s)) {
+        // The role goes on to the next opponent still in the deal, never
+        // back to an earlier one; with none left the human opens.
+        t.opener = seatno(player);
+        for (SeatId next : kOpponentsAfter[s])
+            if (indeal(t, next)) {
+                t.opener = seatno(next);
+                break;
+            }
+    }
+}
+
+void Game::turn(SeatId s) {
+    t.oppraise = 0;
+    if (s == freak) drawcards(); // freak's turn always brings the table up to date
+
+    // The opener's turn opens the next street before it decides anything.
+    if (t.opener == seatno(s)) {
+        streetup();
+        if (t.street >= 6) return;
+    }
+    Seat& seat = t.seats[s];
+    seat.raised = false;
+
+    if (indeal(t, s)) {
+        t.tocall = 0;
+        t.workhand = seat.hand;
+        decideraise();
+        if (t.oppraise == 0) {
+            setstatus(s, "Checks");
+        } else {
+            setstatuscolor(s, TextColor::Yellow);
+            drawportrait(s, kSeatInfo[s].litFrame);
+            ui.setTimerEnabled(Timer::winkanim, false);
+            setstatus(s, "Raises");
+            playsound("chip1.wav");
+        }
+    }
+    if (t.oppraise <= 0) return;
+
+    // The raise is not limited by the opponent's cash: it may go below zero
+    // and is then out of the deal without having folded.
+    t.tocall = clampMoney(std::int64_t{t.tocall} + t.oppraise);
+    setcash(s, clampMoney(std::int64_t{seat.cash} - t.tocall));
+    setpot(clampMoney(std::int64_t{t.pot} + t.tocall));
+    for (SeatId o : kOpponents) t.seats[o].raised = (o == s);
+
+    for (SeatId o : kOpponentsAfter[s]) {
+        if (t.decided) return;
+        if (indeal(t, o)) answers(o);
+    }
+    for (SeatId o : kOpponentsBefore[s])
+        if (indeal(t, o)) setstatus(o, "");
+    ui.setText(Control::btnstay, "Call");
+    ui.setEnabled(Control::btnbet, false);
+}
+
+} // namespace stud
