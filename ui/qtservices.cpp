@@ -1,0 +1,330 @@
+#include "ui/qtservices.h"
+
+#include "ui/optionspanel.h"
+#include "ui/soundplayer.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+#include <chrono>
+
+namespace stud {
+
+namespace {
+
+// Start-up state of the three animation timers: only the blink chooser runs.
+struct TimerStart {
+    int interval;
+    bool enabled;
+};
+constexpr std::array<TimerStart, 3> kTimerStart{{{300, true}, {150, false}, {150, false}}};
+
+constexpr const char* kSoundFiles[] = {"card1.wav", "card2.wav", "chip1.wav", "chip3.wav",
+                                       "chip4.wav"};
+
+// "kaveltable.bmp" -> "kaveltable@2x.bmp"
+QString doubledName(const QString& file) {
+    const int dot = file.lastIndexOf(QLatin1Char('.'));
+    if (dot <= 0) return file + QStringLiteral("@2x");
+    return file.left(dot) + QStringLiteral("@2x") + file.mid(dot);
+}
+
+} // namespace
+
+QtServices::QtServices(QWidget* surface, int scale)
+    : surface_(surface), scale_(scale == 2 ? 2 : 1), images_(scale_),
+      canvas_(kWidth * scale_, kHeight * scale_, QImage::Format_RGB32) {
+    canvas_.fill(Qt::black);
+    for (int i = 0; i < 3; ++i) {
+        auto* t = new QTimer(surface_);
+        t->setTimerType(Qt::PreciseTimer);
+        t->setInterval(kTimerStart[i].interval);
+        QObject::connect(t, &QTimer::timeout, surface_, [this, i] {
+            if (tickHandlers_[i]) tickHandlers_[i]();
+        });
+        if (kTimerStart[i].enabled) t->start();
+        timers_[i] = t;
+    }
+    sound_ = new SoundPlayer([this] { beep(); }, surface_);
+    QStringList files;
+    for (const char* f : kSoundFiles) files << QString::fromLatin1(f);
+    sound_->preload(files);
+}
+
+QtServices::~QtServices() {
+    // The timers belong to the window, which outlives us by a moment.
+    for (QTimer* t : timers_) {
+        t->stop();
+        t->disconnect();
+    }
+}
+
+void QtServices::addLabel(Control c, QLabel* label) {
+    labels_[c] = label;
+}
+
+void QtServices::addButton(Control c, QAbstractButton* button) {
+    buttons_[c] = button;
+}
+
+void QtServices::setTimerHandler(Timer t, std::function<void()> handler) {
+    tickHandlers_[static_cast<int>(t)] = std::move(handler);
+}
+
+QLabel* QtServices::label(Control c) const {
+    auto it = labels_.find(c);
+    return it == labels_.end() ? nullptr : it->second;
+}
+
+QAbstractButton* QtServices::button(Control c) const {
+    auto it = buttons_.find(c);
+    return it == buttons_.end() ? nullptr : it->second;
+}
+
+bool QtServices::panelHas(Control c) const {
+    return panel_ && panel_->handles(c);
+}
+
+QWidget* QtServices::widget(Control c) const {
+    if (c == Control::Panel1) return panel_;
+    if (QLabel* l = label(c)) return l;
+    if (QAbstractButton* b = button(c)) return b;
+    if (panelHas(c)) return panel_->control(c);
+    return nullptr;
+}
+
+// ---- texts and states -------------------------------------------------------
+
+void QtServices::setText(Control c, const std::string& text) {
+    const QString s = QString::fromStdString(text);
+    if (panelHas(c)) {
+        panel_->setText(c, s);
+    } else if (QLabel* l = label(c)) {
+        l->setText(s);
+        l->adjustSize(); // labels size themselves to their text
+        // A screen reader hears what the label is about, then its value.
+        const QString about = l->accessibleDescription();
+        l->setAccessibleName(about.isEmpty() ? s : about + QStringLiteral(": ") + s);
+    } else if (QAbstractButton* b = button(c)) {
+        b->setText(s);
+        b->setAccessibleName(QString(s).remove(QLatin1Char('&')));
+    }
+}
+
+std::string QtServices::text(Control c) const {
+    if (panelHas(c)) return panel_->text(c).toStdString();
+    if (QLabel* l = label(c)) return l->text().toStdString();
+    if (QAbstractButton* b = button(c)) return b->text().toStdString();
+    return {};
+}
+
+void QtServices::setTextColor(Control c, TextColor color) {
+    QLabel* l = label(c);
+    if (!l) return;
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText,
+                 color == TextColor::Yellow ? QColor(255, 255, 0) : QColor(255, 255, 255));
+    l->setPalette(pal);
+}
+
+void QtServices::setEnabled(Control c, bool on) {
+    if (QWidget* w = widget(c)) w->setEnabled(on);
+}
+
+bool QtServices::isEnabled(Control c) const {
+    QWidget* w = widget(c);
+    return w && w->isEnabled();
+}
+
+void QtServices::setVisible(Control c, bool on) {
+    if (QWidget* w = widget(c)) w->setVisible(on);
+}
+
+bool QtServices::isVisible(Control c) const {
+    // Asked of the control itself, not of the window: the game may ask before
+    // the window is first shown.
+    QWidget* w = widget(c);
+    return w && !w->isHidden();
+}
+
+void QtServices::selectItem(Control group, int item) {
+    if (panelHas(group)) panel_->selectItem(group, item);
+}
+
+int QtServices::selectedItem(Control group) const {
+    return panelHas(group) ? panel_->selectedItem(group) : 0;
+}
+
+void QtServices::setPosition(Control updown, int position) {
+    if (panelHas(updown)) panel_->setPosition(updown, position);
+}
+
+int QtServices::position(Control updown) const {
+    return panelHas(updown) ? panel_->position(updown) : 1;
+}
+
+// ---- message boxes ------------------------------------------------------------
+
+Answer QtServices::ask(const MessageRequest& r) {
+    if (answerer_) return answerer_(r);
+    QMessageBox box(surface_);
+    box.setWindowTitle(r.caption);
+    box.setText(r.text);
+    box.setTextFormat(Qt::PlainText);
+    box.setIcon(r.kind == MessageRequest::Kind::Error ? QMessageBox::Critical
+                                                      : QMessageBox::NoIcon);
+    if (r.buttons == Buttons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    box.exec();
+    switch (box.standardButton(box.clickedButton())) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    default:
+        return Answer::Other;
+    }
+}
+
+Answer QtServices::messageBox(const std::string& text, const std::string& caption,
+                              Buttons buttons) {
+    return ask({QString::fromStdString(text), QString::fromStdString(caption), buttons,
+                MessageRequest::Kind::Message});
+}
+
+void QtServices::showMessage(const std::string& text) {
+    ask({QString::fromStdString(text), QStringLiteral("Seven Stud"), Buttons::Ok,
+         MessageRequest::Kind::Message});
+}
+
+void QtServices::showError(const QString& text) {
+    ask({text, QStringLiteral("Seven Stud"), Buttons::Ok, MessageRequest::Kind::Error});
+}
+
+// ---- timers ---------------------------------------------------------------------
+
+void QtServices::setTimerEnabled(Timer t, bool on) {
+    QTimer* timer = timers_[static_cast<int>(t)];
+    // Enabling a running timer does not restart its count.
+    if (on && !timer->isActive()) timer->start();
+    if (!on) timer->stop();
+}
+
+bool QtServices::isTimerEnabled(Timer t) const {
+    return timers_[static_cast<int>(t)]->isActive();
+}
+
+void QtServices::setTimerInterval(Timer t, int ms) {
+    QTimer* timer = timers_[static_cast<int>(t)];
+    // A new interval restarts the count of a running timer; the same one
+    // changes nothing.
+    if (timer->interval() != ms) timer->setInterval(ms);
+}
+
+int QtServices::timerInterval(Timer t) const {
+    return timers_[static_cast<int>(t)]->interval();
+}
+
+// ---- drawing -------------------------------------------------------------------
+
+void QtServices::touched(int left, int top, int width, int height) {
+    surface_->update(QRect(left, top, width, height));
+}
+
+bool QtServices::selectBrush(const std::string& file) {
+    const QString name = QString::fromStdString(file);
+    const QDir here = QDir::current();
+    QImage loaded;
+    // A screen at twice the density takes the table drawn at twice the size,
+    // when there is one; otherwise the ordinary one is enlarged.
+    if (scale_ == 2) loaded.load(here.absoluteFilePath(doubledName(name)));
+    if (loaded.isNull()) {
+        if (!loaded.load(here.absoluteFilePath(name))) return false;
+        if (scale_ != 1)
+            loaded = loaded.scaled(loaded.size() * scale_, Qt::IgnoreAspectRatio,
+                                   Qt::SmoothTransformation);
+    }
+    brush_ = loaded.convertToFormat(QImage::Format_RGB32);
+    return true;
+}
+
+void QtServices::fillRect(int left, int top, int right, int bottom) {
+    if (right <= left || bottom <= top) return;
+    const QRect r(left * scale_, top * scale_, (right - left) * scale_, (bottom - top) * scale_);
+    QPainter p(&canvas_);
+    // The pattern tiles from the window origin, so any wiped area matches
+    // the table around it.
+    if (brush_.isNull())
+        p.fillRect(r, Qt::black);
+    else
+        p.fillRect(r, QBrush(brush_));
+    p.end();
+    touched(left, top, right - left, bottom - top);
+}
+
+void QtServices::drawImage(ImageSet set, int index, int left, int top) {
+    if (index < 0 || index >= ImageSets::count(set)) return;
+    QPainter p(&canvas_);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(QPoint(left * scale_, top * scale_), images_.strip(set),
+                images_.sourceRect(set, index));
+    p.end();
+    const QSize sz = ImageSets::size(set);
+    touched(left, top, sz.width(), sz.height());
+}
+
+void QtServices::setPixel(int x, int y, std::uint32_t rgb) {
+    if (x < 0 || y < 0 || x >= kWidth || y >= kHeight) return;
+    const QRgb colour = qRgb((rgb >> 16) & 0xff, (rgb >> 8) & 0xff, rgb & 0xff);
+    for (int dy = 0; dy < scale_; ++dy)
+        for (int dx = 0; dx < scale_; ++dx)
+            canvas_.setPixel(x * scale_ + dx, y * scale_ + dy, colour);
+    touched(x, y, 1, 1);
+}
+
+void QtServices::repaintWindow() {
+    if (repainting_ || !repaint_) return;
+    repainting_ = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{repainting_};
+    repaint_();
+    surface_->update();
+}
+
+void QtServices::repaintControl(Control c) {
+    if (QWidget* w = widget(c)) w->update();
+}
+
+// ---- sound, clock ------------------------------------------------------------------
+
+void QtServices::playSound(const std::string& file) {
+    sound_->play(QString::fromStdString(file));
+}
+
+void QtServices::beep() {
+    ++beeps_;
+    QApplication::beep();
+}
+
+std::uint64_t QtServices::currentTime() {
+    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+}
+
+} // namespace stud

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "game/services.h"
+#include "ui/imagesets.h"
+
+#include <QImage>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <map>
+
+class QAbstractButton;
+class QLabel;
+class QTimer;
+class QWidget;
+
+namespace stud {
+
+class OptionsPanel;
+class SoundPlayer;
+
+// A modal question or notice the game (or the error display) wants answered.
+struct MessageRequest {
+    enum class Kind { Message, Error };
+    QString text;
+    QString caption;
+    Buttons buttons = Buttons::Ok;
+    Kind kind = Kind::Message;
+};
+// Answers a message box instead of the user; tests install one so that no
+// box ever waits for a click.
+using MessageAnswerer = std::function<Answer(const MessageRequest&)>;
+
+// The platform services of the game over Qt. The game draws onto a persistent
+// canvas the size of the window's client area (at the screen's scale); the
+// window's paint event only shows it, so a portrait the game has drawn stays
+// until the game draws over it. Labels and buttons are child widgets that Qt
+// composes over the canvas, registered here under their control names.
+class QtServices final : public Services {
+  public:
+    static constexpr int kWidth = 910, kHeight = 691;
+
+    // `surface` is the widget that shows the canvas; `scale` is 1, or 2 for
+    // screens with a device pixel ratio of 2 (then the "@2x" pictures are used).
+    QtServices(QWidget* surface, int scale);
+    ~QtServices() override;
+
+    void addLabel(Control c, QLabel* label);
+    void addButton(Control c, QAbstractButton* button);
+    void setPanel(OptionsPanel* panel) { panel_ = panel; }
+    // What runs when the game asks for a repaint of the window (Game::redraw).
+    void setRepaintHandler(std::function<void()> handler) { repaint_ = std::move(handler); }
+    // What runs at each tick of a timer.
+    void setTimerHandler(Timer t, std::function<void()> handler);
+    void setAnswerer(MessageAnswerer answerer) { answerer_ = std::move(answerer); }
+
+    // The standard error display: a critical box with the error's text.
+    void showError(const QString& text);
+
+    const QImage& canvas() const { return canvas_; }
+    int scale() const { return scale_; }
+    const ImageSets& images() const { return images_; }
+    QTimer* timer(Timer t) const { return timers_[static_cast<int>(t)]; }
+    SoundPlayer& sound() { return *sound_; }
+    int beeps() const { return beeps_; }
+    QLabel* label(Control c) const;
+    QAbstractButton* button(Control c) const;
+    QWidget* widget(Control c) const; // a label, a button, or a panel control
+
+    // ---- Services -------------------------------------------------------
+    void setText(Control c, const std::string& text) override;
+    std::string text(Control c) const override;
+    void setTextColor(Control label, TextColor color) override;
+    void setEnabled(Control c, bool on) override;
+    bool isEnabled(Control c) const override;
+    void setVisible(Control c, bool on) override;
+    bool isVisible(Control c) const override;
+    void selectItem(Control group, int item) override;
+    int selectedItem(Control group) const override;
+    void setPosition(Control updown, int position) override;
+    int position(Control updown) const override;
+
+    Answer messageBox(const std::string& text, const std::string& caption,
+                      Buttons buttons) override;
+    void showMessage(const std::string& text) override;
+
+    void setTimerEnabled(Timer t, bool on) override;
+    bool isTimerEnabled(Timer t) const override;
+    void setTimerInterval(Timer t, int ms) override;
+    int timerInterval(Timer t) const override;
+
+    bool selectBrush(const std::string& file) override;
+    void fillRect(int left, int top, int right, int bottom) override;
+    void drawImage(ImageSet set, int index, int left, int top) override;
+    void setPixel(int x, int y, std::uint32_t rgb) override;
+    void repaintWindow() override;
+    void repaintControl(Control c) override;
+
+    void playSound(const std::string& file) override;
+    void beep() override;
+
+    std::uint64_t currentTime() override;
+
+  private:
+    Answer ask(const MessageRequest& request);
+    // Shows a changed window rectangle (window pixels) on screen.
+    void touched(int left, int top, int width, int height);
+    bool panelHas(Control c) const;
+
+    QWidget* surface_;
+    int scale_;
+    ImageSets images_;
+    QImage canvas_; // device pixels: kWidth * scale_ by kHeight * scale_
+    QImage brush_;  // the tiled table bitmap, at the canvas's scale; null before the first load
+    std::map<Control, QLabel*> labels_;
+    std::map<Control, QAbstractButton*> buttons_;
+    OptionsPanel* panel_ = nullptr;
+    std::array<QTimer*, 3> timers_{};
+    std::array<std::function<void()>, 3> tickHandlers_;
+    std::function<void()> repaint_;
+    bool repainting_ = false;
+    MessageAnswerer answerer_;
+    SoundPlayer* sound_ = nullptr;
+    int beeps_ = 0;
+};
+
+} // namespace stud

@@ -1,0 +1,102 @@
+#include "ui/soundplayer.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace stud {
+
+SoundPlayer::SoundPlayer(std::function<void()> beep, QObject* parent)
+    : QObject(parent), beep_(std::move(beep)) {}
+
+SoundPlayer::~SoundPlayer() {
+    for (auto& [name, e] : entries_) release(e);
+}
+
+void SoundPlayer::release(Entry& e) {
+    for (QSoundEffect*& fx : e.effects) {
+        if (!fx) continue;
+        if (fx == playing_) playing_ = nullptr;
+        fx->disconnect(this);
+        fx->stop();
+        fx->deleteLater();
+        fx = nullptr;
+    }
+}
+
+void SoundPlayer::load(Entry& e) {
+    release(e);
+    const QFileInfo fi(e.path);
+    e.modified = fi.lastModified();
+    e.bytes = fi.size();
+    e.next = 0;
+    e.wanted = false;
+    const QUrl url = QUrl::fromLocalFile(e.path);
+    for (QSoundEffect*& fx : e.effects) {
+        fx = new QSoundEffect(this);
+        fx->setSource(url);
+        // A file the sound system cannot decode is only reported here, after
+        // the event loop has run; a play() that was waiting for it beeps.
+        connect(fx, &QSoundEffect::statusChanged, this, [this, &e, fx] {
+            if (fx->status() == QSoundEffect::Ready) {
+                e.wanted = false;
+            } else if (fx->status() == QSoundEffect::Error && e.wanted) {
+                e.wanted = false;
+                fail();
+            }
+        });
+    }
+}
+
+SoundPlayer::Entry* SoundPlayer::entryFor(const QString& file, bool create) {
+    const QString path = QDir::current().absoluteFilePath(file);
+    const QFileInfo fi(path);
+    if (!fi.isFile()) return nullptr;
+    auto it = entries_.find(path);
+    if (it == entries_.end()) {
+        if (!create) return nullptr;
+        it = entries_.emplace(path, Entry{}).first;
+        it->second.path = path;
+        load(it->second);
+    } else if (fi.lastModified() != it->second.modified || fi.size() != it->second.bytes) {
+        // The file was replaced since it was loaded: the game reads its
+        // sounds from the working directory at each use.
+        load(it->second);
+    }
+    return &it->second;
+}
+
+void SoundPlayer::preload(const QStringList& files) {
+    for (const QString& f : files) entryFor(f, true);
+}
+
+void SoundPlayer::stop() {
+    if (playing_) playing_->stop();
+    playing_ = nullptr;
+}
+
+void SoundPlayer::fail() {
+    ++failures_;
+    if (beep_) beep_();
+}
+
+void SoundPlayer::play(const QString& file) {
+    stop();
+    Entry* e = entryFor(file, true);
+    if (!e) {
+        fail();
+        return;
+    }
+    QSoundEffect* fx = e->effects[e->next];
+    if (fx->status() == QSoundEffect::Error) {
+        fail();
+        return;
+    }
+    e->next ^= 1;
+    if (fx->status() != QSoundEffect::Ready) e->wanted = true;
+    fx->play(); // plays once loaded when it is still loading
+    playing_ = fx;
+}
+
+} // namespace stud
