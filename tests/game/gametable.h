@@ -1,0 +1,85 @@
+#pragma once
+
+// A whole table for the game's scenario tests: the recording fake of the
+// window, a settings file in a private temporary folder (never the user's),
+// and a generator the test can swap at any moment.
+
+#include "game/game.h"
+#include "game/seattable.h"
+#include "game/random.h"
+#include "game/settings.h"
+#include "support/fakeservices.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace stud::testing {
+
+class TempDir {
+  public:
+    TempDir() {
+        std::string tmpl = (std::filesystem::temp_directory_path() / "studtest-XXXXXX").string();
+        if (!mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
+        path_ = tmpl;
+    }
+    ~TempDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+// Forwards every draw to whichever generator the test plugs in.
+class SwitchRandom final : public Random {
+  public:
+    explicit SwitchRandom(Random& source) : src(&source) {}
+    std::uint32_t next() override { return src->next(); }
+    void fill(std::uint32_t* out, std::size_t n) override { src->fill(out, n); }
+    void seed(std::uint64_t v) override {
+        ++seeds;
+        src->seed(v);
+    }
+    Random* src;
+    int seeds = 0;
+};
+
+class GameTable : public ::testing::Test {
+  protected:
+    TempDir dir;
+    FakeServices ui;
+    IniFile ini{(dir.path() / "tarvo.ini").string()};
+    ConstantRandom zero{0};
+    SwitchRandom rng{zero};
+    Game game{ui, rng, ini};
+    TableState& t = game.state();
+
+    void writeSettings(const std::string& text) {
+        std::ofstream(ini.path(), std::ios::binary) << text;
+    }
+    std::string settingsText() const {
+        std::ifstream in(ini.path(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    void use(Random& r) { rng.src = &r; }
+
+    // Buttons as a string "DCRF" with '-' for a disabled one.
+    std::string enabledButtons() const {
+        std::string s;
+        s += ui.isEnabled(Control::btnnew) ? 'D' : '-';
+        s += ui.isEnabled(Control::btnstay) ? 'C' : '-';
+        s += ui.isEnabled(Control::btnbet) ? 'R' : '-';
+        s += ui.isEnabled(Control::btnpass) ? 'F' : '-';
+        return s;
+    }
+};
+
+} // namespace stud::testing
