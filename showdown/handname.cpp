@@ -1,2 +1,93 @@
-// placeholder, replaced by its implementation
-namespace stud {}
+#include "showdown/evaluator.h"
+
+#include <array>
+#include <string_view>
+
+namespace stud {
+
+namespace {
+
+using Names = std::array<std::string_view, 13>; // indexed by rank, empty = no text
+
+// Written out in full so that every text is one literal the status line can
+// point at for good.
+constexpr Names kOnePair{"One pair Twos",  "One pair Threes", "One pair Fours",  "One pair Fives",
+                         "One pair Sixes", "One pair Sevens", "One pair Eights", "One pair Nines",
+                         "One pair Tens",  "One pair Jacks",  "One pair Queens", "One pair Kings",
+                         "One pair Aces"};
+// Two pairs with Twos on top cannot happen: the lower pair would be below Two.
+constexpr Names kTwoPairs{"",
+                          "Two pairs Threes",
+                          "Two pairs Fours",
+                          "Two pairs Fives",
+                          "Two pairs Sixes",
+                          "Two pairs Sevens",
+                          "Two pairs Eights",
+                          "Two pairs Nines",
+                          "Two pairs Tens",
+                          "Two pairs Jacks",
+                          "Two pairs Queens",
+                          "Two pairs Kings",
+                          "Two pairs Aces"};
+constexpr Names kThree{"Three Twos",   "Three Threes", "Three Fours", "Three Fives", "Three Sixes",
+                       "Three Sevens", "Three Eights", "Three Nines", "Three Tens",  "Three Jacks",
+                       "Three Queens", "Three Kings",  "Three Aces"};
+// The wheel (403) has no name of its own.
+constexpr Names kStraight{"",
+                          "",
+                          "",
+                          "",
+                          "Straight Six High",
+                          "Straight Seven High",
+                          "Straight Eight High",
+                          "Straight Nine High",
+                          "Straight Ten High",
+                          "Straight Jack High",
+                          "Straight Queen High",
+                          "Straight King High",
+                          "Straight Ace High"};
+constexpr Names kFlush{"",
+                       "",
+                       "",
+                       "",
+                       "Flush Six High",
+                       "Flush Seven High",
+                       "Flush Eight High",
+                       "Flush Nine High",
+                       "Flush Ten High",
+                       "Flush Jack High",
+                       "Flush Queen High",
+                       "Flush King High",
+                       "Flush Ace High"};
+constexpr Names kFullHouse{"Full house Twos",   "Full house Threes", "Full house Fours",
+                           "Full house Fives",  "Full house Sixes",  "Full house Sevens",
+                           "Full house Eights", "Full house Nines",  "Full house Tens",
+                           "Full house Jacks",  "Full house Queens", "Full house Kings",
+                           "Full house Aces"};
+constexpr Names kFour{"Four Twos",   "Four Threes", "Four Fours", "Four Fives", "Four Sixes",
+                      "Four Sevens", "Four Eights", "Four Nines", "Four Tens",  "Four Jacks",
+                      "Four Queens", "Four Kings",  "Four Aces"};
+constexpr Names kHighCard{"",     "",    "Four", "Five",  "Six",  "Seven", "Eight",
+                          "Nine", "Ten", "Jack", "Queen", "King", "Ace"};
+
+constexpr std::string_view pick(const Names& names, std::int32_t score, std::int32_t base) {
+    return names[static_cast<std::size_t>(score - base)];
+}
+
+} // namespace
+
+std::string_view handname(std::int32_t handscore) noexcept {
+    const std::int32_t s = handscore;
+    if (s >= 0 && s <= 12) return pick(kHighCard, s, 0);
+    if (s >= 100 && s <= 112) return pick(kOnePair, s, 100);
+    if (s >= 200 && s <= 212) return pick(kTwoPairs, s, 200);
+    if (s >= 300 && s <= 312) return pick(kThree, s, 300);
+    if (s >= 400 && s <= 412) return pick(kStraight, s, 400);
+    if (s >= 450 && s <= 462) return pick(kFlush, s, 450);
+    if (s >= 500 && s <= 512) return pick(kFullHouse, s, 500);
+    if (s >= 800 && s <= 812) return pick(kFour, s, 800);
+    if (s == 1000) return "Straight flush";
+    return {};
+}
+
+} // namespace stud

@@ -1,0 +1,280 @@
+#include "showdown/evaluator.h"
+#include "tests/showdown/reference_evaluator.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cstdint>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace stud;
+
+namespace {
+
+// "Ah 10c 2d ..." in slot order; the test data is trusted, so no error handling.
+Hand cards(const std::string& text) {
+    Hand h{};
+    std::istringstream in(text);
+    std::string tok;
+    int slot = 0;
+    while (in >> tok) {
+        const std::string rankText = tok.substr(0, tok.size() - 1);
+        const char suitChar = tok.back();
+        static const std::string ranks[13] = {"2", "3",  "4", "5", "6", "7", "8",
+                                              "9", "10", "J", "Q", "K", "A"};
+        const int rank = static_cast<int>(std::find(ranks, ranks + 13, rankText) - ranks);
+        const int suit = static_cast<int>(std::string("cdhs").find(suitChar));
+        h.at(static_cast<std::size_t>(slot++)) = Card{suit, rank};
+    }
+    EXPECT_EQ(slot, 7) << text;
+    return h;
+}
+
+HandValue eval(const std::string& text) {
+    return evaluate(cards(text));
+}
+
+std::string show(const Hand& h) {
+    std::string s;
+    for (const Card& c : h) {
+        s += std::to_string(c.rank) + "/" + std::to_string(c.suit) + " ";
+    }
+    return s;
+}
+
+Hand randomHand(std::mt19937_64& rng) {
+    std::array<int, 52> deck{};
+    for (int i = 0; i < 52; ++i) deck[i] = i;
+    Hand h{};
+    for (int i = 0; i < 7; ++i) {
+        std::uniform_int_distribution<int> pick(i, 51);
+        std::swap(deck[i], deck[pick(rng)]);
+        h[i] = Card{deck[i] / 13, deck[i] % 13};
+    }
+    return h;
+}
+
+// Seven distinct cards from a narrow part of the deck, so that flushes,
+// straights and straight flushes, rare among random hands, come up often.
+Hand crowdedHand(std::mt19937_64& rng) {
+    std::uniform_int_distribution<int> pickSuits(1, 2), pickLow(0, 6), pickSpan(6, 9);
+    const int suits = pickSuits(rng);
+    const int low = pickLow(rng);
+    const int span = std::min(pickSpan(rng), 13 - low);
+    std::vector<Card> pool;
+    std::uniform_int_distribution<int> firstSuit(0, 3);
+    const int s0 = firstSuit(rng);
+    for (int k = 0; k < suits; ++k)
+        for (int r = low; r < low + span; ++r) pool.push_back(Card{(s0 + k) % 4, r});
+    // Sprinkle two cards from anywhere to bring in pairs and a stray suit.
+    std::uniform_int_distribution<int> any(0, 51);
+    for (int added = 0; added < 2 || pool.size() < 7;) {
+        const int c = any(rng);
+        const Card card{c / 13, c % 13};
+        if (std::find(pool.begin(), pool.end(), card) == pool.end()) {
+            pool.push_back(card);
+            ++added;
+        }
+    }
+    std::shuffle(pool.begin(), pool.end(), rng);
+    Hand h{};
+    std::copy_n(pool.begin(), 7, h.begin());
+    return h;
+}
+
+void expectHand(const std::string& text, int handscore, int kickscore) {
+    const HandValue v = eval(text);
+    EXPECT_EQ(v.handscore, handscore) << text;
+    EXPECT_EQ(v.kickscore, kickscore) << text;
+}
+
+} // namespace
+
+// The straight flush is looked for from one card only: the first card, in
+// slot order, of the lowest rank that starts a pair of neighbours.
+TEST(Evaluator, StraightFlushOnlyFromTheOneStartingCard) {
+    expectHand("2c 3d 7h 8h 9h 10h Jh", 459, 0); // starts at the Two of clubs
+    expectHand("Ah Kh Qh Jh 10h 2d 3c", 462, 0); // starts at the Two of diamonds
+    expectHand("4h 5h 6h 7h 8h 9h Kc", 1000, 0);
+    expectHand("2c 3c 4c 5c 6c 2d 9h", 1000, 0);
+    expectHand("2d 3c 4c 5c 6c 2c 9h", 454, 0); // the same cards, Two of diamonds first
+    expectHand("Ah 2h 3h 4h 5h 9c Kd", 462, 0); // the Ace is not low here
+    // A run reaching the Ace counts when it starts at x.
+    expectHand("10s Js Qs Ks As 2d 5c", 1000, 0);
+    // The run is counted from x + 1, so x itself need not be part of the five.
+    expectHand("9d 10c Jc Qc Kc Ac 3h", 462, 0); // starts at the Nine of diamonds
+    expectHand("9c 10c Jc Qc Kc 2d 4h", 1000, 0);
+}
+
+TEST(Evaluator, AllStraightFlushesAndEqualFlushesTie) {
+    EXPECT_EQ(eval("2s 3s 4s 5s 6s Kd Kh").handscore, eval("9h 10h Jh Qh Kh Ah 2c").handscore);
+    const HandValue a = eval("Ac 9c 7c 5c 3c Kd Qh");
+    const HandValue b = eval("Ad Kd Qd Jd 9d 2c 2h");
+    EXPECT_EQ(a.handscore, 462);
+    EXPECT_EQ(b.handscore, 462);
+    EXPECT_EQ(a.kickscore, 0);
+    EXPECT_EQ(b.kickscore, 0);
+}
+
+TEST(Evaluator, FlushOutranksStraightAndIsRankedByItsTopCardAlone) {
+    expectHand("5h 6c 7h 8h 9d Jh Kh", 461, 0); // straight and flush at once
+    expectHand("2s 4s 6s 8s 9s As Ks", 462, 0); // seven of a suit
+    expectHand("3d 5d 7d 9d Jd Ac Kc", 459, 0); // the Ace is not in the suit
+}
+
+TEST(Evaluator, Straights) {
+    expectHand("Ac 2d 3h 4s 5c 9c Kd", 403, 0); // Ace to Five
+    expectHand("Ac 2d 3h 4s 5c 6c Kd", 404, 0); // Two to Six beats the wheel
+    expectHand("10c Jd Qh Ks Ac 2d 3h", 412, 0);
+    expectHand("2c 3d 4h 5s 6c 7d 8h", 406, 0);  // a run of seven is ranked by its top
+    expectHand("2c 3d 9h 10s Jc Qd Kh", 411, 0); // found from the second start
+    expectHand("2c 3d 5h 6s 7c 8d 9h", 407, 0);
+    expectHand("2c 3d 4h 5s Kc Qd Jh", 11, 5 * 10 + 9); // no Ace, no straight: King high
+    expectHand("Ac Ad 2h 3s 4c 5d 9h", 403, 0);         // wheel over a pair of Aces
+    expectHand("3c 3d 4h 5s 6c 7d 7h", 405, 0);         // straight over two pairs
+}
+
+TEST(Evaluator, FourOfAKindAndFullHouse) {
+    expectHand("Ac Ad Ah As Kc Kd 2h", 812, 0);
+    expectHand("2c 2d 2h 2s Ac Ad Ah", 800, 0);  // four over a set of Aces
+    expectHand("7c 7d 7h 4s 4c 4d Kh", 505, 10); // two sets: the higher one is T
+    expectHand("7c 7d 7h 4s 4c Kd Kh", 505, 55); // the higher of two pairs is P
+    expectHand("Ac Ad 2c 2d 2h 9s 8s", 500, 60);
+}
+
+TEST(Evaluator, ThreeOfAKind) {
+    expectHand("9c 9d 9h Ks 5c 3d 2h", 307, 5 * 11 + 3);
+    expectHand("Ac Ad Ah Ks Qc 3d 2h", 312, 5 * 11 + 10);
+    expectHand("2c 2d 2h Ks Qc 5d 4h", 300, 5 * 11 + 10);
+}
+
+// Two pairs: the weight 5 on the lower pair does not always outweigh the
+// kicker, and a third pair's rank can be the kicker.
+TEST(Evaluator, TwoPairsWeighLowerPairAndKicker) {
+    expectHand("Kc Kd 9h 9s 5c 5d Ah", 211, 47);
+    expectHand("Ac As 3c 3d Kh 8s 6d", 212, 16);
+    expectHand("Ac As 4c 4d 2h 8s 6d", 212, 16);
+    expectHand("Ac As 3c 3d Kh 5s 2d", 212, 16);
+    expectHand("Ac As 4c 4d 7h 5s 2d", 212, 15);
+    expectHand("Qc Qd 5h 5s 9c 9d 2h", 210, 5 * 7 + 3); // the Fives become the kicker
+    expectHand("3c 3d 2h 2s 4c 6d 8h", 201, 5 * 0 + 6);
+}
+
+TEST(Evaluator, OnePairAndHighCard) {
+    expectHand("9c 9d Kh Qs 5c 3d 2h", 107, 88);
+    expectHand("2c 2d Ah Ks Qc 5d 7h", 100, 103); // the largest kickscore there is
+    expectHand("2c 2d 3h 4s 6c 7d 9h", 100, 5 * 7 + 3 * 5 + 4);
+    expectHand("Ac Kd 9h 7s 5c 3d 2h", 12, 62);
+    expectHand("2c 3d 4h 6s 7c 9d 10h", 8, 5 * 7 + 5);
+    expectHand("2c 3d 4h 6s 7c 8d 10h", 8, 5 * 6 + 5);
+}
+
+// A hand's value is a property of the set of cards, except where the one
+// starting card decides a straight flush: moving cards between slots changes
+// nothing unless five cards of one suit run in a row.
+TEST(Evaluator, SlotOrderMattersOnlyForTheStraightFlushStart) {
+    std::mt19937_64 rng(7);
+    for (int i = 0; i < 20000; ++i) {
+        Hand h = (i % 2) ? randomHand(rng) : crowdedHand(rng);
+        bool sameSuitRun = false;
+        for (int s = 0; s < 4; ++s)
+            for (int x = 0; x + 4 <= 12; ++x) {
+                int n = 0;
+                for (int r = x; r <= x + 4; ++r)
+                    n += std::count(h.begin(), h.end(), Card{s, r}) > 0;
+                sameSuitRun = sameSuitRun || n == 5;
+            }
+        const HandValue before = evaluate(h);
+        std::shuffle(h.begin(), h.end(), rng);
+        const HandValue after = evaluate(h);
+        if (!sameSuitRun) {
+            EXPECT_EQ(before.handscore, after.handscore) << show(h);
+            EXPECT_EQ(before.kickscore, after.kickscore) << show(h);
+        } else {
+            EXPECT_TRUE(after.handscore == 1000 ||
+                        (after.handscore >= 454 && after.handscore <= 462))
+                << show(h);
+        }
+    }
+}
+
+// The fast evaluator against the step-by-step chain on random hands in
+// random slot order, and on hands crowded into few suits and ranks.
+TEST(Evaluator, AgreesWithTheStepByStepChain) {
+    std::mt19937_64 rng(20240601);
+    long mismatches = 0;
+    for (int i = 0; i < 3'000'000; ++i) {
+        const Hand h = (i % 4 == 3) ? crowdedHand(rng) : randomHand(rng);
+        const HandValue fast = evaluate(h);
+        const HandValue slow = reference::evaluate(h);
+        if (fast.handscore != slow.handscore || fast.kickscore != slow.kickscore) {
+            if (++mismatches <= 10)
+                ADD_FAILURE() << show(h) << " fast " << fast.handscore << "/" << fast.kickscore
+                              << " chain " << slow.handscore << "/" << slow.kickscore;
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+// The game never repeats a card or hands over a value outside the deck, but
+// the evaluator must still give the chain's answer (and never read out of
+// bounds): repeated cards count as often as they appear, foreign cards are
+// skipped.
+TEST(Evaluator, RepeatedAndForeignCardsFollowTheChain) {
+    expectHand("Ah Ah Ah Ah Ah Ah Ah", 462, 0); // seven hearts: the flush test comes first
+    expectHand("Ah Ah Ah Ah As As As", 812, 0); // seven Aces are four of a kind
+    expectHand("Ah Ah Kd Qc 9s 5d 3c", 112, 5 * 11 + 3 * 10 + 7);
+    expectHand("2h 3h 4h 5h 6h 6h 6h", 1000, 0);
+    expectHand("2c 2c 2c 3d 3d 9s 9s", 500, 35); // three copies of a card make a set
+
+    Hand h = cards("Ac Kd 9h 7s 5c 3d 2h");
+    h[6] = Card{4, 0};  // a fifth suit
+    h[5] = Card{1, 13}; // a fourteenth rank
+    h[4] = Card{-1, -7};
+    const HandValue v = evaluate(h);
+    EXPECT_EQ(v.handscore, 12);
+    EXPECT_EQ(v.kickscore, 5 * 11 + 7);
+
+    Hand none{};
+    none.fill(Card{INT32_MIN, INT32_MAX});
+    EXPECT_EQ(evaluate(none).handscore, 0);
+    EXPECT_EQ(evaluate(none).kickscore, 0);
+
+    std::mt19937_64 rng(99);
+    std::uniform_int_distribution<int> suit(-1, 4), rank(-1, 13), wide(0, 9);
+    for (int i = 0; i < 500'000; ++i) {
+        Hand odd{};
+        for (Card& c : odd) {
+            // Mostly real cards from a small pool so that repeats are common.
+            c = wide(rng) == 0 ? Card{suit(rng), rank(rng)}
+                               : Card{static_cast<int>(rng() % 2), static_cast<int>(rng() % 6)};
+        }
+        const HandValue fast = evaluate(odd);
+        const HandValue slow = reference::evaluate(odd);
+        ASSERT_EQ(fast.handscore, slow.handscore) << show(odd);
+        ASSERT_EQ(fast.kickscore, slow.kickscore) << show(odd);
+    }
+}
+
+TEST(Evaluator, EvalhandReadsScratchhandAndWritesOnlyTheScores) {
+    TableState t;
+    t.scratchhand = cards("9c 9d Kh Qs 5c 3d 2h");
+    t.seats[player].hand = cards("Ac Ad Ah As Kc Kd 2h");
+    t.pot = 17;
+    evalhand(t);
+    EXPECT_EQ(t.handscore, 107);
+    EXPECT_EQ(t.kickscore, 88);
+    EXPECT_EQ(t.pot, 17);
+    EXPECT_EQ(t.scratchhand, cards("9c 9d Kh Qs 5c 3d 2h"));
+
+    // A hand without kickers resets a kickscore left by the hand before.
+    t.scratchhand = cards("4h 5h 6h 7h 8h 9h Kc");
+    evalhand(t);
+    EXPECT_EQ(t.handscore, 1000);
+    EXPECT_EQ(t.kickscore, 0);
+}
