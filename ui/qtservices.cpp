@@ -20,12 +20,9 @@ namespace stud {
 
 namespace {
 
-// Start-up state of the three animation timers: only the blink chooser runs.
-struct TimerStart {
-    int interval;
-    bool enabled;
-};
-constexpr std::array<TimerStart, 3> kTimerStart{{{300, true}, {150, false}, {150, false}}};
+// The three animation timers start stopped at their first intervals; the
+// game's start-up sets them going.
+constexpr std::array<int, 3> kTimerStart{300, 150, 150};
 
 constexpr const char* kSoundFiles[] = {"card1.wav", "card2.wav", "chip1.wav", "chip3.wav",
                                        "chip4.wav"};
@@ -46,11 +43,10 @@ QtServices::QtServices(QWidget* surface, int scale)
     for (int i = 0; i < 3; ++i) {
         auto* t = new QTimer(surface_);
         t->setTimerType(Qt::PreciseTimer);
-        t->setInterval(kTimerStart[i].interval);
+        t->setInterval(kTimerStart[i]);
         QObject::connect(t, &QTimer::timeout, surface_, [this, i] {
             if (tickHandlers_[i]) tickHandlers_[i]();
         });
-        if (kTimerStart[i].enabled) t->start();
         timers_[i] = t;
     }
     sound_ = new SoundPlayer([this] { beep(); }, surface_);

@@ -1,11 +1,26 @@
 #include "ui/soundplayer.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSoundEffect>
 #include <QUrl>
 
 namespace stud {
+
+namespace {
+
+// "RIFF", a length, "WAVE". The sound system never reports a file too short
+// to hold that header (it waits for more data for ever), so such a file is
+// turned away here.
+bool looksLikeWave(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    const QByteArray head = f.read(12);
+    return head.size() == 12 && head.startsWith("RIFF") && head.mid(8, 4) == "WAVE";
+}
+
+} // namespace
 
 SoundPlayer::SoundPlayer(std::function<void()> beep, QObject* parent)
     : QObject(parent), beep_(std::move(beep)) {}
@@ -32,6 +47,8 @@ void SoundPlayer::load(Entry& e) {
     e.bytes = fi.size();
     e.next = 0;
     e.wanted = false;
+    e.wave = looksLikeWave(e.path);
+    if (!e.wave) return;
     const QUrl url = QUrl::fromLocalFile(e.path);
     for (QSoundEffect*& fx : e.effects) {
         fx = new QSoundEffect(this);
@@ -88,8 +105,8 @@ void SoundPlayer::play(const QString& file) {
         fail();
         return;
     }
-    QSoundEffect* fx = e->effects[e->next];
-    if (fx->status() == QSoundEffect::Error) {
+    QSoundEffect* fx = e->wave ? e->effects[e->next] : nullptr;
+    if (!fx || fx->status() == QSoundEffect::Error) {
         fail();
         return;
     }

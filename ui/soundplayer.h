@@ -44,6 +44,7 @@ class SoundPlayer : public QObject {
         qint64 bytes = -1;
         std::array<QSoundEffect*, 2> effects{};
         int next = 0;
+        bool wave = false;   // starts like a WAVE file at all
         bool wanted = false; // play() asked for it while it was still loading
     };
 

@@ -1,0 +1,289 @@
+#include "ui/tablewindow.h"
+
+#include "ui/aboutbox.h"
+#include "ui/gradientbutton.h"
+#include "ui/optionspanel.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace stud {
+
+namespace {
+
+// The window's labels: where they sit, how they look, and what a screen
+// reader says they are about (empty: the text says it by itself).
+struct LabelPlace {
+    Control control;
+    int left, top;
+    bool bold;
+    int pixelSize;
+    const char* text;  // fixed caption, or the empty start-up text
+    const char* about; // accessible description
+};
+
+constexpr LabelPlace kLabels[] = {
+    {Control::Label2, 424, 448, true, 11, "You:", ""},
+    {Control::cash, 460, 448, true, 11, "", "Your cash"},
+    {Control::playerstatus, 424, 464, false, 11, "", "Your status"},
+    {Control::freakcash, 184, 344, true, 11, "Peter:", ""},
+    {Control::lblfcash, 232, 344, true, 11, "", "Peter's cash"},
+    {Control::freakstatus, 184, 360, false, 11, "", "Peter's status"},
+    {Control::geekcash, 296, 104, true, 11, "Anna:", ""},
+    {Control::lblgcash, 342, 104, true, 11, "", "Anna's cash"},
+    {Control::geekstatus, 296, 120, false, 11, "", "Anna's status"},
+    {Control::mastercash, 528, 104, true, 11, "George:", ""},
+    {Control::lblmcash, 587, 104, true, 11, "", "George's cash"},
+    {Control::masterstatus, 528, 120, false, 11, "", "George's status"},
+    {Control::champcash, 632, 344, true, 11, "Maria:", ""},
+    {Control::lblccash, 680, 344, true, 11, "", "Maria's cash"},
+    {Control::champstatus, 632, 360, false, 11, "", "Maria's status"},
+    {Control::betsize, 446, 304, true, 12, "", "Pot"},
+};
+
+struct ButtonPlace {
+    Control control;
+    const char* caption;
+    int left, top, width, height;
+    bool bold;
+};
+
+// In tab order.
+constexpr ButtonPlace kButtons[] = {
+    {Control::btnbet, "Raise", 461, 618, 65, 33, true},
+    {Control::btnpass, "Fold", 525, 618, 65, 33, true},
+    {Control::btnstay, "Check", 397, 618, 65, 33, true},
+    {Control::btnnew, "Deal", 333, 618, 65, 33, true},
+    {Control::NewGame1, "New Game", 347, 3, 73, 17, false},
+    {Control::Options1, "Options", 419, 3, 73, 17, false},
+    {Control::About1, "About", 491, 3, 73, 17, false},
+};
+
+constexpr int kPanelLeft = 232, kPanelTop = 96;
+
+// The window font: Verdana 8 point is 11 pixels high. Asked for by pixels so
+// the layout holds at any font DPI; where Verdana is missing the nearest
+// wide sans face stands in.
+QFont tableFont(int pixelSize, bool bold) {
+    QFont f;
+    f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    return f;
+}
+
+int screenScale(const QWidget* w) {
+    const QScreen* s = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    return s && s->devicePixelRatio() >= 1.5 ? 2 : 1;
+}
+
+} // namespace
+
+QIcon TableWindow::applicationIcon() {
+    QIcon icon;
+    for (int n : {32, 48, 64, 128, 256}) {
+        const QString path = QStringLiteral(":/icons/sevenstud-%1.png").arg(n);
+        if (QFile::exists(path)) icon.addFile(path, QSize(n, n));
+    }
+    return icon;
+}
+
+TableWindow::TableWindow(std::unique_ptr<Random> random, int scale, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      random_(random ? std::move(random) : std::make_unique<Xoshiro>()) {
+    setFixedSize(QtServices::kWidth, QtServices::kHeight);
+    setWindowTitle(QString());
+    setWindowIcon(applicationIcon());
+    setAccessibleName(QStringLiteral("Seven Stud table"));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    setFont(tableFont(11, false));
+    // The canvas covers every pixel: nothing needs clearing before a paint.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    services_ = std::make_unique<QtServices>(this, scale == 0 ? screenScale(this) : scale);
+    settings_ = std::make_unique<IniFile>(settingsFilePath(kSettingsFileName));
+    game_ = std::make_unique<Game>(*services_, *random_, *settings_);
+
+    panel_ = new OptionsPanel(this);
+    panel_->move(kPanelLeft, kPanelTop);
+    panel_->hide();
+    panel_->setAccessibleName(QStringLiteral("Options"));
+    services_->setPanel(panel_);
+
+    buildLabels();
+    buildButtons();
+    connectPanel();
+
+    about_ = new AboutBox(this);
+    about_->hide();
+
+    services_->setRepaintHandler([this] { game_->redraw(); });
+    const auto tick = [this](void (Game::*handler)()) {
+        return [this, handler] {
+            // A failing tick must not stack one error box per interval.
+            if (showingError_) return;
+            guarded([&] { (game_.get()->*handler)(); });
+        };
+    };
+    services_->setTimerHandler(Timer::randomwink, tick(&Game::randomwinkTimer));
+    services_->setTimerHandler(Timer::winkanim, tick(&Game::winkanimTimer));
+    services_->setTimerHandler(Timer::wintimer, tick(&Game::wintimerTimer));
+}
+
+TableWindow::~TableWindow() = default;
+
+void TableWindow::buildLabels() {
+    for (const LabelPlace& p : kLabels) {
+        auto* l = new QLabel(this);
+        l->setTextFormat(Qt::PlainText);
+        l->setFont(tableFont(p.pixelSize, p.bold));
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::WindowText, Qt::white);
+        l->setPalette(pal);
+        l->move(p.left, p.top);
+        l->setAccessibleDescription(QString::fromLatin1(p.about));
+        services_->addLabel(p.control, l);
+        services_->setText(p.control, p.text);
+    }
+}
+
+void TableWindow::buildButtons() {
+    QWidget* previous = panel_;
+    for (const ButtonPlace& p : kButtons) {
+        auto* b = new GradientButton(QString::fromLatin1(p.caption), this);
+        b->setFont(tableFont(11, p.bold));
+        b->setGeometry(p.left, p.top, p.width, p.height);
+        b->setAccessibleName(QString::fromLatin1(p.caption));
+        buttons_[p.control] = b;
+        services_->addButton(p.control, b);
+        setTabOrder(previous, b);
+        previous = b;
+        connect(b, &QAbstractButton::clicked, this, [this, c = p.control] { clicked(c); });
+    }
+}
+
+void TableWindow::clicked(Control c) {
+    guarded([&] {
+        switch (c) {
+        case Control::btnnew:
+            game_->newgame();
+            break;
+        case Control::btnstay:
+            game_->playerstays();
+            break;
+        case Control::btnbet:
+            game_->playerbets();
+            break;
+        case Control::btnpass:
+            game_->playerpasses();
+            break;
+        case Control::NewGame1:
+            game_->NewGame1Click();
+            break;
+        case Control::Options1:
+            game_->Options1Click();
+            break;
+        case Control::About1:
+            about_->exec();
+            break;
+        default:
+            break;
+        }
+    });
+}
+
+void TableWindow::connectPanel() {
+    connect(panel_, &OptionsPanel::activated, this, [this](Control c) {
+        guarded([&] {
+            switch (c) {
+            case Control::enter:
+                game_->enterClick();
+                break;
+            case Control::unenter:
+                game_->unenterClick();
+                break;
+            case Control::Levels:
+                game_->LevelsClick();
+                break;
+            case Control::background:
+                game_->Backchange();
+                break;
+            case Control::UpDown1:
+                game_->betchange();
+                break;
+            case Control::SoundOff1:
+                game_->SoundOff1Click();
+                break;
+            case Control::Close:
+                game_->CloseClick();
+                break;
+            default:
+                break;
+            }
+        });
+    });
+}
+
+void TableWindow::reportError(const QString& text) {
+    const bool nested = showingError_;
+    showingError_ = true;
+    services_->showError(text);
+    showingError_ = nested;
+}
+
+GradientButton* TableWindow::button(Control c) const {
+    auto it = buttons_.find(c);
+    return it == buttons_.end() ? nullptr : it->second;
+}
+
+bool TableWindow::start() {
+    const bool ok = guarded([&] { game_->startup(); });
+    // The first control in tab order starts with the focus, as on any form.
+    if (ok) {
+        for (const ButtonPlace& p : kButtons) {
+            QWidget* b = button(p.control);
+            if (b->isEnabled()) {
+                b->setFocus();
+                break;
+            }
+        }
+    }
+    return ok;
+}
+
+void TableWindow::centre() {
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!s) return;
+    const QRect area = s->availableGeometry();
+    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+}
+
+void TableWindow::paintEvent(QPaintEvent* event) {
+    // Only shows what the game has drawn; the game's own repaint runs when the
+    // window first shows and when the game asks for it.
+    QPainter p(this);
+    const int s = services_->scale();
+    for (const QRect& r : event->region()) {
+        p.drawImage(QRectF(r), services_->canvas(),
+                    QRectF(r.x() * s, r.y() * s, r.width() * s, r.height() * s));
+    }
+}
+
+void TableWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    guarded([&] { game_->redraw(); });
+}
+
+} // namespace stud

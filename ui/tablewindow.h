@@ -1,0 +1,94 @@
+#pragma once
+
+#include "game/game.h"
+#include "game/random.h"
+#include "game/services.h"
+#include "game/settings.h"
+#include "ui/qtservices.h"
+
+#include <QIcon>
+#include <QWidget>
+
+#include <exception>
+#include <map>
+#include <memory>
+
+class QLabel;
+
+namespace stud {
+
+class AboutBox;
+class GradientButton;
+class OptionsPanel;
+
+// The game's main window: the table canvas, the name, cash and status labels,
+// the command buttons, the options panel and the About box. It owns the one
+// Game for the life of the process and forwards every click, panel action and
+// timer tick to the game's handlers through one guard, which shows an
+// exception escaping a handler in the standard error display.
+class TableWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // `random` defaults to the game's own generator; `scale` 0 follows the
+    // screen (2 on a screen with a device pixel ratio of 2, else 1).
+    explicit TableWindow(std::unique_ptr<Random> random = nullptr, int scale = 0,
+                         QWidget* parent = nullptr);
+    ~TableWindow() override;
+
+    // Runs the game's start-up: settings read, first deal dealt and drawn.
+    // On an error the message is shown and false returned; the program then
+    // ends without showing the window.
+    bool start();
+
+    Game& game() { return *game_; }
+    QtServices& services() { return *services_; }
+    const QImage& canvas() const { return services_->canvas(); }
+    QLabel* label(Control c) const { return services_->label(c); }
+    GradientButton* button(Control c) const;
+    OptionsPanel* panel() const { return panel_; }
+    AboutBox* aboutBox() const { return about_; }
+
+    // Places the window in the middle of the screen it is on.
+    void centre();
+
+    // Runs one game handler; an exception that escapes it is shown in the
+    // standard error display and ends only that handler. True when it ran
+    // to completion.
+    template <class F> bool guarded(F&& handler) {
+        try {
+            handler();
+            return true;
+        } catch (const std::exception& e) {
+            reportError(QString::fromStdString(e.what()));
+        } catch (...) {
+            reportError(QStringLiteral("An unexpected error occurred."));
+        }
+        return false;
+    }
+
+    // The program's icon in every size it is built with.
+    static QIcon applicationIcon();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void reportError(const QString& text);
+    void clicked(Control c);
+    void buildLabels();
+    void buildButtons();
+    void connectPanel();
+
+    std::unique_ptr<Random> random_;
+    std::unique_ptr<IniFile> settings_;
+    std::unique_ptr<QtServices> services_;
+    std::unique_ptr<Game> game_;
+    std::map<Control, GradientButton*> buttons_;
+    OptionsPanel* panel_ = nullptr;
+    AboutBox* about_ = nullptr;
+    bool shown_ = false;
+    bool showingError_ = false;
+};
+
+} // namespace stud
