@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDialog>
 
 namespace stud {
@@ -13,6 +14,24 @@ class AboutBox : public QDialog {
     // False when the built-in picture could not be decoded (the box then
     // shows an empty picture).
     bool pictureLoaded() const;
+
+    // Shows `jpeg` as the picture, drawn at `devicePixelRatio` (2 for the
+    // double-size picture). Damaged data leaves the picture empty; false then.
+    bool setPicture(const QByteArray& jpeg, qreal devicePixelRatio = 1.0);
+
+    void setVisible(bool visible) override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void loadBuiltInPicture();
+    void centreOnOwner();
+
+    QWidget* image1_ = nullptr;
+    // The ratio the built-in picture was chosen for, 0 once replaced by
+    // setPicture.
+    qreal builtInRatio_ = 0;
 };
 
 } // namespace stud

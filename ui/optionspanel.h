@@ -5,6 +5,8 @@
 #include <QFrame>
 #include <QString>
 
+#include <memory>
+
 namespace stud {
 
 // The options panel `Panel1`: a plain panel over the middle of the table with
@@ -15,6 +17,7 @@ class OptionsPanel : public QFrame {
     Q_OBJECT
   public:
     explicit OptionsPanel(QWidget* parent = nullptr);
+    ~OptionsPanel() override;
 
     // The panel controls it answers for: money, until, enter, unenter, Levels,
     // background, Label1, Label3, Label4, UpDown1, SoundOff1, Close.
@@ -33,6 +36,13 @@ class OptionsPanel : public QFrame {
     // background (an item chosen), UpDown1 (an arrow clicked, position already
     // moved within 1..15), SoundOff1, Close (the Ok button).
     void activated(stud::Control c);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
 };
 
 } // namespace stud

@@ -1,0 +1,174 @@
+#include "ui/aboutbox.h"
+
+#include "ui/gradientbutton.h"
+#include "ui/jpegdecoder.h"
+
+#include <QFile>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QScreen>
+
+#include <cstring>
+
+namespace stud {
+
+namespace {
+
+constexpr int kWidth = 479, kHeight = 513;
+
+// Tahoma 8 point, 11 pixels; the stand-in is squeezed to Tahoma's width.
+QFont tahoma() {
+    QFont f;
+    f.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(11);
+    if (QFontInfo(f).family().compare(QStringLiteral("Tahoma"), Qt::CaseInsensitive) != 0)
+        f.setStretch(88);
+    return f;
+}
+
+QFont verdanaBold() {
+    QFont f;
+    f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(11);
+    f.setBold(true);
+    return f;
+}
+
+// `Image1`: the picture drawn unscaled from the top-left corner and clipped
+// to the control; nothing at all when there is no picture.
+class Picture final : public QWidget {
+  public:
+    explicit Picture(QWidget* parent) : QWidget(parent) {}
+
+    void setImage(const QImage& image) {
+        image_ = image;
+        update();
+    }
+    bool hasImage() const { return !image_.isNull(); }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        if (image_.isNull()) return;
+        QPainter p(this);
+        p.drawImage(QPoint(0, 0), image_);
+    }
+
+  private:
+    QImage image_;
+};
+
+QImage decode(const QByteArray& jpeg) {
+    DecodedImage d;
+    if (!decodeJpeg(reinterpret_cast<const std::uint8_t*>(jpeg.constData()),
+                    static_cast<std::size_t>(jpeg.size()), d))
+        return {};
+    QImage image(d.width, d.height, QImage::Format_RGB888);
+    if (image.isNull()) return {};
+    const std::size_t row = static_cast<std::size_t>(d.width) * 3;
+    for (int y = 0; y < d.height; ++y)
+        std::memcpy(image.scanLine(y), d.rgb.data() + row * static_cast<std::size_t>(y), row);
+    // The painter's native format: no conversion at every paint.
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QByteArray readResource(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll();
+}
+
+} // namespace
+
+AboutBox::AboutBox(QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint) {
+    setWindowTitle(QString());
+    setFixedSize(kWidth, kHeight);
+    setFont(tahoma());
+    setModal(true);
+    setAccessibleName(QStringLiteral("About Seven Stud"));
+
+    image1_ = new Picture(this);
+    image1_->setGeometry(8, 0, 465, 449);
+    image1_->setAccessibleName(QStringLiteral("About picture"));
+    image1_->setAccessibleDescription(
+        QStringLiteral("A parchment scroll with the betting rules, a glossary and the credits"));
+
+    auto* ok = new GradientButton(QStringLiteral("OK"), this);
+    ok->setGeometry(200, 464, 73, 33);
+    ok->setFont(verdanaBold());
+    ok->setModalResult(1);
+    ok->setAccessibleName(QStringLiteral("OK"));
+    // The button hands its modal result to the dialog; should the dialog
+    // still be up after the click, close it the same way.
+    connect(ok, &QAbstractButton::clicked, this, [this] {
+        if (isVisible()) done(1);
+    });
+
+    loadBuiltInPicture();
+}
+
+bool AboutBox::pictureLoaded() const {
+    return static_cast<Picture*>(image1_)->hasImage();
+}
+
+bool AboutBox::setPicture(const QByteArray& jpeg, qreal devicePixelRatio) {
+    builtInRatio_ = 0;
+    QImage image = decode(jpeg);
+    if (!image.isNull()) image.setDevicePixelRatio(devicePixelRatio);
+    static_cast<Picture*>(image1_)->setImage(image);
+    return !image.isNull();
+}
+
+// The double-size picture on a high-density screen, the plain one otherwise
+// or when the double one is missing or damaged.
+void AboutBox::loadBuiltInPicture() {
+    const qreal ratio = devicePixelRatioF() >= 1.5 ? 2.0 : 1.0;
+    if (ratio == builtInRatio_) return;
+    if (ratio == 2.0 && setPicture(readResource(QStringLiteral(":/images/about@2x.jpg")), 2.0)) {
+        builtInRatio_ = ratio;
+        return;
+    }
+    setPicture(readResource(QStringLiteral(":/images/about.jpg")), 1.0);
+    builtInRatio_ = ratio;
+}
+
+void AboutBox::setVisible(bool visible) {
+    if (visible && !isVisible()) centreOnOwner();
+    QDialog::setVisible(visible);
+}
+
+void AboutBox::showEvent(QShowEvent* event) {
+    // The screen may have changed since the picture was chosen.
+    if (builtInRatio_ != 0) loadBuiltInPicture();
+    QDialog::showEvent(event);
+}
+
+// Centred on the main window every time it is shown, kept on its screen.
+void AboutBox::centreOnOwner() {
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    QPoint centre;
+    if (owner && owner->isVisible())
+        centre = owner->mapToGlobal(owner->rect().center());
+    else if (screen)
+        centre = screen->availableGeometry().center();
+    else
+        return;
+    QRect r(QPoint(0, 0), size());
+    r.moveCenter(centre);
+    if (screen) {
+        const QRect avail = screen->availableGeometry();
+        if (r.right() > avail.right()) r.moveRight(avail.right());
+        if (r.bottom() > avail.bottom()) r.moveBottom(avail.bottom());
+        if (r.left() < avail.left()) r.moveLeft(avail.left());
+        if (r.top() < avail.top()) r.moveTop(avail.top());
+    }
+    setGeometry(r);
+}
+
+} // namespace stud

@@ -1,0 +1,604 @@
+#include "ui/optionspanel.h"
+
+#include "ui/gradientbutton.h"
+
+#include <QAbstractSlider>
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPolygon>
+#include <QRadioButton>
+#include <QStringList>
+
+#include <functional>
+#include <vector>
+
+namespace stud {
+
+namespace {
+
+// ---- look ------------------------------------------------------------------
+
+const QColor kPanelColour(255, 221, 237);
+const QColor kInnerColour(255, 255, 230);
+const QColor kSoundColour(255, 255, 236);
+// The two bevel colours of a 3-D frame: light from the top left.
+const QColor kHighlight(255, 255, 255);
+const QColor kShadow(160, 160, 160);
+
+// Verdana 8 point is 11 pixels high; asked for by pixels so that the fixed
+// layout holds at any font DPI. DejaVu Sans has Verdana's proportions.
+QFont verdana(bool bold = false) {
+    QFont f;
+    f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(11);
+    f.setBold(bold);
+    return f;
+}
+
+// Tahoma is a narrower Verdana. Where it is missing, the stand-in is squeezed
+// to Tahoma's width so that the text keeps clear of its neighbours.
+QFont tahoma() {
+    QFont f;
+    f.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(11);
+    if (QFontInfo(f).family().compare(QStringLiteral("Tahoma"), Qt::CaseInsensitive) != 0)
+        f.setStretch(88);
+    return f;
+}
+
+// Top and left lines in one colour, bottom and right in the other.
+void drawBevel(QPainter& p, const QRect& r, bool lowered) {
+    const QColor& topLeft = lowered ? kShadow : kHighlight;
+    const QColor& bottomRight = lowered ? kHighlight : kShadow;
+    p.setPen(topLeft);
+    p.drawLine(r.left(), r.top(), r.right(), r.top());
+    p.drawLine(r.left(), r.top(), r.left(), r.bottom());
+    p.setPen(bottomRight);
+    p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+    p.drawLine(r.right(), r.top(), r.right(), r.bottom());
+}
+
+void setBackground(QWidget* w, const QColor& colour) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, colour);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    w->setPalette(pal);
+}
+
+// ---- controls ----------------------------------------------------------------
+
+// A flat coloured panel with a one-pixel lowered bevel. Its colour is also
+// the window colour of its palette, so the gradient buttons on it blend in.
+class BevelPanel final : public QWidget {
+  public:
+    BevelPanel(QWidget* parent, const QRect& geometry, const QColor& colour)
+        : QWidget(parent), colour_(colour) {
+        setGeometry(geometry);
+        setBackground(this, colour);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), colour_);
+        drawBevel(p, rect(), true);
+    }
+
+  private:
+    QColor colour_;
+};
+
+// A column of radio buttons in an etched frame without a caption. The items
+// share the frame's height evenly below one text line, as the classic radio
+// group does, so the spacing follows the font.
+class RadioGroup final : public QWidget {
+  public:
+    RadioGroup(QWidget* parent, const QRect& geometry, const QStringList& items,
+               std::function<void()> chosen)
+        : QWidget(parent), chosen_(std::move(chosen)) {
+        for (const QString& item : items) {
+            auto* b = new QRadioButton(item, this);
+            b->setAutoExclusive(true);
+            buttons_.push_back(b);
+            QObject::connect(b, &QAbstractButton::toggled, this, [this](bool on) {
+                if (!on) return;
+                fixTabStop();
+                if (!quiet_ && chosen_) chosen_();
+            });
+        }
+        setGeometry(geometry);
+        arrange();
+        fixTabStop();
+    }
+
+    const std::vector<QRadioButton*>& buttons() const { return buttons_; }
+
+    int selected() const {
+        for (std::size_t i = 0; i < buttons_.size(); ++i)
+            if (buttons_[i]->isChecked()) return static_cast<int>(i);
+        return -1;
+    }
+
+    // Selects without telling anybody; an index out of range clears the group.
+    void select(int item) {
+        quiet_ = true;
+        if (item >= 0 && item < static_cast<int>(buttons_.size())) {
+            buttons_[item]->setChecked(true);
+        } else {
+            for (QRadioButton* b : buttons_) {
+                b->setAutoExclusive(false);
+                b->setChecked(false);
+                b->setAutoExclusive(true);
+            }
+        }
+        quiet_ = false;
+        fixTabStop();
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        // Etched frame: a shadow rectangle with a highlight one pixel below
+        // and right of it, starting half a text line down.
+        QPainter p(this);
+        const int top = fontMetrics().height() / 2 - 1;
+        p.setPen(kHighlight);
+        p.drawRect(QRect(1, top + 1, width() - 2, height() - top - 2));
+        p.setPen(kShadow);
+        p.drawRect(QRect(0, top, width() - 2, height() - top - 2));
+    }
+
+    void resizeEvent(QResizeEvent*) override { arrange(); }
+    void changeEvent(QEvent* e) override {
+        if (e->type() == QEvent::FontChange) arrange();
+        QWidget::changeEvent(e);
+    }
+
+  private:
+    void arrange() {
+        const int n = static_cast<int>(buttons_.size());
+        if (n == 0) return;
+        const int line = fontMetrics().height();
+        const int room = height() - line - 5;
+        const int itemHeight = room / n;
+        const int top = line + 1 + (room % n) / 2;
+        for (int i = 0; i < n; ++i)
+            buttons_[i]->setGeometry(8, top + i * itemHeight, width() - 10, itemHeight);
+    }
+
+    // Tab reaches a radio group once, on its selected item (or the first
+    // when none is); the arrow keys move within it.
+    void fixTabStop() {
+        int tabStop = selected();
+        if (tabStop < 0) tabStop = 0;
+        for (std::size_t i = 0; i < buttons_.size(); ++i)
+            buttons_[i]->setFocusPolicy(static_cast<int>(i) == tabStop ? Qt::StrongFocus
+                                                                       : Qt::ClickFocus);
+    }
+
+    std::vector<QRadioButton*> buttons_;
+    std::function<void()> chosen_;
+    bool quiet_ = false;
+};
+
+// The horizontal up-down: a left and a right arrow button side by side. A
+// click moves the position by one within the range, never wrapping round;
+// holding an arrow repeats. The keyboard's arrow keys do the same.
+class UpDown final : public QAbstractSlider {
+  public:
+    explicit UpDown(QWidget* parent) : QAbstractSlider(parent) {
+        setOrientation(Qt::Horizontal);
+        setSingleStep(1);
+        setPageStep(1);
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const QRect left(0, 0, width() / 2, height());
+        const QRect right(left.right() + 1, 0, width() - left.width(), height());
+        drawArrowButton(p, left, -1, value() > minimum());
+        drawArrowButton(p, right, +1, value() < maximum());
+    }
+
+    void mousePressEvent(QMouseEvent* e) override {
+        if (e->button() != Qt::LeftButton) {
+            e->ignore();
+            return;
+        }
+        held_ = sideAt(e->position().toPoint());
+        over_ = true;
+        step(held_);
+        // Like the platform control: a pause, then a steady repeat.
+        setRepeatAction(actionFor(held_), 400, 60);
+        update();
+    }
+
+    void mouseMoveEvent(QMouseEvent* e) override {
+        if (held_ == 0) return;
+        const bool over =
+            rect().contains(e->position().toPoint()) && sideAt(e->position().toPoint()) == held_;
+        if (over == over_) return;
+        over_ = over;
+        // Dragged off the arrow it stops repeating; back on, it goes on.
+        setRepeatAction(over ? actionFor(held_) : SliderNoAction, 400, 60);
+        update();
+    }
+
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (e->button() != Qt::LeftButton) return;
+        held_ = 0;
+        setRepeatAction(SliderNoAction);
+        update();
+    }
+
+    void keyPressEvent(QKeyEvent* e) override {
+        switch (e->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Down:
+            step(-1);
+            break;
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+            step(+1);
+            break;
+        default:
+            QAbstractSlider::keyPressEvent(e);
+        }
+    }
+
+    // A stray wheel turn over the panel must not change the stakes.
+    void wheelEvent(QWheelEvent* e) override { e->ignore(); }
+
+    void focusInEvent(QFocusEvent* e) override {
+        QAbstractSlider::focusInEvent(e);
+        update();
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        QAbstractSlider::focusOutEvent(e);
+        held_ = 0;
+        setRepeatAction(SliderNoAction);
+        update();
+    }
+
+  private:
+    static SliderAction actionFor(int side) {
+        return side < 0 ? SliderSingleStepSub : SliderSingleStepAdd;
+    }
+    int sideAt(const QPoint& pos) const { return pos.x() < width() / 2 ? -1 : +1; }
+    void step(int side) { triggerAction(actionFor(side)); }
+
+    // A classic raised button face, sunk while held, with a small solid
+    // arrow; the arrow greys out at its end of the range.
+    void drawArrowButton(QPainter& p, const QRect& r, int side, bool canMove) const {
+        const bool sunk = held_ == side && over_;
+        p.fillRect(r, QColor(240, 240, 240));
+        if (sunk) {
+            p.setPen(kShadow);
+            p.drawRect(r.adjusted(0, 0, -1, -1));
+        } else {
+            p.setPen(QColor(227, 227, 227));
+            p.drawLine(r.topLeft(), r.topRight());
+            p.drawLine(r.topLeft(), r.bottomLeft());
+            p.setPen(kHighlight);
+            p.drawLine(r.left() + 1, r.top() + 1, r.right() - 1, r.top() + 1);
+            p.drawLine(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 1);
+            p.setPen(QColor(105, 105, 105));
+            p.drawLine(r.bottomLeft(), r.bottomRight());
+            p.drawLine(r.topRight(), r.bottomRight());
+            p.setPen(kShadow);
+            p.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
+            p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+        }
+        const int shift = sunk ? 1 : 0;
+        const int cx = r.left() + (r.width() - 1) / 2 + shift;
+        const int cy = r.top() + (r.height() - 1) / 2 + shift;
+        const auto arrow = [&](int dx, int dy) {
+            QPolygon tri;
+            if (side < 0)
+                tri << QPoint(cx - 2 + dx, cy + dy) << QPoint(cx + 1 + dx, cy - 3 + dy)
+                    << QPoint(cx + 1 + dx, cy + 3 + dy);
+            else
+                tri << QPoint(cx + 2 + dx, cy + dy) << QPoint(cx - 1 + dx, cy - 3 + dy)
+                    << QPoint(cx - 1 + dx, cy + 3 + dy);
+            p.drawPolygon(tri);
+        };
+        if (canMove) {
+            p.setPen(Qt::black);
+            p.setBrush(Qt::black);
+            arrow(0, 0);
+        } else {
+            p.setPen(kHighlight);
+            p.setBrush(kHighlight);
+            arrow(1, 1);
+            p.setPen(kShadow);
+            p.setBrush(kShadow);
+            arrow(0, 0);
+        }
+        p.setBrush(Qt::NoBrush);
+        if (hasFocus()) {
+            QPen dots(Qt::black, 1, Qt::DotLine);
+            p.setPen(dots);
+            p.drawRect(r.adjusted(3, 3, -4, -4));
+        }
+    }
+
+    int held_ = 0; // -1 left arrow held, +1 right, 0 none
+    bool over_ = false;
+};
+
+QLabel* addLabel(QWidget* parent, int left, int top, const QString& text,
+                 const QFont& font = verdana()) {
+    auto* l = new QLabel(text, parent);
+    l->setTextFormat(Qt::PlainText);
+    l->setFont(font);
+    l->move(left, top);
+    l->adjustSize();
+    return l;
+}
+
+QLineEdit* addEdit(QWidget* parent, const QRect& geometry, const QString& name) {
+    auto* e = new QLineEdit(parent);
+    e->setGeometry(geometry);
+    e->setFont(verdana());
+    e->setAccessibleName(name);
+    return e;
+}
+
+GradientButton* addButton(QWidget* parent, const QRect& geometry, const QString& caption,
+                          const QString& name, bool bold = false) {
+    auto* b = new GradientButton(caption, parent);
+    b->setGeometry(geometry);
+    b->setFont(verdana(bold));
+    b->setAccessibleName(name);
+    return b;
+}
+
+} // namespace
+
+struct OptionsPanel::Parts {
+    QLineEdit* money = nullptr;
+    QLineEdit* until = nullptr;
+    GradientButton* enter = nullptr;
+    GradientButton* unenter = nullptr;
+    RadioGroup* levels = nullptr;
+    RadioGroup* backs = nullptr;
+    QLabel* label1 = nullptr;
+    QLabel* label3 = nullptr;
+    QLabel* label4 = nullptr;
+    UpDown* updown = nullptr;
+    GradientButton* sound = nullptr;
+    GradientButton* ok = nullptr;
+    bool settingPosition = false;
+};
+
+OptionsPanel::OptionsPanel(QWidget* parent) : QFrame(parent), parts_(std::make_unique<Parts>()) {
+    Parts& d = *parts_;
+    setFrameStyle(QFrame::NoFrame);
+    setGeometry(232, 96, 449, 377);
+    setFont(verdana());
+    setBackground(this, kPanelColour);
+
+    // Initial cash and play-until.
+    auto* cashPanel = new BevelPanel(this, QRect(32, 24, 273, 105), kInnerColour);
+    addLabel(cashPanel, 32, 16, QStringLiteral("Initial cash"));
+    d.money = addEdit(cashPanel, QRect(112, 16, 73, 21), QStringLiteral("Initial cash"));
+    d.enter = addButton(cashPanel, QRect(184, 16, 57, 17), QStringLiteral("Enter"),
+                        QStringLiteral("Enter initial cash"));
+    addLabel(cashPanel, 32, 48, QStringLiteral("Play until "));
+    addLabel(cashPanel, 32, 64, QStringLiteral("someone wins"), tahoma());
+    d.until = addEdit(cashPanel, QRect(112, 56, 73, 21), QStringLiteral("Play until someone wins"));
+    d.unenter = addButton(cashPanel, QRect(184, 56, 57, 17), QStringLiteral("Enter"),
+                          QStringLiteral("Enter play-until amount"));
+
+    // Opponent level.
+    auto* levelPanel = new BevelPanel(this, QRect(32, 128, 137, 177), kInnerColour);
+    addLabel(levelPanel, 40, 16, QStringLiteral("AI level"));
+    d.levels = new RadioGroup(levelPanel, QRect(24, 40, 89, 113),
+                              {QStringLiteral("Amateur"), QStringLiteral("Expert"),
+                               QStringLiteral("Master"), QStringLiteral("Genius")},
+                              [this] { emit activated(Control::Levels); });
+    d.levels->setAccessibleName(QStringLiteral("AI level"));
+
+    // Betting limits.
+    auto* limitsPanel = new BevelPanel(this, QRect(168, 128, 137, 177), kInnerColour);
+    addLabel(limitsPanel, 32, 8, QStringLiteral("Betting limits"));
+    new BevelPanel(limitsPanel, QRect(0, 33, 137, 7), kInnerColour);
+    addLabel(limitsPanel, 32, 48, QStringLiteral("Ante:"));
+    addLabel(limitsPanel, 72, 49, QStringLiteral("$"));
+    d.label1 = addLabel(limitsPanel, 80, 48, QStringLiteral("1"));
+    addLabel(limitsPanel, 32, 80, QStringLiteral("Small bet:"));
+    addLabel(limitsPanel, 97, 80, QStringLiteral("$"));
+    d.label3 = addLabel(limitsPanel, 104, 80, QStringLiteral("2"));
+    addLabel(limitsPanel, 32, 112, QStringLiteral("Big bet:"));
+    addLabel(limitsPanel, 88, 112, QStringLiteral("$"));
+    d.label4 = addLabel(limitsPanel, 96, 112, QStringLiteral("4"));
+    d.updown = new UpDown(limitsPanel);
+    d.updown->setGeometry(32, 144, 73, 17);
+    d.updown->setRange(1, 15);
+    d.updown->setValue(1);
+    d.updown->setAccessibleName(QStringLiteral("Betting limits"));
+    connect(d.updown, &QAbstractSlider::valueChanged, this, [this] {
+        if (!parts_->settingPosition) emit activated(Control::UpDown1);
+    });
+
+    // Card back.
+    auto* backPanel = new BevelPanel(this, QRect(304, 96, 113, 209), kInnerColour);
+    addLabel(backPanel, 24, 16, QStringLiteral("Card Back"));
+    QStringList backs;
+    for (int i = 1; i <= 8; ++i) backs << QString::number(i);
+    d.backs = new RadioGroup(backPanel, QRect(24, 40, 65, 153), backs,
+                             [this] { emit activated(Control::background); });
+    d.backs->setAccessibleName(QStringLiteral("Card Back"));
+
+    // Sound.
+    auto* soundPanel = new BevelPanel(this, QRect(304, 24, 113, 73), kSoundColour);
+    addLabel(soundPanel, 24, 16, QStringLiteral("Sound"));
+    d.sound = addButton(soundPanel, QRect(24, 48, 65, 17), QStringLiteral("On"),
+                        QStringLiteral("Sound On"));
+
+    d.ok = addButton(this, QRect(184, 328, 81, 25), QStringLiteral("Ok"),
+                     QStringLiteral("Close options"), true);
+
+    connect(d.enter, &QAbstractButton::clicked, this, [this] { emit activated(Control::enter); });
+    connect(d.unenter, &QAbstractButton::clicked, this,
+            [this] { emit activated(Control::unenter); });
+    // Return in an edit box confirms it, as its Enter button does.
+    connect(d.money, &QLineEdit::returnPressed, this, [this] { emit activated(Control::enter); });
+    connect(d.until, &QLineEdit::returnPressed, this, [this] { emit activated(Control::unenter); });
+    connect(d.sound, &QAbstractButton::clicked, this,
+            [this] { emit activated(Control::SoundOff1); });
+    connect(d.ok, &QAbstractButton::clicked, this, [this] { emit activated(Control::Close); });
+
+    // Level, cash, limits, card back, Ok, sound; in the cash panel the two
+    // edit boxes come before their buttons.
+    std::vector<QWidget*> chain;
+    for (QRadioButton* b : d.levels->buttons()) chain.push_back(b);
+    chain.insert(chain.end(), {d.money, d.until, d.enter, d.unenter, d.updown});
+    for (QRadioButton* b : d.backs->buttons()) chain.push_back(b);
+    chain.insert(chain.end(), {d.ok, d.sound});
+    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+}
+
+OptionsPanel::~OptionsPanel() = default;
+
+void OptionsPanel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), kPanelColour);
+    drawBevel(p, rect(), false);
+}
+
+bool OptionsPanel::handles(Control c) const {
+    return control(c) != nullptr;
+}
+
+QWidget* OptionsPanel::control(Control c) const {
+    const Parts& d = *parts_;
+    switch (c) {
+    case Control::money:
+        return d.money;
+    case Control::until:
+        return d.until;
+    case Control::enter:
+        return d.enter;
+    case Control::unenter:
+        return d.unenter;
+    case Control::Levels:
+        return d.levels;
+    case Control::background:
+        return d.backs;
+    case Control::Label1:
+        return d.label1;
+    case Control::Label3:
+        return d.label3;
+    case Control::Label4:
+        return d.label4;
+    case Control::UpDown1:
+        return d.updown;
+    case Control::SoundOff1:
+        return d.sound;
+    case Control::Close:
+        return d.ok;
+    default:
+        return nullptr;
+    }
+}
+
+void OptionsPanel::setText(Control c, const QString& text) {
+    Parts& d = *parts_;
+    const auto label = [&](QLabel* l, const QString& what) {
+        l->setText(text);
+        l->adjustSize();
+        l->setAccessibleName(what + QStringLiteral(": ") + text);
+    };
+    switch (c) {
+    case Control::money:
+        d.money->setText(text);
+        break;
+    case Control::until:
+        d.until->setText(text);
+        break;
+    case Control::enter:
+        d.enter->setText(text);
+        break;
+    case Control::unenter:
+        d.unenter->setText(text);
+        break;
+    case Control::Close:
+        d.ok->setText(text);
+        break;
+    case Control::SoundOff1:
+        d.sound->setText(text);
+        d.sound->setAccessibleName(QStringLiteral("Sound ") + text);
+        break;
+    case Control::Label1:
+        label(d.label1, QStringLiteral("Ante"));
+        break;
+    case Control::Label3:
+        label(d.label3, QStringLiteral("Small bet"));
+        break;
+    case Control::Label4:
+        label(d.label4, QStringLiteral("Big bet"));
+        break;
+    default:
+        break;
+    }
+}
+
+QString OptionsPanel::text(Control c) const {
+    const Parts& d = *parts_;
+    switch (c) {
+    case Control::money:
+        return d.money->text();
+    case Control::until:
+        return d.until->text();
+    case Control::enter:
+        return d.enter->text();
+    case Control::unenter:
+        return d.unenter->text();
+    case Control::Close:
+        return d.ok->text();
+    case Control::SoundOff1:
+        return d.sound->text();
+    case Control::Label1:
+        return d.label1->text();
+    case Control::Label3:
+        return d.label3->text();
+    case Control::Label4:
+        return d.label4->text();
+    default:
+        return {};
+    }
+}
+
+void OptionsPanel::selectItem(Control group, int item) {
+    if (group == Control::Levels) parts_->levels->select(item);
+    if (group == Control::background) parts_->backs->select(item);
+}
+
+int OptionsPanel::selectedItem(Control group) const {
+    if (group == Control::Levels) return parts_->levels->selected();
+    if (group == Control::background) return parts_->backs->selected();
+    return -1;
+}
+
+void OptionsPanel::setPosition(Control updown, int position) {
+    if (updown != Control::UpDown1) return;
+    // Set by the game, not by the user: no `activated`.
+    parts_->settingPosition = true;
+    parts_->updown->setValue(position); // kept within 1..15 by the control
+    parts_->settingPosition = false;
+    parts_->updown->update();
+}
+
+int OptionsPanel::position(Control updown) const {
+    return updown == Control::UpDown1 ? parts_->updown->value() : 0;
+}
+
+} // namespace stud
