@@ -1,0 +1,149 @@
+#pragma once
+
+// A deal set up by hand for the betting and showdown tests: the recording
+// fake of the window (which also logs every status line in order), a
+// settings file in a private temporary folder, and scripted draws.
+
+#include "game/deck.h"
+#include "game/game.h"
+#include "game/random.h"
+#include "game/settings.h"
+#include "support/fakeservices.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace stud::testing {
+
+// Remembers every status line the game writes, with the street it was
+// written on, so a test can read the order in which the seats acted.
+class LoggingServices : public FakeServices {
+  public:
+    const TableState* table = nullptr;
+    std::vector<std::string> log; // "geek Calls 2"
+
+    void setText(Control c, const std::string& s) override {
+        static const std::pair<Control, const char*> names[] = {{Control::playerstatus, "player"},
+                                                                {Control::freakstatus, "freak"},
+                                                                {Control::geekstatus, "geek"},
+                                                                {Control::masterstatus, "master"},
+                                                                {Control::champstatus, "champ"}};
+        for (const auto& [control, name] : names)
+            if (c == control && !s.empty())
+                log.push_back(std::string(name) + " " + s + " " + std::to_string(table->street));
+        FakeServices::setText(c, s);
+    }
+};
+
+// "Ac Kd 10h ..." -> cards (ranks 2-10, J, Q, K, A; suits c d h s).
+inline std::vector<Card> cards(const std::string& text) {
+    std::vector<Card> out;
+    std::istringstream in(text);
+    for (std::string w; in >> w;) {
+        const std::string ranks = "23456789TJQKA", suits = "cdhs";
+        const std::string r = w.substr(0, w.size() - 1);
+        const int rank = r == "10" ? 8 : static_cast<int>(ranks.find(r[0]));
+        out.push_back(Card{static_cast<int>(suits.find(w.back())), rank});
+    }
+    return out;
+}
+inline Hand hand(const std::string& text) {
+    const auto c = cards(text);
+    Hand h{};
+    for (int i = 0; i < 7; ++i) h[i] = c.at(i);
+    return h;
+}
+
+class BettingTable : public ::testing::Test {
+  protected:
+    // A level outside the four runs no trial and leaves the strength as the
+    // test set it, so every opponent decision costs exactly one draw.
+    static constexpr std::int32_t kNoTrials = -1;
+    // Draws for the decisions at a strength of 50: 99 calls and raises
+    // (street 5 never raises), 0 folds and checks. For the card sound 0 is
+    // "card2.wav", 99 "card1.wav".
+    static constexpr std::uint32_t kYes = 99, kNo = 0;
+
+    std::filesystem::path dir = makeDir();
+    LoggingServices ui;
+    IniFile ini{(dir / "tarvo.ini").string()};
+    ScriptedRandom draws{{}, false, kYes};
+    Game game{ui, draws, ini};
+    TableState& t = game.state();
+
+    BettingTable() {
+        ui.table = &t;
+        builddecks(t);
+        for (SeatId s : kAllSeats) {
+            for (int p = 0; p < 7; ++p) t.seats[s].hand[p] = t.deck[kDealSlice[s] + p];
+            game.setcash(s, 100);
+        }
+        game.setpot(5);
+        t.complevel = kNoTrials;
+        t.strength = 50;
+        ui.setText(Control::btnstay, "Call");
+        ui.setText(Control::btnbet, "Raise");
+        ui.setEnabled(Control::btnnew, false);
+        deal(1);
+    }
+    ~BettingTable() override {
+        std::error_code ec;
+        std::filesystem::remove_all(dir, ec);
+    }
+
+    static std::filesystem::path makeDir() {
+        std::string tmpl = (std::filesystem::temp_directory_path() / "studbet-XXXXXX").string();
+        if (!mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
+        return tmpl;
+    }
+
+    // A deal on street 1 with `opener`'s opening bet standing, as the deal
+    // start leaves it once the opening answers are done.
+    void deal(int opener) {
+        t.street = 1;
+        t.opener = opener;
+        t.tocall = t.smallbet;
+        for (SeatId s : kOpponents) t.seats[s].raised = s == seatOfNo(opener);
+    }
+    // Street `street` with nothing standing.
+    void onstreet(int street, int opener) {
+        deal(opener);
+        t.street = street;
+        t.tocall = 0;
+        for (SeatId s : kOpponents) t.seats[s].raised = false;
+    }
+    // `s` raised on the current street and the rest answered it.
+    void standing(SeatId s, std::int32_t amount) {
+        for (SeatId o : kOpponents) t.seats[o].raised = o == s;
+        t.tocall = amount;
+        ui.setEnabled(Control::btnbet, false);
+    }
+    void script(std::initializer_list<std::uint32_t> values) {
+        for (auto v : values) draws.push(v);
+    }
+    // What the seats did, in order, without the emptied lines.
+    const std::vector<std::string>& acts() const { return ui.log; }
+    std::string buttons() const {
+        std::string s;
+        s += ui.isEnabled(Control::btnnew) ? 'D' : '-';
+        s += ui.isEnabled(Control::btnstay) ? 'C' : '-';
+        s += ui.isEnabled(Control::btnbet) ? 'R' : '-';
+        s += ui.isEnabled(Control::btnpass) ? 'F' : '-';
+        return s;
+    }
+    std::int64_t money() const {
+        std::int64_t sum = t.pot;
+        for (SeatId s : kAllSeats) sum += t.seats[s].cash;
+        return sum;
+    }
+    std::int32_t cash(SeatId s) const { return t.seats[s].cash; }
+};
+
+using Log = std::vector<std::string>;
+
+} // namespace stud::testing

@@ -1,0 +1,184 @@
+// The opponents' answers and turns, and the thresholds behind their calls and
+// raises. The strength is set by hand (no trials), so each decision takes
+// exactly one draw and every one of the hundred draws can be tried.
+
+#include "bettingtable.h"
+#include "game/seattable.h"
+
+using namespace stud;
+using namespace stud::testing;
+
+namespace {
+
+using Opponents = BettingTable;
+
+// How many of the hundred draws 0..99 make `decide` say yes.
+template <class Decide> int yeses(ScriptedRandom& draws, Decide decide) {
+    int n = 0;
+    for (std::uint32_t r = 0; r < 100; ++r) {
+        draws.push(r);
+        n += decide() ? 1 : 0;
+    }
+    return n;
+}
+
+constexpr const char* kNames[] = {"player", "freak", "geek", "master", "champ"};
+
+struct Threshold {
+    int street, strength, calls, raises;
+};
+
+TEST_F(Opponents, CallAndRaiseThresholdsPerStreet) {
+    const Threshold cases[] = {
+        {1, 15, 0, 0},   // 15 always folds on the first street
+        {1, 16, 99, 0},  // 16 calls unless the draw is 0
+        {1, 21, 99, 49}, // a chance of 50 raises for 49 draws
+        {1, 41, 99, 69}, {2, 10, 0, 0},   {2, 11, 99, 0}, {2, 26, 99, 89}, // chance 90
+        {2, 31, 99, 99}, {3, 5, 0, 0},    {3, 6, 99, 0},  {3, 26, 99, 59}, {3, 41, 99, 99},
+        {4, 21, 99, 49}, {4, 26, 99, 79}, {5, 5, 0, 0},   {5, 100, 99, 0}, // nobody raises on the
+                                                                           // last street
+    };
+    for (const Threshold& c : cases) {
+        t.street = c.street;
+        t.strength = c.strength;
+        const int calls = yeses(draws, [&] {
+            game.decidecall();
+            return t.willcall;
+        });
+        const int raises = yeses(draws, [&] {
+            game.decideraise();
+            return t.oppraise > 0;
+        });
+        EXPECT_EQ(calls, c.calls) << "street " << c.street << " strength " << c.strength;
+        EXPECT_EQ(raises, c.raises) << "street " << c.street << " strength " << c.strength;
+    }
+}
+
+TEST_F(Opponents, RaiseIsTheSmallBetOnTheFirstTwoStreetsAndTheBigBetAfter) {
+    for (int street = 1; street <= 4; ++street) {
+        t.street = street;
+        script({kYes});
+        game.decideraise();
+        EXPECT_EQ(t.oppraise, street <= 2 ? t.smallbet : t.bigbet) << street;
+    }
+}
+
+TEST_F(Opponents, AnOpponentThatCannotPayTheWholeCallFolds) {
+    onstreet(3, seatno(champ));
+    t.tocall = 4;
+    game.setcash(geek, 3);
+    script({kYes});
+    game.answers(geek);
+    EXPECT_TRUE(t.seats[geek].folded);
+    EXPECT_EQ(t.folds, 1);
+    EXPECT_EQ(ui.text(Control::geekstatus), "Folds");
+    EXPECT_EQ(cash(geek), 3);
+    const auto& wipe = ui.draws.back();
+    EXPECT_EQ(wipe.op, FakeServices::Op::FillRect);
+    EXPECT_EQ((std::array{wipe.x, wipe.y, wipe.right, wipe.bottom}),
+              (std::array{120, 160, 380, 260}));
+
+    // With exactly the amount it calls down to zero and is then out.
+    game.setcash(master, 4);
+    script({kYes});
+    game.answers(master);
+    EXPECT_EQ(ui.text(Control::masterstatus), "Calls");
+    EXPECT_EQ(cash(master), 0);
+    EXPECT_FALSE(t.seats[master].folded);
+    EXPECT_FALSE(indeal(t, master));
+}
+
+struct OpenerCase {
+    SeatId folding;
+    std::vector<SeatId> out;
+    int opener;
+};
+
+TEST_F(Opponents, AFoldingOpenerHandsTheRoleToTheNextOpponentStillIn) {
+    const OpenerCase cases[] = {
+        {freak, {}, 3},      {freak, {geek, master}, 1}, {freak, {geek, master, champ}, 5},
+        {geek, {master}, 1}, {geek, {master, champ}, 5}, {master, {}, 1},
+        {champ, {}, 5}, // never backwards to an earlier opponent
+    };
+    for (const OpenerCase& c : cases) {
+        onstreet(2, seatno(c.folding));
+        for (SeatId s : kAllSeats) {
+            t.seats[s].folded = false;
+            game.setcash(s, 100);
+        }
+        t.folds = 0;
+        for (SeatId s : c.out) t.seats[s].folded = true;
+        script({kNo});
+        game.answers(c.folding);
+        EXPECT_EQ(t.opener, c.opener) << "folding " << c.folding;
+    }
+}
+
+struct RaiseCase {
+    SeatId raiser;
+    Log answered;
+    std::vector<SeatId> emptied;
+    int frame;
+};
+
+TEST_F(Opponents, ARaiseIsPaidAnsweredAtOnceAndLeavesTheHumanToCallOrFold) {
+    const RaiseCase cases[] = {
+        {freak, {"geek Calls 2", "master Calls 2", "champ Calls 2"}, {}, 1},
+        {geek, {"master Calls 2", "champ Calls 2"}, {freak}, 3},
+        {master, {"champ Calls 2"}, {freak, geek}, 5},
+        {champ, {}, {freak, geek, master}, 7},
+    };
+    for (const RaiseCase& c : cases) {
+        onstreet(2, seatno(player));
+        for (SeatId s : kOpponents) game.setstatus(s, "Checks");
+        t.seats[freak].raised = true; // an earlier raise is taken over
+        ui.log.clear();
+        ui.sounds.clear();
+        ui.draws.clear();
+        ui.setEnabled(Control::btnbet, true);
+        ui.setTimerEnabled(Timer::winkanim, true);
+        const auto pot = t.pot;
+        const auto before = cash(c.raiser);
+        script({kYes, kYes, kYes, kYes});
+
+        game.turn(c.raiser);
+        Log expected{std::string(kNames[c.raiser]) + " Raises 2"};
+        expected.insert(expected.end(), c.answered.begin(), c.answered.end());
+        EXPECT_EQ(acts(), expected);
+        EXPECT_EQ(cash(c.raiser), before - t.smallbet);
+        EXPECT_EQ(t.pot, pot + t.smallbet * static_cast<int>(expected.size()));
+        for (SeatId s : kOpponents) EXPECT_EQ(t.seats[s].raised, s == c.raiser) << s;
+        for (SeatId s : c.emptied) EXPECT_EQ(t.seats[s].status, "") << s;
+        EXPECT_EQ(ui.color(kSeatInfo[c.raiser].statusLabel), TextColor::Yellow);
+        EXPECT_EQ(ui.sounds, (std::vector<std::string>{"chip1.wav"}));
+        EXPECT_FALSE(ui.isTimerEnabled(Timer::winkanim));
+        bool lit = false;
+        for (const auto& d : ui.images()) lit |= d.set == ImageSet::players && d.index == c.frame;
+        EXPECT_TRUE(lit) << c.raiser;
+        EXPECT_EQ(ui.text(Control::btnstay), "Call");
+        EXPECT_FALSE(ui.isEnabled(Control::btnbet));
+    }
+}
+
+TEST_F(Opponents, ARaiseIsNotLimitedByCashAndLeavesTheRaiserOutButNotFolded) {
+    onstreet(3, seatno(player));
+    game.setcash(geek, 1);
+    script({kYes, kYes, kYes});
+    game.turn(geek);
+    EXPECT_EQ(cash(geek), 1 - t.bigbet);
+    EXPECT_FALSE(t.seats[geek].folded);
+    EXPECT_FALSE(indeal(t, geek));
+}
+
+TEST_F(Opponents, OnlyFreaksTurnRedrawsTheTableWhenTheSeatIsOut) {
+    onstreet(2, seatno(player));
+    for (SeatId s : kOpponents) t.seats[s].folded = true;
+    for (SeatId s : kOpponents) {
+        ui.draws.clear();
+        game.turn(s);
+        EXPECT_EQ(!ui.images().empty(), s == freak) << s;
+    }
+    EXPECT_EQ(draws.draws, 0u);
+}
+
+} // namespace

@@ -1,0 +1,227 @@
+// The human's buttons driven through whole clicks: who answers and acts in
+// which order, who pays what, where the street moves on, and what the
+// buttons, captions and sounds show afterwards.
+
+#include "bettingtable.h"
+
+using namespace stud;
+using namespace stud::testing;
+
+namespace {
+
+using PlayerActions = BettingTable;
+
+TEST_F(PlayerActions, CallOfChampsOpeningBetIsPaidByEveryoneAndEndsTheFirstStreet) {
+    script({kYes, kYes, kYes, kYes, kNo}); // four answers, then the card sound
+    game.playerstays();
+    EXPECT_EQ(acts(), (Log{"freak Calls 1", "geek Calls 1", "master Calls 1", "champ Calls 1"}));
+    for (SeatId s : kAllSeats) EXPECT_EQ(cash(s), 98) << s; // champ pays its own bet now
+    EXPECT_EQ(t.pot, 15);
+    EXPECT_EQ(t.street, 2);
+    EXPECT_EQ(ui.sounds, (std::vector<std::string>{"card2.wav"}));
+    EXPECT_EQ(buttons(), "-CRF");
+    EXPECT_EQ(ui.text(Control::btnstay), "Check");
+    EXPECT_EQ(draws.draws, 5u);
+}
+
+TEST_F(PlayerActions, RaiseOnFirstStreetSettlesTheOpeningBetUpToItsBettor) {
+    deal(seatno(geek));
+    script({kYes, kYes, kNo, kNo, kNo, kNo, kNo}); // freak, geek answer; sound; four turns
+    game.playerbets();
+    // Only the seats up to the bettor owe the opening bet; geek's turn opens street 2.
+    EXPECT_EQ(acts(), (Log{"freak Calls 1", "geek Calls 1", "freak Checks 1", "geek Checks 2",
+                           "master Checks 2", "champ Checks 2"}));
+    EXPECT_EQ(cash(player), 98);
+    EXPECT_EQ(cash(freak), 98);
+    EXPECT_EQ(cash(geek), 98);
+    EXPECT_EQ(cash(master), 100);
+    EXPECT_EQ(t.pot, 11);
+    EXPECT_EQ(ui.sounds, (std::vector<std::string>{"chip1.wav", "card2.wav"}));
+    EXPECT_EQ(buttons(), "-CRF");
+}
+
+TEST_F(PlayerActions, RaiseAsOpenerIsAnsweredThenTheTurnsBelongToTheNextStreet) {
+    onstreet(3, seatno(player));
+    script({kYes, kYes, kYes, kYes, kNo, kNo, kNo, kNo, kNo});
+    game.playerbets();
+    EXPECT_EQ(acts(),
+              (Log{"freak Calls 3", "geek Calls 3", "master Calls 3", "champ Calls 3",
+                   "freak Checks 4", "geek Checks 4", "master Checks 4", "champ Checks 4"}));
+    EXPECT_EQ(t.pot, 5 + 5 * t.smallbet);
+    EXPECT_EQ(t.tocall, 0);
+}
+
+TEST_F(PlayerActions, RaiseOnLastStreetPaysTheBigBetAndGoesStraightToOneShowdown) {
+    onstreet(5, seatno(player));
+    t.seats[player].hand = hand("2c 4d 7h 9s Jc 3d 8h"); // loses the showdown
+    script({kYes, kYes, kYes, kYes});
+    game.playerbets();
+    EXPECT_EQ(cash(player), 100 - t.bigbet);
+    EXPECT_EQ(t.pot, 5 + 5 * t.bigbet);
+    EXPECT_EQ(t.street, 6);
+    EXPECT_EQ(game.showdownsThisDeal(), 1);
+    EXPECT_EQ(draws.draws, 4u); // no card sound, no turns
+    EXPECT_EQ(buttons(), "D---");
+    game.playerbets(); // a late click on a decided deal moves nothing
+    EXPECT_EQ(t.pot, 5 + 5 * t.bigbet);
+    EXPECT_EQ(game.showdownsThisDeal(), 1);
+}
+
+TEST_F(PlayerActions, RaiseButtonChipSoundAndRefusalForLackOfCash) {
+    // After a new match the button reads "Bet": that click is silent.
+    ui.setText(Control::btnbet, "Bet");
+    onstreet(2, seatno(champ));
+    script({kYes, kYes, kYes, kYes, kNo, kNo, kNo, kNo, kNo}); // answers, sound, turns
+    game.playerbets();
+    EXPECT_EQ(ui.text(Control::btnbet), "Raise");
+    EXPECT_EQ(ui.sounds.front(), "card2.wav");
+
+    // With less than 2 the raise only whitens the status lines and chimes.
+    ui.sounds.clear();
+    const auto drawn = draws.draws;
+    onstreet(3, seatno(champ));
+    game.setcash(player, 1);
+    ui.setTextColor(Control::geekstatus, TextColor::Yellow);
+    game.playerbets();
+    EXPECT_EQ(ui.sounds, (std::vector<std::string>{"chip1.wav"}));
+    EXPECT_EQ(ui.color(Control::geekstatus), TextColor::White);
+    EXPECT_EQ(cash(player), 1);
+    EXPECT_EQ(draws.draws, drawn);
+}
+
+TEST_F(PlayerActions, EveryoneFoldingToTheRaiseHandsThePotOverAndStopsTheClick) {
+    onstreet(2, seatno(player));
+    script({kNo, kNo, kNo, kNo});
+    const auto before = money();
+    game.playerbets();
+    EXPECT_EQ(cash(player), 98 + 7);
+    EXPECT_EQ(money(), before + t.pot); // the pot stays on show until the next deal
+    EXPECT_EQ(t.street, 2);
+    EXPECT_EQ(draws.draws, 4u);
+    EXPECT_EQ(ui.sounds, (std::vector<std::string>{"chip1.wav", "chip3.wav"}));
+    EXPECT_EQ(buttons(), "D---");
+    EXPECT_EQ(game.showdownsThisDeal(), 0);
+}
+
+TEST_F(PlayerActions, CheckLetsTheOpponentsActFromFreakAndTheOpenerOpensTheNextStreet) {
+    // Opener champ on street 2: champ's own turn opens street 3 before it acts.
+    onstreet(2, seatno(champ));
+    script({kNo, kNo, kNo, kNo, kYes});
+    game.playerstays();
+    EXPECT_EQ(acts(),
+              (Log{"freak Checks 2", "geek Checks 2", "master Checks 2", "champ Checks 3"}));
+    EXPECT_EQ(money(), 505);
+    EXPECT_EQ(cash(player), 100);
+    EXPECT_EQ(ui.sounds, (std::vector<std::string>{"card1.wav"}));
+    EXPECT_EQ(ui.text(Control::btnstay), "Check");
+
+    // The human as opener: the table moves on at the end of his click.
+    ui.log.clear();
+    onstreet(2, seatno(player));
+    script({kNo, kNo, kNo, kNo, kNo});
+    game.playerstays();
+    EXPECT_EQ(acts(),
+              (Log{"freak Checks 2", "geek Checks 2", "master Checks 2", "champ Checks 2"}));
+    EXPECT_EQ(t.street, 3);
+}
+
+TEST_F(PlayerActions, RaiseInATurnStopsTheTurnsAndIsAnsweredAtOnceByThoseAfterIt) {
+    onstreet(3, seatno(champ));
+    for (SeatId s : kOpponents) game.setstatus(s, "Calls");
+    ui.log.clear();
+    script({kNo, kYes, kYes, kYes, kNo}); // freak checks, geek raises, master and champ call
+    game.playerstays();
+    EXPECT_EQ(acts(), (Log{"freak Checks 3", "geek Raises 3", "master Calls 3", "champ Calls 3"}));
+    EXPECT_EQ(ui.text(Control::freakstatus), "");
+    EXPECT_EQ(cash(geek), 100 - t.bigbet);
+    EXPECT_EQ(cash(champ), 100 - t.bigbet);
+    EXPECT_EQ(t.street, 3);
+    EXPECT_TRUE(t.seats[geek].raised);
+    EXPECT_EQ(buttons(), "-C-F");
+    EXPECT_EQ(ui.text(Control::btnstay), "Call");
+    EXPECT_EQ(ui.sounds, (std::vector<std::string>{"chip1.wav", "card2.wav"}));
+}
+
+TEST_F(PlayerActions, CallOfARaiseLetsOnlyTheSeatsAfterTheBettorTakeTurns) {
+    onstreet(3, seatno(champ));
+    standing(freak, t.bigbet);
+    script({kYes, kYes, kYes, kNo}); // geek raises again, master and champ answer it
+    game.playerstays();
+    EXPECT_EQ(cash(player), 96);
+    EXPECT_EQ(acts(), (Log{"geek Raises 3", "master Calls 3", "champ Calls 3"}));
+    EXPECT_FALSE(t.seats[freak].raised);
+    EXPECT_TRUE(t.seats[geek].raised);
+    EXPECT_EQ(buttons(), "-C-F");
+
+    // Calling geek's raise: freak answers it, then master and champ take turns.
+    ui.log.clear();
+    script({kYes, kNo, kNo, kNo});
+    game.playerstays();
+    EXPECT_EQ(acts(), (Log{"freak Calls 3", "master Checks 3", "champ Checks 4"}));
+    EXPECT_EQ(cash(player), 92);
+    EXPECT_EQ(buttons(), "-CRF");
+}
+
+TEST_F(PlayerActions, FoldWhileARaiseStandsLetsTheSeatsBeforeItAnswerThenShowsDown) {
+    onstreet(3, seatno(champ));
+    standing(master, t.bigbet);
+    script({kYes, kYes});
+    game.playerpasses();
+    const Log answered(acts().begin(), acts().begin() + 3); // the hand names follow
+    EXPECT_EQ(answered, (Log{"freak Calls 3", "geek Calls 3", "player you fold 3"}));
+    EXPECT_EQ(t.pot, 5 + 2 * t.bigbet);
+    EXPECT_EQ(cash(master), 100); // the bettor does not answer its own raise
+    EXPECT_TRUE(t.seats[player].folded);
+    EXPECT_EQ(game.showdownsThisDeal(), 1);
+    EXPECT_EQ(t.finalscore[player], -180);
+    EXPECT_EQ(buttons(), "D---");
+    EXPECT_EQ(ui.text(Control::btnstay), "Check");
+    bool wiped = false;
+    for (const auto& d : ui.draws)
+        wiped |= d.op == FakeServices::Op::FillRect && d.x == 335 && d.y == 500 && d.right == 635 &&
+                 d.bottom == 600;
+    EXPECT_TRUE(wiped);
+}
+
+TEST_F(PlayerActions, FoldAgainstABrokeOpenersBetPaysThePotOnlyOnce) {
+    // Master opened without cash and champ is broke too: when freak and geek
+    // fold in answer, every opponent is out and the human has won.
+    deal(seatno(master));
+    game.setcash(master, 0);
+    game.setcash(champ, 0);
+    t.folds = 2;
+    script({kNo, kNo});
+    const auto before = money();
+    game.playerpasses();
+    EXPECT_EQ(cash(player), 100 + 5);
+    EXPECT_EQ(cash(champ), 0);
+    EXPECT_EQ(money(), before + t.pot);
+    EXPECT_EQ(game.showdownsThisDeal(), 0);
+    EXPECT_EQ(buttons(), "D---");
+}
+
+TEST_F(PlayerActions, CheckOnTheLastStreetAsOpenerEndsInExactlyOneShowdown) {
+    onstreet(5, seatno(player));
+    script({kYes, kYes, kYes, kYes}); // nobody raises on the last street
+    game.playerstays();
+    const Log turns(acts().begin(), acts().begin() + 4); // the hand names follow
+    EXPECT_EQ(turns, (Log{"freak Checks 5", "geek Checks 5", "master Checks 5", "champ Checks 5"}));
+    EXPECT_EQ(t.street, 6);
+    EXPECT_EQ(game.showdownsThisDeal(), 1);
+    EXPECT_EQ(draws.draws, 4u);
+    game.playerstays();
+    game.playerpasses();
+    EXPECT_EQ(game.showdownsThisDeal(), 1);
+}
+
+TEST_F(PlayerActions, CardSoundSplitsAtFifty) {
+    script({50, 51, 0, 99});
+    game.cardsound();
+    game.cardsound();
+    t.soundon = false;
+    game.cardsound();
+    EXPECT_EQ(ui.sounds, (std::vector<std::string>{"card2.wav", "card1.wav"}));
+    EXPECT_EQ(draws.draws, 3u); // silent, but the draw is still taken
+}
+
+} // namespace
