@@ -1,0 +1,207 @@
+// The About box offscreen: its frame and layout, the picture drawn unscaled
+// and clipped (and nothing at all for damaged data), the OK button's modal
+// result, and its place over the main window.
+
+#include "ui/aboutbox.h"
+#include "ui/gradientbutton.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include <jpeglib.h>
+
+using namespace stud;
+
+namespace {
+
+// A baseline JPEG from libjpeg's compressor: red on the left half, blue on
+// the right, a green band along the bottom ten rows.
+QByteArray makeJpeg(int size) {
+    jpeg_compress_struct cinfo{};
+    jpeg_error_mgr jerr{};
+    cinfo.err = jpeg_std_error(&jerr);
+    jpeg_create_compress(&cinfo);
+    unsigned char* buffer = nullptr;
+    unsigned long length = 0;
+    jpeg_mem_dest(&cinfo, &buffer, &length);
+    cinfo.image_width = cinfo.image_height = static_cast<JDIMENSION>(size);
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, 95, TRUE);
+    jpeg_start_compress(&cinfo, TRUE);
+    std::vector<unsigned char> row(static_cast<std::size_t>(size) * 3);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        const bool bottom = static_cast<int>(cinfo.next_scanline) >= size - size / 46;
+        for (int x = 0; x < size; ++x) {
+            const bool left = x < size / 2;
+            row[x * 3 + 0] = bottom ? 0 : left ? 230 : 0;
+            row[x * 3 + 1] = bottom ? 220 : 0;
+            row[x * 3 + 2] = bottom ? 0 : left ? 0 : 230;
+        }
+        JSAMPROW r = row.data();
+        jpeg_write_scanlines(&cinfo, &r, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    QByteArray out(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(length));
+    jpeg_destroy_compress(&cinfo);
+    std::free(buffer);
+    return out;
+}
+
+bool near(const QColor& a, const QColor& b) {
+    return std::abs(a.red() - b.red()) < 40 && std::abs(a.green() - b.green()) < 40 &&
+           std::abs(a.blue() - b.blue()) < 40;
+}
+
+const QColor kRed(230, 0, 0), kBlue(0, 0, 230), kGreen(0, 220, 0);
+
+GradientButton* okButton(const AboutBox& box) {
+    return box.findChild<GradientButton*>();
+}
+
+} // namespace
+
+class AboutBoxTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void frameAndLayout() {
+        AboutBox box;
+        QCOMPARE(box.size(), QSize(479, 513));
+        QCOMPARE(box.minimumSize(), box.maximumSize()); // not resizable
+        QVERIFY(box.windowTitle().isEmpty());
+        const Qt::WindowFlags f = box.windowFlags();
+        QCOMPARE(f & Qt::WindowType_Mask, Qt::Tool);
+        QVERIFY(f & Qt::MSWindowsFixedSizeDialogHint);
+        QVERIFY(f & Qt::CustomizeWindowHint);
+        QVERIFY(!(f & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint)));
+        QVERIFY(box.isModal());
+        QCOMPARE(box.font().pixelSize(), 11);
+
+        GradientButton* ok = okButton(box);
+        QVERIFY(ok);
+        QCOMPARE(ok->text(), QStringLiteral("OK"));
+        QCOMPARE(ok->geometry(), QRect(200, 464, 73, 33));
+        QCOMPARE(ok->modalResult(), 1);
+        QVERIFY(ok->font().bold());
+        QCOMPARE(ok->font().pixelSize(), 11);
+    }
+
+    void pictureIsDrawnUnscaledAndClipped() {
+        AboutBox box;
+        QVERIFY(box.setPicture(makeJpeg(460)));
+        QVERIFY(box.pictureLoaded());
+        const QImage img = box.grab().toImage();
+        const QColor background = img.pixelColor(3, 200);
+        QVERIFY(!near(background, kRed) && !near(background, kBlue));
+        // Image1 starts at (8, 0); the picture's first column is there.
+        QVERIFY(near(img.pixelColor(8, 0), kRed));
+        QCOMPARE(img.pixelColor(7, 100), background);
+        // Unscaled: 460 wide, so the last picture column is x 8 + 459 and
+        // the control's remaining 5 columns show the dialog.
+        QVERIFY(near(img.pixelColor(8 + 459, 100), kBlue));
+        QCOMPARE(img.pixelColor(8 + 461, 100), background);
+        // Clipped at the control's 449 rows: the green bottom band (rows
+        // 450..459 of the picture) is never shown.
+        QVERIFY(near(img.pixelColor(300, 448), kBlue));
+        for (int y = 449; y < 464; ++y) QVERIFY(!near(img.pixelColor(300, y), kGreen));
+    }
+
+    void doubleSizePictureFillsTheSameRoom() {
+        AboutBox box;
+        QVERIFY(box.setPicture(makeJpeg(920), 2.0));
+        const QImage img = box.grab().toImage();
+        const QColor background = img.pixelColor(3, 200);
+        QVERIFY(near(img.pixelColor(8 + 458, 100), kBlue));
+        QCOMPARE(img.pixelColor(8 + 462, 100), background);
+        QVERIFY(near(img.pixelColor(8 + 100, 448), kRed));
+    }
+
+    void damagedPictureShowsNothing() {
+        const QByteArray good = makeJpeg(460);
+        const QByteArray damaged[]{
+            good.left(good.size() / 2), // truncated
+            QByteArray("GIF89a not a picture at all"),
+            QByteArray(),
+        };
+        for (const QByteArray& data : damaged) {
+            AboutBox box;
+            QVERIFY(box.setPicture(good));
+            QVERIFY(!box.setPicture(data));
+            QVERIFY(!box.pictureLoaded());
+            const QImage img = box.grab().toImage();
+            const QColor background = img.pixelColor(3, 200);
+            for (int x : {10, 200, 460})
+                for (int y : {1, 200, 440}) QCOMPARE(img.pixelColor(x, y), background);
+        }
+    }
+
+    void builtInPictureIsDecodedWhenShipped() {
+        if (!QFile::exists(QStringLiteral(":/images/about.jpg")))
+            QSKIP("the About picture is not built into this test");
+        AboutBox box;
+        QVERIFY(box.pictureLoaded());
+    }
+
+    void okClosesWithResultOneEveryTime() {
+        QWidget owner;
+        owner.resize(300, 200);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        AboutBox box(&owner);
+        for (int round = 0; round < 3; ++round) {
+            bool clicked = false;
+            QTimer::singleShot(50, &box, [&] {
+                QVERIFY(box.isVisible());
+                QTest::mouseClick(okButton(box), Qt::LeftButton);
+                clicked = true;
+            });
+            QCOMPARE(box.exec(), 1);
+            QVERIFY(clicked);
+            QVERIFY(!box.isVisible());
+        }
+        // Escape closes it too, as any dialog, without the OK result.
+        QTimer::singleShot(50, &box, [&] { QTest::keyClick(&box, Qt::Key_Escape); });
+        QCOMPARE(box.exec(), 0);
+    }
+
+    void centredOnTheMainWindowEachTimeItIsShown() {
+        QWidget owner;
+        owner.setGeometry(50, 20, 500, 540);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        AboutBox box(&owner);
+        for (const QPoint& at : {QPoint(50, 20), QPoint(100, 40)}) {
+            owner.move(at);
+            QTRY_COMPARE(owner.pos(), at);
+            box.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&box));
+            const QPoint offset = box.geometry().center() - owner.geometry().center();
+            QVERIFY2(offset.manhattanLength() <= 2,
+                     qPrintable(QStringLiteral("off by %1,%2").arg(offset.x()).arg(offset.y())));
+            box.hide();
+        }
+    }
+
+    void keptOnTheScreenBesideAnOwnerAtItsEdge() {
+        const QRect avail = QGuiApplication::primaryScreen()->availableGeometry();
+        QWidget owner;
+        owner.setGeometry(avail.right() - 150, avail.bottom() - 100, 300, 200);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        AboutBox box(&owner);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QVERIFY(avail.contains(box.geometry()));
+    }
+};
+
+QTEST_MAIN(AboutBoxTest)
+#include "aboutbox_test.moc"
