@@ -443,8 +443,9 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QFrame(parent), parts_(std::make_u
     d.sound = addButton(soundPanel, QRect(24, 48, 65, 17), QStringLiteral("On"),
                         QStringLiteral("Sound On"));
 
-    d.ok = addButton(this, QRect(184, 328, 81, 25), QStringLiteral("Ok"),
-                     QStringLiteral("Close options"), true);
+    d.ok =
+        addButton(this, QRect(184, 328, 81, 25), QStringLiteral("Ok"), QStringLiteral("Ok"), true);
+    d.ok->setAccessibleDescription(QStringLiteral("Closes the options"));
 
     connect(d.enter, &QAbstractButton::clicked, this, [this] { emit activated(Control::enter); });
     connect(d.unenter, &QAbstractButton::clicked, this,
