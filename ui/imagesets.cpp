@@ -43,6 +43,9 @@ ImageSets::ImageSets(int scale) : scale_(scale == 2 ? 2 : 1) {
         const SetInfo& s = info(set);
         const QString path = resourcePath(set, scale_);
         QImage loaded(path);
+        // The reader marks an "@2x" file as being of ratio 2, which would make
+        // every draw halve it; the canvas counts device pixels itself.
+        loaded.setDevicePixelRatio(1);
         const QSize want(s.width * s.count * scale_, s.height * scale_);
         if (loaded.isNull())
             throw StudError("The picture set \"" + path.toStdString() + "\" is missing");

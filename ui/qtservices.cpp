@@ -256,6 +256,8 @@ bool QtServices::selectBrush(const std::string& file) {
                                    Qt::SmoothTransformation);
     }
     brush_ = loaded.convertToFormat(QImage::Format_RGB32);
+    brush_.setDevicePixelRatio(1); // the reader marks "@2x" files; we tile device pixels
+
     return true;
 }
 

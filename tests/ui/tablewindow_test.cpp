@@ -619,6 +619,10 @@ void TableWindowTest::doubleDensityScreen() {
     const int idx = tb.state().seats[player].hand[2].image();
     const QImage want = sets.image(ImageSet::cards, idx);
     QCOMPARE(want.size(), QSize(142, 192));
+    QImage file(QStringLiteral(":/images/cards@2x.png"));
+    file = file.convertToFormat(QImage::Format_RGB32).copy(idx * 142, 0, 142, 192);
+    file.setDevicePixelRatio(1);
+    QCOMPARE(want, file); // the sharp picture itself, not a scaled one
     const QRect r(2 * (335 + 60), 2 * 500, 142, 192);
     QString why;
     const std::vector<QPoint> corners{{r.left(), r.top()},         {r.left() + 1, r.top()},

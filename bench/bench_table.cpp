@@ -1,0 +1,81 @@
+// The worst wait a player sees: a click on Check/Call at the Genius level
+// (900 trials per estimate) until the table's frame has been painted again.
+// The real window runs offscreen in a scratch working directory holding the
+// table bitmap; its settings go to a scratch folder too.
+
+#include "ui/gradientbutton.h"
+#include "ui/tablewindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+QApplication& application() {
+    static int argc = 1;
+    static char name[] = "bench_table";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    return app;
+}
+
+QString dataDir() {
+    QString root = qEnvironmentVariable("STUD_SOURCE_DIR");
+    if (root.isEmpty()) root = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("..");
+    return QDir(root).absoluteFilePath(QStringLiteral("assets/data"));
+}
+
+void BM_CallClickToFrame(benchmark::State& state) {
+    QApplication& app = application();
+    QTemporaryDir run, config;
+    for (const QFileInfo& f : QDir(dataDir()).entryInfoList(QDir::Files))
+        QFile::copy(f.absoluteFilePath(), run.filePath(f.fileName()));
+    const QString oldDir = QDir::currentPath();
+    QDir::setCurrent(run.path());
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+
+    auto w = std::make_unique<stud::TableWindow>(std::make_unique<stud::Xoshiro>(1));
+    w->services().setAnswerer([](const stud::MessageRequest& r) {
+        return r.buttons == stud::Buttons::YesNo ? stud::Answer::Yes : stud::Answer::Ok;
+    });
+    if (!w->start()) {
+        state.SkipWithError("start-up failed");
+        return;
+    }
+    w->game().state().complevel = static_cast<std::int32_t>(state.range(0));
+    w->game().state().soundon = false;
+    w->show();
+    app.processEvents();
+    for (stud::Timer t : {stud::Timer::randomwink, stud::Timer::winkanim, stud::Timer::wintimer})
+        w->services().timer(t)->stop();
+
+    stud::GradientButton* call = w->button(stud::Control::btnstay);
+    stud::GradientButton* deal = w->button(stud::Control::btnnew);
+    stud::GradientButton* newGame = w->button(stud::Control::NewGame1);
+    for (auto _ : state) {
+        if (!call->isEnabled()) {
+            state.PauseTiming();
+            if (deal->isEnabled())
+                deal->click();
+            else
+                newGame->click(); // the match is over
+            app.processEvents();
+            state.ResumeTiming();
+        }
+        call->click();       // the game's whole answer runs inside the click
+        app.processEvents(); // and the frame is painted on the next pass
+    }
+    w.reset();
+    QDir::setCurrent(oldDir);
+}
+BENCHMARK(BM_CallClickToFrame)->Arg(200)->Arg(900)->Unit(benchmark::kMillisecond);
+
+} // namespace
