@@ -1,0 +1,145 @@
+// The worst click the human can make: four answers and four turns, each with
+// an estimate at the "Genius" level. That is 8 x 901 trials, 1,456,016 draws
+// taken modulo 52 and 50,456 hand evaluations. Beside it, the floor: the same
+// draws and evaluations in a bare loop with an inline xoshiro256**, so the
+// figure says how much the game adds on top of the unavoidable work.
+
+#include "game/deck.h"
+#include "game/game.h"
+#include "nullservices.h"
+#include "showdown/evaluator.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+
+namespace {
+
+using namespace stud;
+
+constexpr int kEstimates = 8;
+constexpr std::int32_t kGenius = 900;
+
+// Forwards to the game's generator and counts the draws, so the real click
+// can say how many estimates it made.
+class CountingRandom final : public Random {
+  public:
+    std::uint32_t next() override {
+        ++draws;
+        return inner.next();
+    }
+    void fill(std::uint32_t* out, std::size_t n) override {
+        draws += n;
+        inner.fill(out, n);
+    }
+    void seed(std::uint64_t v) override { inner.seed(v); }
+    Xoshiro inner{99};
+    std::uint64_t draws = 0;
+};
+
+struct Table {
+    bench::NullServices ui;
+    CountingRandom rng;
+    IniFile ini{"/nonexistent/never-written.ini"};
+    Game game{ui, rng, ini};
+    TableState& t = game.state();
+
+    Table() {
+        builddecks(t);
+        shuffle(t, rng);
+        t.complevel = kGenius;
+    }
+};
+
+// Eight estimates in a row, as the eight decisions of one click make them.
+void BM_WorstClickEstimates(benchmark::State& state) {
+    Table table;
+    TableState& t = table.t;
+    t.street = 2;
+    for (auto _ : state) {
+        for (int k = 0; k < kEstimates; ++k) {
+            t.workhand = t.seats[1 + k % 4].hand;
+            table.game.handstrength();
+        }
+        benchmark::DoNotOptimize(t.strength);
+    }
+    state.counters["draws"] = kEstimates * (kGenius + 1) * 202.0;
+    state.counters["evaluations"] = kEstimates * (kGenius + 1) * 7.0;
+}
+BENCHMARK(BM_WorstClickEstimates)->Unit(benchmark::kMillisecond);
+
+// A real Raise on street 3 with champ opening: every opponent answers the
+// human's bet and then takes its turn, through the game's own handlers.
+void BM_WorstClickRaise(benchmark::State& state) {
+    Table table;
+    TableState& t = table.t;
+    table.rng.draws = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (SeatId s : kAllSeats) {
+            t.seats[s].cash = 1000;
+            t.seats[s].folded = false;
+            t.seats[s].raised = false;
+        }
+        t.street = 3;
+        t.opener = 1;
+        t.folds = 0;
+        t.decided = false;
+        t.pot = 5;
+        t.strength = 0;
+        state.ResumeTiming();
+        table.game.playerbets();
+        benchmark::DoNotOptimize(t.pot);
+    }
+    // Whole estimates per click (the few single draws of the decisions and
+    // the card sound do not make up one).
+    state.counters["estimates"] =
+        benchmark::Counter(static_cast<double>(table.rng.draws / ((kGenius + 1) * 202)),
+                           benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_WorstClickRaise)->Unit(benchmark::kMillisecond);
+
+// The floor: plain xoshiro256**, inlined, and nothing but the shuffles and
+// the evaluations of the same number of trials.
+struct InlineXoshiro {
+    std::uint64_t s[4]{0x9E3779B97F4A7C15ull, 0xBF58476D1CE4E5B9ull, 0x94D049BB133111EBull, 1};
+    static std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+    std::uint32_t next() {
+        const std::uint64_t result = rotl(s[1] * 5, 7) * 9;
+        const std::uint64_t t = s[1] << 17;
+        s[2] ^= s[0];
+        s[3] ^= s[1];
+        s[1] ^= s[2];
+        s[0] ^= s[3];
+        s[2] ^= t;
+        s[3] = rotl(s[3], 45);
+        return static_cast<std::uint32_t>(result >> 33);
+    }
+};
+
+void BM_WorstClickFloor(benchmark::State& state) {
+    TableState t;
+    builddecks(t);
+    Deck deck = t.deck;
+    InlineXoshiro rng;
+    std::uint32_t draws[202];
+    for (auto _ : state) {
+        std::int32_t sum = 0;
+        for (int trial = 0; trial < kEstimates * (kGenius + 1); ++trial) {
+            for (auto& d : draws) d = rng.next();
+            for (int x = 0; x < 202; x += 2)
+                std::swap(deck[draws[x] % 52], deck[draws[x + 1] % 52]);
+            Hand h;
+            for (int k = 0; k < 7; ++k) {
+                std::copy_n(deck.begin() + 7 * k, 7, h.begin());
+                sum += evaluate(h).handscore;
+            }
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+}
+BENCHMARK(BM_WorstClickFloor)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,37 @@
+// One opponent estimate at each level, from the second street (three cards
+// to deal per trial) with the game's own generator.
+
+#include "game/deck.h"
+#include "game/game.h"
+#include "nullservices.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace stud;
+
+void BM_Handstrength(benchmark::State& state) {
+    bench::NullServices ui;
+    Xoshiro rng(2024);
+    IniFile ini("/nonexistent/never-written.ini");
+    Game game(ui, rng, ini);
+    TableState& t = game.state();
+    builddecks(t);
+    shuffle(t, rng);
+    t.complevel = static_cast<std::int32_t>(state.range(0));
+    t.street = 2;
+    t.workhand = t.seats[freak].hand;
+    for (auto _ : state) {
+        game.handstrength();
+        benchmark::DoNotOptimize(t.strength);
+    }
+    const double trials = static_cast<double>(t.complevel + 1);
+    state.counters["trials"] = trials;
+    state.counters["ns/trial"] =
+        benchmark::Counter(trials * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_Handstrength)->Arg(200)->Arg(400)->Arg(600)->Arg(900)->Unit(benchmark::kMicrosecond);
+
+} // namespace
