@@ -1,0 +1,165 @@
+// assetgen: draws the game's pictures and synthesises its sounds.
+//
+//   assetgen --out <root> [--only <list>]
+//
+// writes <root>/assets/... and <root>/docs/art/...; <list> is a comma-separated
+// choice of cards, players, coins, table, about, icons, sounds, sheets (all by
+// default). The same program always writes the same bytes.
+
+#include "about.h"
+#include "canvas.h"
+#include "cards.h"
+#include "portraits.h"
+#include "sheets.h"
+#include "synth.h"
+#include "table.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QStringList>
+
+#include <cstdio>
+#include <cstdlib>
+
+using namespace assetgen;
+
+namespace {
+
+struct Output {
+    QString root;
+    bool ok = true;
+
+    QString path(const QString& relative) const {
+        const QString full = root + "/" + relative;
+        QDir().mkpath(QFileInfo(full).absolutePath());
+        return full;
+    }
+    void png(const QImage& image, const QString& relative) {
+        if (!writePng(image, path(relative))) fail(relative);
+    }
+    void fail(const QString& relative) {
+        std::fprintf(stderr, "assetgen: cannot write %s\n", qPrintable(relative));
+        ok = false;
+    }
+};
+
+std::vector<QImage> ofScale(const std::vector<Scaled>& images, bool twice) {
+    std::vector<QImage> out;
+    for (const Scaled& s : images) out.push_back(twice ? s.x2 : s.x1);
+    return out;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    Output out;
+    QStringList only;
+    const QStringList args = app.arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        if (args[i] == "--out" && i + 1 < args.size())
+            out.root = args[++i];
+        else if (args[i] == "--only" && i + 1 < args.size())
+            only = args[++i].split(',');
+        else {
+            std::fprintf(stderr, "usage: assetgen --out <root> [--only <list>]\n");
+            return 2;
+        }
+    }
+    if (out.root.isEmpty()) {
+        std::fprintf(stderr, "usage: assetgen --out <root> [--only <list>]\n");
+        return 2;
+    }
+    auto wanted = [&](const char* what) { return only.isEmpty() || only.contains(what); };
+    const bool sheets = wanted("sheets");
+
+    std::vector<Scaled> cards;
+    if (wanted("cards") || sheets) {
+        for (int i = 0; i < kCardCount; ++i) cards.push_back(scaled(cardMaster(i)));
+        if (wanted("cards")) {
+            out.png(strip(ofScale(cards, false)), "assets/images/cards.png");
+            out.png(strip(ofScale(cards, true)), "assets/images/cards@2x.png");
+        }
+    }
+
+    // The table carries the resting portraits and the coins are cut from the
+    // table, so these three come together.
+    std::vector<Scaled> portraits;
+    QImage table1, table2;
+    std::vector<Scaled> coins;
+    if (wanted("players") || wanted("table") || wanted("coins") || sheets) {
+        for (int i = 0; i < kPortraitCount; ++i) portraits.push_back(scaled(portraitMaster(i)));
+        if (wanted("players")) {
+            out.png(strip(ofScale(portraits, false)), "assets/images/players.png");
+            out.png(strip(ofScale(portraits, true)), "assets/images/players@2x.png");
+        }
+        const QImage master = tableMaster();
+        const Scaled table = scaled(master);
+        table1 = table.x1;
+        table2 = table.x2;
+        {
+            QPainter p1(&table1), p2(&table2);
+            for (int seat = 0; seat < 4; ++seat) {
+                const Scaled& rest = portraits[static_cast<size_t>(restingFrame(seat))];
+                p1.drawImage(portraitPos(seat), rest.x1);
+                p2.drawImage(portraitPos(seat) * 2, rest.x2);
+            }
+        }
+        const QImage surface = master.copy(kCoinPos.x() * kSuper, kCoinPos.y() * kSuper,
+                                           kCoinW * kSuper, kCoinH * kSuper);
+        for (int f = 0; f < 3; ++f) coins.push_back(scaled(coinMaster(surface, f)));
+        // The bare surface is cut from the finished bitmap itself, so that
+        // removing the pile restores exactly what the table shows there.
+        coins.push_back({table1.copy(QRect(kCoinPos, QSize(kCoinW, kCoinH))),
+                         table2.copy(QRect(kCoinPos * 2, QSize(kCoinW, kCoinH) * 2))});
+        if (wanted("table")) {
+            if (!writeBmp24(table1, out.path("assets/data/kaveltable.bmp")))
+                out.fail("kaveltable.bmp");
+            if (!writeBmp24(table2, out.path("assets/data/kaveltable@2x.bmp")))
+                out.fail("kaveltable@2x.bmp");
+        }
+        if (wanted("coins")) {
+            out.png(strip(ofScale(coins, false)), "assets/images/coins.png");
+            out.png(strip(ofScale(coins, true)), "assets/images/coins@2x.png");
+        }
+    }
+
+    Scaled about;
+    if (wanted("about") || sheets) {
+        about = scaled(aboutMaster());
+        if (wanted("about")) {
+            if (!writeJpeg(about.x1, out.path("assets/images/about.jpg"), 92))
+                out.fail("about.jpg");
+            if (!writeJpeg(about.x2, out.path("assets/images/about@2x.jpg"), 92))
+                out.fail("about@2x.jpg");
+        }
+    }
+
+    std::vector<QImage> icons;
+    if (wanted("icons") || sheets) {
+        for (int size : {32, 48, 64, 128, 256}) {
+            icons.push_back(icon(size));
+            if (wanted("icons"))
+                out.png(icons.back(), QString("assets/icons/sevenstud-%1.png").arg(size));
+        }
+    }
+
+    if (wanted("sounds")) {
+        for (const Sound& s : makeSounds())
+            if (!writeWav(out.path("assets/data/" + QString::fromStdString(s.file)).toStdString(),
+                          s.samples))
+                out.fail(QString::fromStdString(s.file));
+    }
+
+    if (sheets) {
+        const std::vector<SheetSet> sets = {{"cards", ofScale(cards, false)},
+                                            {"players", ofScale(portraits, false)},
+                                            {"coins", ofScale(coins, false)}};
+        out.png(contactSheet(sets, table1, about.x1, icons), "docs/art/contact-sheet.png");
+        out.png(tablePreview(table1, ofScale(cards, false), ofScale(portraits, false), 52),
+                "docs/art/table-preview.png");
+    }
+    return out.ok ? 0 : 1;
+}
