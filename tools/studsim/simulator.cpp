@@ -1,0 +1,453 @@
+#include "simulator.h"
+
+#include "recorder.h"
+
+#include "game/game.h"
+#include "game/random.h"
+#include "game/seattable.h"
+#include "game/settings.h"
+
+#include <array>
+#include <chrono>
+#include <cstdlib>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <iomanip>
+#include <memory>
+#include <ostream>
+#include <sstream>
+
+#include <unistd.h>
+
+namespace studsim {
+
+using namespace stud;
+
+namespace {
+
+// A private folder for the settings file, so a run never touches the user's.
+// Every "Deal" writes six keys, each synced to disk: unless TMPDIR says
+// otherwise the folder goes to memory, where a sync costs nothing.
+std::filesystem::path scratchBase() {
+    std::error_code ec;
+    if (!std::getenv("TMPDIR") && std::filesystem::is_directory("/dev/shm", ec) &&
+        access("/dev/shm", W_OK) == 0)
+        return "/dev/shm";
+    return std::filesystem::temp_directory_path();
+}
+
+class ScratchDir {
+  public:
+    ScratchDir() {
+        std::string tmpl = (scratchBase() / "studsim-XXXXXX").string();
+        if (!mkdtemp(tmpl.data())) throw std::runtime_error("cannot create a temporary folder");
+        path_ = tmpl;
+    }
+    ~ScratchDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+enum class Event { Start, Deal, Call, Raise, Fold, NewGame };
+
+const char* eventName(Event e) {
+    switch (e) {
+    case Event::Start:
+        return "start";
+    case Event::Deal:
+        return "Deal";
+    case Event::Call:
+        return "Call";
+    case Event::Raise:
+        return "Raise";
+    case Event::Fold:
+        return "Fold";
+    case Event::NewGame:
+        return "NewGame";
+    }
+    return "?";
+}
+
+// A deal that has not ended after this many clicks is stuck.
+constexpr int kMaxClicksPerDeal = 1000;
+
+struct Failure {
+    std::string what;
+};
+
+class Simulator {
+  public:
+    Simulator(const Options& o, std::ostream& out)
+        : opt(o), out(out), ui(o.seed * 1000003u), policy(o.seed ^ 0x5EEDF00Dull),
+          ini((dir.path() / kSettingsFileName).string()) {
+        if (o.splitmix)
+            rng = std::make_unique<SplitMix>(o.splitmixState, true);
+        else
+            rng = std::make_unique<Xoshiro>(o.seed);
+        writeStartFile();
+        game = std::make_unique<Game>(ui, *rng, ini);
+    }
+
+    void run();
+    void summary(std::ostream& os, double seconds) const;
+    long long currentDeal() const { return dealsStarted; }
+    const char* lastEvent() const { return eventName(last); }
+
+  private:
+    void writeStartFile();
+    void click(Event e);
+    Event choose();
+    void idle(int ms);
+    void check(Event e, std::int64_t moneyBefore, int showdownsBefore, bool decidedBefore);
+    void traceLine(Event e);
+    std::int64_t money() const;
+    void endMatch();
+
+    const TableState& t() const { return game->state(); }
+    bool on(Control c) const { return ui.isEnabled(c); }
+
+    const Options& opt;
+    std::ostream& out;
+    ScratchDir dir;
+    RecordingServices ui;
+    Xoshiro policy; // the human's own dice, apart from the game's generator
+    std::unique_ptr<Random> rng;
+    IniFile ini;
+    std::unique_ptr<Game> game;
+
+    Event last = Event::Start;
+    std::size_t scriptPos = 0;
+    int clicksThisDeal = 0;
+    bool matchOver = false;
+
+    // Figures for the summary.
+    long long dealsStarted = 0, showdowns = 0, foldwins = 0, clicks = 0;
+    long long matchesStarted = 0, youLose = 0, youWin = 0, targetReached = 0;
+    std::int64_t lostRemainders = 0;
+    std::array<std::int64_t, kSeats> net{};
+    std::array<std::int64_t, kSeats> matchStart{};
+};
+
+void Simulator::writeStartFile() {
+    std::ostringstream f;
+    if (opt.initial || opt.until) {
+        f << "[Cash]\n";
+        if (opt.initial) {
+            for (const char* key : {"freak", "player", "geek", "master", "champ", "initial"})
+                f << key << '=' << *opt.initial << '\n';
+        }
+        if (opt.until) f << "until=" << *opt.until << '\n';
+    }
+    if (opt.level != 200) f << "[Levels]\ncomp=" << opt.level << '\n';
+    if (f.str().empty()) return; // the defaults: no file at all
+    std::ofstream(ini.path(), std::ios::binary) << f.str();
+}
+
+std::int64_t Simulator::money() const {
+    std::int64_t sum = 0;
+    for (SeatId s : kAllSeats) sum += t().seats[s].cash;
+    // Once a deal is decided its pot has been paid out; the number only stays
+    // on the table until the next deal replaces it.
+    if (!game->dealdecided()) sum += t().pot;
+    return sum;
+}
+
+void Simulator::endMatch() {
+    for (SeatId s : kAllSeats) net[s] += t().seats[s].cash - matchStart[s];
+}
+
+void Simulator::run() {
+    click(Event::Start);
+    for (;;) {
+        if (!on(Control::btnpass) && dealsStarted >= opt.deals) break;
+        Event e;
+        if (on(Control::btnpass))
+            e = choose();
+        else if (on(Control::btnnew))
+            e = Event::Deal;
+        else
+            e = Event::NewGame;
+        click(e);
+        if (!opt.trace) idle(200 + static_cast<int>(policy.next() % 1800));
+    }
+    endMatch();
+}
+
+Event Simulator::choose() {
+    if (opt.trace) {
+        const char letter = opt.script[scriptPos++ % opt.script.size()];
+        if (letter == 'F') return Event::Fold;
+        if (letter == 'R' && on(Control::btnbet)) return Event::Raise;
+        return Event::Call;
+    }
+    switch (opt.human) {
+    case Human::Caller:
+        return Event::Call;
+    case Human::Raiser:
+        // Raise is refused without a word below 2 in cash; he calls instead.
+        return on(Control::btnbet) && t().seats[player].cash >= 2 ? Event::Raise : Event::Call;
+    case Human::Folder:
+        return ui.text(Control::btnstay) == "Call" ? Event::Fold : Event::Call;
+    case Human::Random:
+        break;
+    }
+    const std::uint32_t r = policy.next() % 100;
+    if (on(Control::btnbet) && r < 20) return Event::Raise;
+    return r < 92 ? Event::Call : Event::Fold;
+}
+
+void Simulator::click(Event e) {
+    last = e;
+    ++clicks;
+    ui.clearEvent();
+    const std::int64_t before = e == Event::Start ? 0 : money();
+    const int showdownsBefore = game->showdownsThisDeal();
+    const bool decidedBefore = t().decided;
+    const std::array<std::int32_t, kSeats> cashBefore{t().seats[0].cash, t().seats[1].cash,
+                                                      t().seats[2].cash, t().seats[3].cash,
+                                                      t().seats[4].cash};
+    try {
+        switch (e) {
+        case Event::Start:
+            game->startup();
+            break;
+        case Event::Deal:
+            game->newgame();
+            break;
+        case Event::Call:
+            game->playerstays();
+            break;
+        case Event::Raise:
+            game->playerbets();
+            break;
+        case Event::Fold:
+            game->playerpasses();
+            break;
+        case Event::NewGame:
+            game->NewGame1Click();
+            break;
+        }
+    } catch (const std::exception& ex) {
+        throw Failure{std::string("the handler failed: ") + ex.what()};
+    }
+
+    // Which deals started: start-up's, every "Deal" that dealt, every "New Game".
+    const bool dealt = on(Control::btnpass);
+    if (e == Event::Start || e == Event::NewGame || (e == Event::Deal && dealt)) {
+        ++dealsStarted;
+        clicksThisDeal = 0;
+    }
+    if (e == Event::Start || (e == Event::NewGame && dealt)) {
+        if (e == Event::NewGame) {
+            // The match just replaced ends here; its result is what the
+            // seats held before the new cash was handed out.
+            for (SeatId s : kAllSeats) net[s] += cashBefore[s] - matchStart[s];
+        }
+        ++matchesStarted;
+        matchOver = false;
+        // A match starts from the initial cash, before its first ante.
+        for (SeatId s : kAllSeats) matchStart[s] = t().initialcash;
+    }
+    if (++clicksThisDeal > kMaxClicksPerDeal)
+        throw Failure{"the deal has not ended after " + std::to_string(kMaxClicksPerDeal) +
+                      " clicks"};
+
+    check(e, before, showdownsBefore, decidedBefore);
+    if (opt.trace || opt.log) traceLine(e);
+}
+
+void Simulator::check(Event e, std::int64_t before, int showdownsBefore, bool decidedBefore) {
+    const TableState& s = t();
+
+    bool gameOver = false;
+    for (const auto& box : ui.boxes) {
+        if (box.caption != "Game over") continue;
+        gameOver = true;
+        if (e == Event::Deal && box.text == "You lose!")
+            ++youLose;
+        else if (e == Event::Deal && box.text == "You win!")
+            ++youWin;
+    }
+    if (gameOver) {
+        if (e != Event::Deal) ++targetReached;
+        matchOver = true;
+    }
+
+    // The showdown runs at most once per deal.
+    const int sd = game->showdownsThisDeal();
+    if (sd > 1) throw Failure{"the showdown ran " + std::to_string(sd) + " times in one deal"};
+    const bool showdownNow =
+        e != Event::Deal && e != Event::NewGame && e != Event::Start && sd > showdownsBefore;
+    if (showdownNow) ++showdowns;
+    if (!decidedBefore && s.decided && e != Event::Deal && e != Event::NewGame) ++foldwins;
+    if (showdownNow && s.decided) throw Failure{"a deal was decided by foldwin and a showdown"};
+
+    // Money is conserved; only the remainder of a split leaves play.
+    if (e != Event::Start && e != Event::NewGame) {
+        std::int64_t remainder = 0;
+        if (showdownNow) {
+            int winners = 0;
+            for (SeatId seat : kAllSeats) winners += s.finalscore[seat] == s.bestscore;
+            if (winners < 1) throw Failure{"a showdown without a winner"};
+            remainder = s.pot % winners;
+        }
+        const std::int64_t after = money();
+        if (after != before - remainder) {
+            std::ostringstream m;
+            m << "money is not conserved: " << before << " in play before, " << after << " after, "
+              << remainder << " lost to a split";
+            throw Failure{m.str()};
+        }
+        lostRemainders += remainder;
+    }
+
+    // The deck and the simulation deck are always permutations, and every
+    // hand is its slice of the deck.
+    for (const Deck* d : {&s.deck, &s.simdeck}) {
+        std::array<bool, 52> seen{};
+        for (const Card& c : *d) {
+            if (c.suit < 0 || c.suit > 3 || c.rank < 0 || c.rank > 12 || seen[c.image()])
+                throw Failure{d == &s.deck ? "the deck is not a permutation"
+                                           : "the simulation deck is not a permutation"};
+            seen[c.image()] = true;
+        }
+    }
+    static constexpr std::array<int, kSeats> slice{7, 0, 14, 21, 28};
+    for (SeatId seat : kAllSeats)
+        for (int p = 0; p < 7; ++p)
+            if (!(s.seats[seat].hand[p] == s.deck[slice[seat] + p]))
+                throw Failure{"a hand is not its slice of the deck"};
+
+    int raised = 0;
+    for (SeatId seat : kOpponents) raised += s.seats[seat].raised;
+    if (raised > 1) throw Failure{std::to_string(raised) + " raised flags are set"};
+    if (s.seats[player].raised) throw Failure{"the human has a raised flag"};
+
+    if (s.street < 1 || s.street > 6) throw Failure{"street " + std::to_string(s.street)};
+    if (s.folds < 0 || s.folds > 4) throw Failure{"folds " + std::to_string(s.folds)};
+    if (s.opener < 1 || s.opener > 5) throw Failure{"opener " + std::to_string(s.opener)};
+
+    // Buttons: while a deal is on the human can always call or fold and
+    // cannot deal; once it is over only "Deal" works, or nothing at match end.
+    if (game->dealdecided()) {
+        if (on(Control::btnstay) || on(Control::btnbet) || on(Control::btnpass))
+            throw Failure{"a button of the betting is enabled after the deal ended"};
+        if (on(Control::btnnew) == matchOver)
+            throw Failure{matchOver ? "\"Deal\" is enabled after the match ended"
+                                    : "\"Deal\" is not enabled after the deal ended"};
+    } else if (!matchOver) {
+        if (on(Control::btnnew)) throw Failure{"\"Deal\" is enabled in the middle of a deal"};
+        if (!on(Control::btnstay) || !on(Control::btnpass))
+            throw Failure{"the human cannot call or fold in the middle of a deal"};
+    }
+
+    // Every amount is shown as it is.
+    for (SeatId seat : kAllSeats)
+        if (ui.text(kSeatInfo[seat].cashLabel) != std::to_string(s.seats[seat].cash))
+            throw Failure{"a cash label does not show the seat's cash"};
+    if (ui.text(Control::betsize) != std::to_string(s.pot))
+        throw Failure{"the pot label does not show the pot"};
+}
+
+void Simulator::idle(int ms) {
+    const std::int64_t end = ui.now + ms;
+    for (;;) {
+        int next = -1;
+        std::int64_t due = end + 1;
+        for (int k = 0; k < 3; ++k) {
+            const auto& ts = ui.timer(static_cast<Timer>(k));
+            if (ts.enabled && ts.due <= end && ts.due < due) {
+                due = ts.due;
+                next = k;
+            }
+        }
+        if (next < 0) break;
+        ui.now = due;
+        const Timer which = static_cast<Timer>(next);
+        ui.ticked(which);
+        switch (which) {
+        case Timer::randomwink:
+            game->randomwinkTimer();
+            break;
+        case Timer::winkanim:
+            game->winkanimTimer();
+            break;
+        case Timer::wintimer:
+            game->wintimerTimer();
+            break;
+        }
+    }
+    ui.now = end;
+}
+
+void Simulator::traceLine(Event e) {
+    const TableState& s = t();
+    std::ostringstream line;
+    line << eventName(e) << " street=" << s.street << " pot=" << s.pot << " tocall=" << s.tocall
+         << " cash=";
+    for (SeatId seat : kAllSeats) line << (seat ? "," : "") << s.seats[seat].cash;
+    line << " folded=";
+    for (SeatId seat : kAllSeats) line << (s.seats[seat].folded ? '1' : '0');
+    line << " raised=";
+    for (SeatId seat : kOpponents) line << (s.seats[seat].raised ? '1' : '0');
+    line << " opener=" << s.opener << " folds=" << s.folds << " enabled=";
+    line << (on(Control::btnnew) ? 'D' : '-') << (on(Control::btnstay) ? 'C' : '-')
+         << (on(Control::btnbet) ? 'R' : '-') << (on(Control::btnpass) ? 'F' : '-');
+    line << " captions=" << ui.text(Control::btnstay) << '/' << ui.text(Control::btnbet);
+    line << " status=";
+    for (SeatId seat : kAllSeats) line << (seat ? "|" : "") << ui.text(kSeatInfo[seat].statusLabel);
+    line << " sounds=";
+    if (ui.sounds.empty()) line << '-';
+    for (std::size_t i = 0; i < ui.sounds.size(); ++i) line << (i ? "," : "") << ui.sounds[i];
+    line << " boxes=";
+    if (ui.boxes.empty()) line << '-';
+    for (std::size_t i = 0; i < ui.boxes.size(); ++i) line << (i ? ";" : "") << ui.boxes[i].text;
+    out << line.str() << '\n';
+}
+
+void Simulator::summary(std::ostream& os, double seconds) const {
+    static constexpr const char* names[kSeats] = {"player", "freak", "geek", "master", "champ"};
+    static constexpr const char* humans[] = {"random", "caller", "raiser", "folder"};
+    os << "level " << opt.level << ", human " << humans[static_cast<int>(opt.human)] << ", seed "
+       << opt.seed << '\n';
+    os << "deals         " << dealsStarted << '\n';
+    os << "showdowns     " << showdowns << '\n';
+    os << "foldwins      " << foldwins << '\n';
+    os << "matches       " << matchesStarted << " (ended: you lose " << youLose << ", you win "
+       << youWin << ", target reached " << targetReached << ")\n";
+    os << "net           ";
+    for (SeatId s : kAllSeats) os << (s ? "  " : "") << names[s] << ' ' << std::showpos << net[s];
+    os << std::noshowpos << '\n';
+    os << "split losses  " << lostRemainders << '\n';
+    os << "clicks        " << clicks << '\n';
+    os << "deals/second  " << std::fixed << std::setprecision(1)
+       << (seconds > 0 ? static_cast<double>(dealsStarted) / seconds : 0.0) << '\n';
+}
+
+} // namespace
+
+int simulate(const Options& options, std::ostream& out, std::ostream& err) {
+    Simulator sim(options, out);
+    const auto begin = std::chrono::steady_clock::now();
+    try {
+        sim.run();
+    } catch (const Failure& f) {
+        out.flush();
+        err << "studsim: deal " << sim.currentDeal() << ", after " << sim.lastEvent()
+            << ": invariant broken: " << f.what << std::endl;
+        return 1;
+    }
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - begin;
+    if (!options.trace) sim.summary(out, took.count());
+    return 0;
+}
+
+} // namespace studsim
