@@ -2,19 +2,32 @@
 // what each control reports as used and what it keeps quiet about, the
 // up-down's ends, the radio groups and the keyboard.
 
+#include "game/seattable.h"
+#include "ui/aboutbox.h"
 #include "ui/gradientbutton.h"
+#include "ui/imagesets.h"
 #include "ui/optionspanel.h"
+#include "ui/qtservices.h"
+#include "ui/tablewindow.h"
 
 #include <QAbstractSlider>
 #include <QAccessible>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+#include <array>
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 using namespace stud;
@@ -69,6 +82,119 @@ struct Host {
 
 QColor pixelAt(const QImage& img, int x, int y) {
     return img.pixelColor(x, y);
+}
+
+// ---- the whole window ----------------------------------------------------------
+
+// The run folder shipped with the game: table bitmap and sounds.
+QString dataDir() {
+    QString root = qEnvironmentVariable("STUD_SOURCE_DIR");
+    if (root.isEmpty()) root = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../..");
+    return QDir(root).absoluteFilePath(QStringLiteral("assets/data"));
+}
+
+// The real table on a fresh working folder and settings folder; message
+// boxes are answered at once and remembered.
+struct Table {
+    QTemporaryDir run;
+    QTemporaryDir config;
+    QString oldDir = QDir::currentPath();
+    std::unique_ptr<TableWindow> w;
+    std::vector<QString> boxes;
+
+    Table() {
+        for (const QFileInfo& f : QDir(dataDir()).entryInfoList(QDir::Files))
+            QFile::copy(f.absoluteFilePath(), run.filePath(f.fileName()));
+        QDir::setCurrent(run.path());
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        w = std::make_unique<TableWindow>(std::make_unique<SplitMix>(11), 1);
+        w->services().setAnswerer([this](const MessageRequest& r) {
+            boxes.push_back(r.text);
+            return r.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+        });
+    }
+    ~Table() {
+        w.reset();
+        QDir::setCurrent(oldDir);
+    }
+    bool startAndShow() {
+        if (!w->start()) return false;
+        w->show();
+        return QTest::qWaitForWindowExposed(w.get());
+    }
+
+    TableState& state() { return w->game().state(); }
+    OptionsPanel* panel() { return w->panel(); }
+    QWidget* control(Control c) { return w->panel()->control(c); }
+    void click(Control c) {
+        QWidget* b = w->button(c);
+        if (!b) b = control(c);
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    void arrow(int side) {
+        QWidget* u = control(Control::UpDown1);
+        QTest::mouseClick(u, Qt::LeftButton, {},
+                          QPoint(side < 0 ? 8 : u->width() - 8, u->height() / 2));
+    }
+    void type(Control box, const QString& text) {
+        auto* e = qobject_cast<QLineEdit*>(control(box));
+        e->selectAll();
+        QTest::keyClick(e, Qt::Key_Delete);
+        QTest::keyClicks(e, text);
+    }
+    QString ini() const {
+        QFile f(QDir(config.path()).filePath(QStringLiteral("sevenstud/tarvo.ini")));
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
+    QStringList cashLabels() const {
+        QStringList out;
+        for (SeatId s : kAllSeats) out << w->label(kSeatInfo[s].cashLabel)->text();
+        return out;
+    }
+};
+
+// Everything of a game that a look at the About box must not change.
+struct Snapshot {
+    TableState t;
+    QStringList labels;
+
+    explicit Snapshot(Table& tb) : t(tb.state()) {
+        for (Control c :
+             {Control::Label2, Control::cash, Control::playerstatus, Control::freakcash,
+              Control::lblfcash, Control::freakstatus, Control::geekcash, Control::lblgcash,
+              Control::geekstatus, Control::mastercash, Control::lblmcash, Control::masterstatus,
+              Control::champcash, Control::lblccash, Control::champstatus, Control::betsize})
+            labels << tb.w->label(c)->text();
+        for (Control c : {Control::money, Control::until, Control::Label1, Control::Label3,
+                          Control::Label4, Control::SoundOff1})
+            labels << tb.panel()->text(c);
+        labels << QString::number(tb.panel()->selectedItem(Control::Levels))
+               << QString::number(tb.panel()->selectedItem(Control::background))
+               << QString::number(tb.panel()->position(Control::UpDown1));
+        for (Control c : {Control::btnnew, Control::btnstay, Control::btnbet, Control::btnpass})
+            labels << tb.w->button(c)->text() + (tb.w->button(c)->isEnabled() ? "+" : "-");
+    }
+
+    // The game's record, leaving out the portrait blinks, which the timers
+    // are meant to go on changing.
+    static bool sameGame(const TableState& a, const TableState& b) {
+        for (int s = 0; s < kSeats; ++s) {
+            const Seat &x = a.seats[s], &y = b.seats[s];
+            if (x.cash != y.cash || x.folded != y.folded || x.raised != y.raised ||
+                x.hand != y.hand || x.status != y.status)
+                return false;
+        }
+        return a.deck == b.deck && a.street == b.street && a.pot == b.pot && a.ante == b.ante &&
+               a.smallbet == b.smallbet && a.bigbet == b.bigbet && a.tocall == b.tocall &&
+               a.folds == b.folds && a.seated == b.seated && a.opener == b.opener &&
+               a.rotation == b.rotation && a.initialcash == b.initialcash &&
+               a.playuntil == b.playuntil && a.complevel == b.complevel && a.soundon == b.soundon &&
+               a.cardback == b.cardback && a.decided == b.decided;
+    }
+};
+
+bool haveImageSets() {
+    return QFile::exists(QStringLiteral(":/images/cards.png"));
 }
 
 } // namespace
@@ -325,6 +451,180 @@ class OptionsPanelTest : public QObject {
         QCOMPARE(named, 7 + 4 + 8); // edits, buttons, up-down, and every radio item
         for (Control c : {Control::Levels, Control::background, Control::UpDown1})
             QVERIFY(!h.w(c)->accessibleName().isEmpty());
+    }
+
+    // ---- in the table window ----------------------------------------------
+
+    void optionsButtonTogglesAndTheTableStaysPlayable() {
+        if (!haveImageSets()) QSKIP("the image sets are not built in yet");
+        Table tb;
+        QVERIFY(tb.startAndShow());
+        QVERIFY(!tb.panel()->isVisible());
+        tb.click(Control::Options1);
+        QVERIFY(tb.panel()->isVisible());
+        tb.click(Control::Close);
+        QVERIFY(!tb.panel()->isVisible());
+        tb.click(Control::Options1);
+        QVERIFY(tb.panel()->isVisible());
+
+        // Not modal: the deal goes on underneath, the panel stays open.
+        QVERIFY(tb.w->button(Control::btnstay)->isEnabled());
+        tb.click(Control::btnstay);
+        QVERIFY(tb.state().street > 1 || !tb.state().seats[player].status.empty());
+        QVERIFY(tb.w->button(Control::btnbet)->isEnabled());
+        tb.click(Control::btnpass);
+        QCOMPARE(tb.state().street, 6);
+        QVERIFY(tb.w->button(Control::btnnew)->isEnabled());
+        tb.click(Control::btnnew);
+        QCOMPARE(tb.state().street, 1);
+        QVERIFY(tb.panel()->isVisible());
+        tb.click(Control::Options1);
+        QVERIFY(!tb.panel()->isVisible());
+        QVERIFY(tb.boxes.empty());
+    }
+
+    void initialCashTypedIntoTheWindow() {
+        if (!haveImageSets()) QSKIP("the image sets are not built in yet");
+        Table tb;
+        QVERIFY(tb.startAndShow());
+        tb.click(Control::Options1);
+        tb.arrow(+1); // ante 2
+        QCOMPARE(tb.state().ante, 2);
+        QCOMPARE(tb.panel()->text(Control::Label1), QStringLiteral("2"));
+
+        const QStringList before = tb.cashLabels();
+        const std::pair<QString, QString> rejected[]{
+            {QStringLiteral("12a"), QStringLiteral("Invalid value")},
+            {QString(), QStringLiteral("Invalid value")},
+            {QStringLiteral("99"), QStringLiteral("the value is off limits")},
+            {QStringLiteral("1000001"), QStringLiteral("the value is off limits")},
+        };
+        for (const auto& [typed, message] : rejected) {
+            tb.boxes.clear();
+            tb.type(Control::money, typed);
+            tb.click(Control::enter);
+            QCOMPARE(tb.boxes, std::vector<QString>{message});
+            QCOMPARE(tb.cashLabels(), before);
+            QCOMPARE(tb.state().initialcash, 1200);
+            QCOMPARE(tb.panel()->text(Control::money), typed); // kept for correcting
+        }
+        QVERIFY(!tb.ini().contains(QStringLiteral("initial=99")));
+
+        tb.boxes.clear();
+        tb.type(Control::money, QStringLiteral("1000"));
+        tb.click(Control::enter);
+        QCOMPARE(tb.boxes, std::vector<QString>{"New initial cash value confirmation"});
+        QCOMPARE(tb.cashLabels(), QStringList(5, QStringLiteral("998")));
+        QVERIFY2(tb.ini().contains(QStringLiteral("initial=1000")), qPrintable(tb.ini()));
+
+        // Return in the play-until box confirms it as its button does.
+        tb.boxes.clear();
+        tb.type(Control::until, QStringLiteral("500"));
+        QTest::keyClick(tb.control(Control::until), Qt::Key_Return);
+        QCOMPARE(tb.boxes, std::vector<QString>{"New until value confirmation"});
+        QCOMPARE(tb.state().playuntil, 500);
+        QVERIFY(tb.ini().contains(QStringLiteral("until=500")));
+    }
+
+    void limitsStayPutAtTheEndsOfTheUpDown() {
+        if (!haveImageSets()) QSKIP("the image sets are not built in yet");
+        Table tb;
+        QVERIFY(tb.startAndShow());
+        tb.click(Control::Options1);
+        const auto limits = [&] {
+            return QStringList{tb.panel()->text(Control::Label1), tb.panel()->text(Control::Label3),
+                               tb.panel()->text(Control::Label4)};
+        };
+        tb.arrow(-1);
+        QCOMPARE(limits(), (QStringList{"1", "2", "4"}));
+        QCOMPARE(tb.state().bigbet, 4);
+        for (int i = 0; i < 16; ++i) tb.arrow(+1);
+        QCOMPARE(limits(), (QStringList{"15", "30", "60"}));
+        QCOMPARE(tb.state().smallbet, 30);
+        QVERIFY(!tb.ini().contains(QStringLiteral("15")));
+    }
+
+    void cardBackEightIsStoredAndShownAtOnce() {
+        if (!haveImageSets()) QSKIP("the image sets are not built in yet");
+        Table tb;
+        QVERIFY(tb.startAndShow());
+        tb.click(Control::Options1);
+        const QImage back = tb.w->services().images().image(ImageSet::cards, 59);
+        const SeatInfo& freakCards = kSeatInfo[freak];
+        // The first hole card's visible strip, clear of its corner pixels.
+        const auto showsBack = [&] {
+            const QImage& canvas = tb.w->canvas();
+            for (int y = 2; y < 90; ++y)
+                for (int x = 2; x < freakCards.cardStep; ++x)
+                    if ((canvas.pixel(freakCards.cardLeft + x, freakCards.cardTop + y) |
+                         0xff000000) != (back.pixel(x, y) | 0xff000000))
+                        return false;
+            return true;
+        };
+        QVERIFY(!showsBack());
+        QTest::mouseClick(
+            tb.panel()->control(Control::background)->findChildren<QRadioButton*>().at(7),
+            Qt::LeftButton);
+        QCOMPARE(tb.state().cardback, 59);
+        QVERIFY2(tb.ini().contains(QStringLiteral("Color=59")), qPrintable(tb.ini()));
+        QVERIFY(showsBack());
+    }
+
+    void soundSwitchedTwiceEndsAsItBegan() {
+        if (!haveImageSets()) QSKIP("the image sets are not built in yet");
+        Table tb;
+        QVERIFY(tb.startAndShow());
+        tb.click(Control::Options1);
+        QVERIFY(tb.state().soundon);
+        tb.click(Control::SoundOff1);
+        QCOMPARE(tb.panel()->text(Control::SoundOff1), QStringLiteral("Off"));
+        QVERIFY(!tb.state().soundon);
+        QVERIFY2(tb.ini().contains(QStringLiteral("Sound=0")), qPrintable(tb.ini()));
+        tb.click(Control::SoundOff1);
+        QCOMPARE(tb.panel()->text(Control::SoundOff1), QStringLiteral("On"));
+        QVERIFY(tb.state().soundon);
+        QVERIFY2(tb.ini().contains(QStringLiteral("Sound=1")), qPrintable(tb.ini()));
+    }
+
+    void levelChosenInTheWindowIsStored() {
+        if (!haveImageSets()) QSKIP("the image sets are not built in yet");
+        Table tb;
+        QVERIFY(tb.startAndShow());
+        tb.click(Control::Options1);
+        QCOMPARE(tb.panel()->selectedItem(Control::Levels), 0);
+        QTest::mouseClick(tb.panel()->control(Control::Levels)->findChildren<QRadioButton*>().at(3),
+                          Qt::LeftButton);
+        QCOMPARE(tb.state().complevel, 900);
+        QVERIFY(tb.ini().contains(QStringLiteral("comp=900")));
+    }
+
+    void aboutBoxLeavesTheGameAsItWasWhileTheTimersRun() {
+        if (!haveImageSets()) QSKIP("the image sets are not built in yet");
+        Table tb;
+        QVERIFY(tb.startAndShow());
+        tb.click(Control::Options1);
+        tb.click(Control::btnstay); // something on the table besides the opening bet
+        const Snapshot before(tb);
+        QSignalSpy ticks(tb.w->services().timer(Timer::randomwink), &QTimer::timeout);
+        QSignalSpy steps(tb.w->services().timer(Timer::winkanim), &QTimer::timeout);
+        for (int round = 0; round < 3; ++round) {
+            bool closed = false;
+            QTimer::singleShot(450, tb.w.get(), [&] {
+                QVERIFY(tb.w->aboutBox()->isVisible());
+                QTest::mouseClick(tb.w->aboutBox()->findChild<GradientButton*>(), Qt::LeftButton);
+                closed = true;
+            });
+            tb.click(Control::About1); // returns when the box is closed
+            QVERIFY(closed);
+            QVERIFY(!tb.w->aboutBox()->isVisible());
+        }
+        QVERIFY(ticks.count() + steps.count() >=
+                3); // the portraits went on blinking behind the box
+        const Snapshot after(tb);
+        QVERIFY(Snapshot::sameGame(before.t, after.t));
+        QCOMPARE(after.labels, before.labels);
+        QVERIFY(tb.panel()->isVisible());
+        QVERIFY(tb.boxes.empty());
     }
 };
 
