@@ -123,6 +123,9 @@ TableWindow::TableWindow(std::unique_ptr<Random> random, int scale, QWidget* par
     buildLabels();
     buildButtons();
     connectPanel();
+    // The table's labels are painted on the table itself; the panel lies
+    // over them.
+    panel_->raise();
 
     about_ = new AboutBox(this);
     about_->hide();

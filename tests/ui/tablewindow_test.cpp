@@ -602,6 +602,11 @@ void TableWindowTest::buttonsOnTheTable() {
     // Options shows and hides the panel.
     tb.click(Control::Options1);
     QVERIFY(!tb.w->panel()->isHidden());
+    // It lies over the table's labels, which belong to the table below it.
+    for (Control c : {Control::betsize, Control::geekcash, Control::lblfcash, Control::Label2}) {
+        QWidget* top = tb.w->childAt(tb.label(c)->geometry().topLeft() + QPoint(2, 2));
+        QVERIFY(top == tb.w->panel() || tb.w->panel()->isAncestorOf(top));
+    }
     tb.click(Control::Options1);
     QVERIFY(tb.w->panel()->isHidden());
 }
