@@ -90,15 +90,19 @@ TEST_F(Opponents, AnOpponentThatCannotPayTheWholeCallFolds) {
 
 struct OpenerCase {
     SeatId folding;
-    std::vector<SeatId> out;
+    std::vector<SeatId> folded, broke;
     int opener;
 };
 
 TEST_F(Opponents, AFoldingOpenerHandsTheRoleToTheNextOpponentStillIn) {
     const OpenerCase cases[] = {
-        {freak, {}, 3},      {freak, {geek, master}, 1}, {freak, {geek, master, champ}, 5},
-        {geek, {master}, 1}, {geek, {master, champ}, 5}, {master, {}, 1},
-        {champ, {}, 5}, // never backwards to an earlier opponent
+        {freak, {}, {}, 3},
+        {freak, {geek}, {master}, 1}, // out by folding or for lack of cash alike
+        {freak, {geek, champ}, {master}, 5},
+        {geek, {master}, {}, 1},
+        {geek, {}, {master, champ}, 5},
+        {master, {}, {}, 1},
+        {champ, {}, {}, 5}, // never backwards to an earlier opponent
     };
     for (const OpenerCase& c : cases) {
         onstreet(2, seatno(c.folding));
@@ -107,7 +111,8 @@ TEST_F(Opponents, AFoldingOpenerHandsTheRoleToTheNextOpponentStillIn) {
             game.setcash(s, 100);
         }
         t.folds = 0;
-        for (SeatId s : c.out) t.seats[s].folded = true;
+        for (SeatId s : c.folded) t.seats[s].folded = true;
+        for (SeatId s : c.broke) game.setcash(s, 0);
         script({kNo});
         game.answers(c.folding);
         EXPECT_EQ(t.opener, c.opener) << "folding " << c.folding;
