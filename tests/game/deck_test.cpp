@@ -38,8 +38,8 @@ TEST(Deck, ConstantGeneratorKeepsOrderAndDealsFixedSlices) {
     shuffle(t, rng);
     EXPECT_EQ(rng.draws, 2u * 20001u); // two draws per exchange, 20001 exchanges
     for (int p = 0; p < 7; ++p) {
-        EXPECT_EQ(t.seats[freak].hand[p], (Card{0, p})) << p;        // cards 0..6
-        EXPECT_EQ(t.seats[player].hand[p], t.deck[7 + p]) << p;      // the second slice
+        EXPECT_EQ(t.seats[freak].hand[p], (Card{0, p})) << p;   // cards 0..6
+        EXPECT_EQ(t.seats[player].hand[p], t.deck[7 + p]) << p; // the second slice
         EXPECT_EQ(t.seats[geek].hand[p], t.deck[14 + p]) << p;
         EXPECT_EQ(t.seats[master].hand[p], t.deck[21 + p]) << p;
         EXPECT_EQ(t.seats[champ].hand[p], t.deck[28 + p]) << p;
