@@ -120,16 +120,26 @@ void sheet(QPainter& p) {
     p.restore();
 }
 
-QFont serif(double px, bool bold) {
+QFont serif(int px, bool bold) {
     QFont f("DejaVu Serif");
-    f.setPixelSize(1); // replaced below; pixel sizes are whole numbers
-    f.setPointSizeF(px * 0.75);
+    f.setPixelSize(px);
     f.setBold(bold);
     f.setHintingPreference(QFont::PreferNoHinting);
     return f;
 }
 
-void centred(QPainter& p, const QString& text, double y, const QFont& font, QColor colour) {
+// The writing stays inside the sheet's margins: a line that would not fit is
+// set a size smaller.
+constexpr double kTextWidth = 236;
+
+QFont fitted(const QString& text, int px, bool bold) {
+    QFont f = serif(px, bold);
+    while (px > 8 && QFontMetricsF(f).horizontalAdvance(text) > kTextWidth) f = serif(--px, bold);
+    return f;
+}
+
+void centred(QPainter& p, const QString& text, double y, int px, bool bold, QColor colour) {
+    const QFont font = fitted(text, px, bold);
     p.setFont(font);
     p.setPen(colour);
     const QFontMetricsF fm(font);
@@ -144,44 +154,44 @@ void divider(QPainter& p, double y) {
 }
 
 void writing(QPainter& p) {
+    const QColor title(0x6a, 0x14, 0x10);
     // Title with a faint raised edge.
-    const QFont title = serif(36, true);
-    centred(p, "Seven Stud", 127.5, title, QColor(255, 246, 220, 170));
-    centred(p, "Seven Stud", 126, title, QColor(0x6a, 0x14, 0x10));
-    centred(p, "Seven-card stud poker", 148, serif(12.5, false), kInk);
-    centred(p, "Version 1.0", 164, serif(11.5, false), kInk);
+    centred(p, "Seven Stud", 127.5, 36, true, QColor(255, 246, 220, 170));
+    centred(p, "Seven Stud", 126, 36, true, title);
+    centred(p, "Seven-card stud poker", 148, 12, false, kInk);
+    centred(p, "Version 1.0", 164, 11, false, kInk);
     divider(p, 178);
 
-    centred(p, "Bets in the first two betting rounds are small,", 200, serif(11.5, false), kInk);
-    centred(p, "bets in the later rounds are big.", 215, serif(11.5, false), kInk);
+    centred(p, "Bets are small in the first two rounds", 200, 11, false, kInk);
+    centred(p, "and big in the later rounds.", 215, 11, false, kInk);
 
     const struct {
         const char* word;
         const char* meaning;
     } glossary[] = {
         {"Check", "stay in without betting"},
-        {"Fold", "give up the hand and the stake"},
+        {"Fold", "give up the hand"},
         {"Call", "match the bet to stay in"},
-        {"Pot", "all the money bet in the deal"},
+        {"Pot", "the money bet in the deal"},
     };
-    const QFont word = serif(11.5, true), plain = serif(11.5, false);
+    const QFont word = serif(11, true), plain = serif(11, false);
+    const double column = 178;
     double y = 243;
     for (const auto& g : glossary) {
         p.setFont(word);
-        p.setPen(QColor(0x6a, 0x14, 0x10));
-        const QFontMetricsF fw(word);
+        p.setPen(title);
         const QString w = g.word;
-        p.drawText(QPointF(178 - fw.horizontalAdvance(w), y), w);
+        p.drawText(QPointF(column - 8 - QFontMetricsF(word).horizontalAdvance(w), y), w);
+        drawSuit(p, Spades, column - 3, y - 4, 3.2, false, QColor(0x7a, 0x54, 0x22));
         p.setFont(plain);
         p.setPen(kInk);
-        p.drawText(QPointF(186, y), QString::fromUtf8(g.meaning));
-        drawSuit(p, Spades, 182, y - 4, 3.2, false, QColor(0x7a, 0x54, 0x22));
+        p.drawText(QPointF(column + 2, y), QString::fromUtf8(g.meaning));
         y += 18;
     }
     divider(p, 325);
-    centred(p, "Game, pictures and sounds by", 347, serif(11, false), kInk);
-    centred(p, "the Seven Stud developers", 362, serif(11.5, true), kInk);
-    centred(p, "Built with Qt and libjpeg", 382, serif(10.5, false), QColor(0x5a, 0x3c, 0x1e));
+    centred(p, "Game, pictures and sounds by", 347, 11, false, kInk);
+    centred(p, "the Seven Stud developers", 362, 11, true, kInk);
+    centred(p, "Built with Qt and libjpeg", 382, 10, false, QColor(0x5a, 0x3c, 0x1e));
 }
 
 } // namespace

@@ -195,27 +195,50 @@ void shadedFill(QPainter& p, const QPainterPath& path, QColor base, QPointF ligh
 
 void neckAndEar(QPainter& p, const Look& look, const Head& h) {
     p.setPen(QPen(look.skin.darker(170), 0.5));
+    const double top = look.woman ? 6.5 : 8.0, bottom = look.woman ? 8.0 : 9.0;
     QPainterPath neck;
-    neck.moveTo(h.cx - 8, 70);
-    neck.lineTo(h.cx - 9, 100);
-    neck.lineTo(h.cx + 9, 100);
-    neck.lineTo(h.cx + 8, 70);
+    neck.moveTo(h.cx - top, 70);
+    neck.lineTo(h.cx - bottom, 100);
+    neck.lineTo(h.cx + bottom, 100);
+    neck.lineTo(h.cx + top, 70);
     neck.closeSubpath();
-    QLinearGradient ng(h.cx - 9, 0, h.cx + 9, 0);
+    QLinearGradient ng(h.cx - bottom, 0, h.cx + bottom, 0);
     ng.setColorAt(0, look.skin.darker(112));
     ng.setColorAt(1, look.skin.darker(150));
     p.setBrush(ng);
     p.drawPath(neck);
+    // The shadow of the jaw on the neck.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 20, 10, 50));
+    p.drawEllipse(QPointF(h.chinX, 80), top + 1, 4);
+    if (look.woman) return; // her ears hide under the hair
     // The ear on the near side shows; the far one hides behind the cheek.
     const double ex = look.turn > 0 ? h.cx - h.L + 0.5 : h.cx + h.R - 0.5;
-    shadedFill(
-        p,
-        [&] {
-            QPainterPath e;
-            e.addEllipse(QPointF(ex, 58), 3.2, 6.2);
-            return e;
-        }(),
-        look.skin.darker(105), QPointF(ex - 1, 55), 7);
+    QPainterPath e;
+    e.addEllipse(QPointF(ex, 58), 3.2, 6.2);
+    p.setPen(QPen(look.skin.darker(170), 0.5));
+    shadedFill(p, e, look.skin.darker(105), QPointF(ex - 1, 55), 7);
+}
+
+// Lighter strands over a mass of hair, clipped to it, so it reads as hair
+// and not as a flat shape.
+void strands(QPainter& p, const QPainterPath& hair, QColor colour, double x0, double x1, double y0,
+             double y1, double sway) {
+    p.save();
+    p.setClipPath(hair, Qt::IntersectClip);
+    p.setBrush(Qt::NoBrush);
+    Rng rng(static_cast<std::uint64_t>(x0 * 1000 + y0));
+    for (double x = x0; x < x1; x += 2.2) {
+        QColor c = colour;
+        c.setAlpha(static_cast<int>(rng.range(40, 110)));
+        p.setPen(QPen(c, rng.range(0.4, 0.8), Qt::SolidLine, Qt::RoundCap));
+        QPainterPath s;
+        s.moveTo(x, y0);
+        s.cubicTo(x + sway, y0 + (y1 - y0) * 0.3, x - sway, y0 + (y1 - y0) * 0.7,
+                  x + rng.range(-1.5, 1.5), y1);
+        p.drawPath(s);
+    }
+    p.restore();
 }
 
 void eye(QPainter& p, const Look& look, QPointF c, double rx, const Expression& e) {
@@ -413,6 +436,7 @@ void peterBehind(QPainter& p, const Look& look, const Head& h) {
     hair.closeSubpath();
     p.setPen(QPen(look.hair.darker(150), 0.6));
     shadedFill(p, hair, look.hair, QPointF(40, 50), 60);
+    strands(p, hair, look.hair.lighter(150), h.cx - h.L - 9, h.cx + h.R + 9, 44, 106, 2.5);
 }
 
 void peterDress(QPainter& p, const Look& look, const Head& h) {
@@ -481,9 +505,9 @@ void peterFront(QPainter& p, const Look& look, const Head& h) {
         QPainterPath f;
         const QPointF root(h.cx + 16 - i * 2, 33);
         f.moveTo(root);
-        f.cubicTo(root + QPointF(10, -14 + i * 4), root + QPointF(22, -18 + i * 6),
-                  root + QPointF(32 - i * 3, -8 + i * 7));
-        f.cubicTo(root + QPointF(20, -10 + i * 5), root + QPointF(10, -6 + i * 2), root);
+        f.cubicTo(root + QPointF(8, -14 + i * 4), root + QPointF(18, -18 + i * 6),
+                  root + QPointF(25 - i * 3, -10 + i * 7));
+        f.cubicTo(root + QPointF(16, -10 + i * 5), root + QPointF(8, -6 + i * 2), root);
         const QColor fc = i == 1 ? QColor(0xe8, 0xf0, 0xff) : QColor(0x6a, 0x9a, 0xf0);
         p.setPen(QPen(fc.darker(150), 0.5));
         shadedFill(p, f, fc, root + QPointF(10, -10), 24);
@@ -519,20 +543,18 @@ void annaBehind(QPainter& p, const Look& look, const Head& h) {
 void annaDress(QPainter& p, const Look& look, const Head& h) {
     p.setPen(QPen(QColor(0x10, 0x10, 0x20), 0.6));
     shadedFill(p, shoulders(90), QColor(0x2c, 0x3a, 0x6a), QPointF(30, 96), 90);
-    // A square neckline shows the skin below the neck.
+    // A round neckline shows the skin below the neck.
     QPainterPath neckline;
-    neckline.moveTo(h.cx - 16, 90);
-    neckline.lineTo(h.cx + 16, 90);
-    neckline.cubicTo(h.cx + 15, 104, h.cx + 14, 114, h.cx + 12, 121);
-    neckline.lineTo(h.cx - 12, 121);
-    neckline.cubicTo(h.cx - 14, 114, h.cx - 15, 104, h.cx - 16, 90);
+    neckline.moveTo(h.cx - 21, 90.5);
+    neckline.cubicTo(h.cx - 15, 110, h.cx + 15, 110, h.cx + 21, 90.5);
+    neckline.closeSubpath();
     p.setPen(QPen(QColor(0xd8, 0xb0, 0x50), 1.0));
-    shadedFill(p, neckline, look.skin.darker(108), QPointF(h.cx - 6, 93), 30);
+    shadedFill(p, neckline, look.skin.darker(108), QPointF(h.cx - 6, 94), 24);
     // Green bead necklace.
     p.setPen(QPen(QColor(0x0c, 0x3a, 0x18), 0.4));
     for (int i = 0; i <= 12; ++i) {
         const double a = M_PI * (0.1 + 0.8 * i / 12.0);
-        const QPointF b(h.cx + 13 * std::cos(a), 92 + 11 * std::sin(a));
+        const QPointF b(h.cx + 12.5 * std::cos(a), 91 + 9.5 * std::sin(a));
         QRadialGradient g(b + QPointF(-0.6, -0.6), 2.2);
         g.setColorAt(0, QColor(0xa0, 0xf0, 0xa8));
         g.setColorAt(0.5, QColor(0x2e, 0x9a, 0x4a));
@@ -669,21 +691,25 @@ void mariaBehind(QPainter& p, const Look& look, const Head& h) {
     hair.cubicTo(h.cx + 10, 26, h.cx - 10, 26, h.cx - h.L - 2, 40);
     p.setPen(QPen(QColor(0x05, 0x04, 0x06), 0.6));
     shadedFill(p, hair, look.hair.lighter(160), QPointF(40, 44), 70);
+    strands(p, hair, QColor(0x7a, 0x70, 0x90), h.cx - h.L - 12, h.cx + h.R + 12, 40, 124, 2.0);
 }
 
 void mariaDress(QPainter& p, const Look& look, const Head& h) {
     p.setPen(QPen(QColor(0x30, 0x04, 0x08), 0.6));
     shadedFill(p, shoulders(91), QColor(0xb0, 0x1c, 0x28), QPointF(30, 98), 90);
     QPainterPath neckline;
-    neckline.moveTo(h.cx - 20, 91);
-    neckline.cubicTo(h.cx - 12, 98, h.cx + 12, 98, h.cx + 20, 91);
-    neckline.cubicTo(h.cx + 14, 110, h.cx + 6, 115, h.cx, 108);
-    neckline.cubicTo(h.cx - 6, 115, h.cx - 14, 110, h.cx - 20, 91);
+    neckline.moveTo(h.cx - 22, 91.5);
+    neckline.cubicTo(h.cx - 14, 113, h.cx + 14, 113, h.cx + 22, 91.5);
+    neckline.closeSubpath();
     p.setPen(QPen(kGold, 1.1));
-    shadedFill(p, neckline, look.skin.darker(106), QPointF(h.cx - 6, 92), 30);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kGold);
-    p.drawEllipse(QPointF(h.cx, 98), 1.6, 2.0);
+    shadedFill(p, neckline, look.skin.darker(106), QPointF(h.cx - 6, 94), 26);
+    // A pendant on a fine chain.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kGold, 0.5));
+    p.drawArc(QRectF(h.cx - 9, 84, 18, 14), 200 * 16, 140 * 16);
+    p.setPen(QPen(kGoldShadow, 0.4));
+    p.setBrush(QColor(0xa0, 0x10, 0x1c));
+    p.drawEllipse(QPointF(h.cx, 98.5), 1.6, 2.0);
     // Hair falling in front of the shoulders.
     QPainterPath locks;
     locks.moveTo(h.cx - h.L - 1, 60);

@@ -308,8 +308,8 @@ QImage coinMaster(const QImage& surface, int frame) {
     p.scale(kSuper, kSuper);
     // Warm glow under and around the pile.
     QRadialGradient glow(QPointF(67, 76), 62);
-    glow.setColorAt(0, QColor(255, 200, 90, 120));
-    glow.setColorAt(0.6, QColor(255, 170, 60, 40));
+    glow.setColorAt(0, QColor(255, 210, 100, 170));
+    glow.setColorAt(0.55, QColor(255, 170, 60, 70));
     glow.setColorAt(1, QColor(255, 160, 60, 0));
     p.setPen(Qt::NoPen);
     p.setBrush(glow);
@@ -319,8 +319,8 @@ QImage coinMaster(const QImage& surface, int frame) {
         p.drawEllipse(QPointF(c.x + 1.5, c.y + 5), 12, 6);
         coin(p, c);
     }
-    if (frame == 1) glint(p, QPointF(66, 36), 9);
-    if (frame == 2) glint(p, QPointF(100, 84), 8);
+    if (frame == 1) glint(p, QPointF(64, 37), 12);
+    if (frame == 2) glint(p, QPointF(99, 84), 11);
     return image;
 }
 
