@@ -60,6 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         stud::IniFile ini(path);
         for (const Key& k : kKeys) (void)ini.readInteger(k.section, k.key, 1200);
         (void)ini.readBool("Settings", "Sound", true);
+        // Writes flush to disk, which is slow: only a few inputs take that path.
+        if (size % 16 != 0) return 0;
         try {
             ini.writeInteger("Cash", "geek", 77);
             if (ini.readInteger("Cash", "geek", 0) != 77) std::abort();
