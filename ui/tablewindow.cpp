@@ -176,6 +176,8 @@ void TableWindow::buildButtons() {
 }
 
 void TableWindow::clicked(Control c) {
+    const bool playButton = c == Control::btnnew || c == Control::btnstay || c == Control::btnbet ||
+                            c == Control::btnpass;
     guarded([&] {
         switch (c) {
         case Control::btnnew:
@@ -203,6 +205,18 @@ void TableWindow::clicked(Control c) {
             break;
         }
     });
+    // A button the game has just disabled hands the focus on in tab order,
+    // which could land on "New Game"; a keyboard player wants the next move.
+    if (playButton && !button(c)->isEnabled()) focusNextMove();
+}
+
+void TableWindow::focusNextMove() {
+    for (Control next : {Control::btnstay, Control::btnnew}) {
+        if (button(next)->isEnabled()) {
+            button(next)->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 void TableWindow::connectPanel() {

@@ -76,6 +76,7 @@ class TableWindow : public QWidget {
   private:
     void reportError(const QString& text);
     void clicked(Control c);
+    void focusNextMove();
     void buildLabels();
     void buildButtons();
     void connectPanel();

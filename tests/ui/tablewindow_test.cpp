@@ -553,14 +553,23 @@ void TableWindowTest::keyboardPlaysADeal() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), tb.button(Control::btnstay));
-    const int street = tb.state().street;
+    const std::int32_t pot = tb.state().pot;
     QTest::keyClick(tb.button(Control::btnstay), Qt::Key_Space);
-    QVERIFY(tb.state().street > street || tb.state().street == 6 || tb.state().decided ||
-            tb.state().seats[player].status != "");
-    // Play on by keyboard to the end of the deal.
-    for (int i = 0; i < 40 && !tb.button(Control::btnnew)->isEnabled(); ++i)
-        QTest::keyClick(tb.button(Control::btnstay), Qt::Key_Space);
+    QVERIFY(tb.state().pot > pot); // champ's opening bet was called
+    // Play on by keyboard to the end of the deal: Space on whatever has the
+    // focus, which stays on the next move.
+    for (int i = 0; i < 40 && !tb.button(Control::btnnew)->isEnabled(); ++i) {
+        QCOMPARE(QApplication::focusWidget(), tb.button(Control::btnstay));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    }
     QVERIFY(tb.button(Control::btnnew)->isEnabled());
+    checkCards(tb);
+    // The deal is over: the focus is on "Deal", and Space deals.
+    QCOMPARE(QApplication::focusWidget(), tb.button(Control::btnnew));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(tb.state().street, 1);
+    QVERIFY(tb.boxes.empty()); // never "New Game" by accident
+    QCOMPARE(QApplication::focusWidget(), tb.button(Control::btnstay));
     checkCards(tb);
 }
 
