@@ -64,7 +64,10 @@ class GradientButton : public QAbstractButton {
     bool isPressed() const { return pressed_; }
     // The focused control of this window is another GradientButton.
     bool isOtherFocused() const { return otherFocused_; }
-    // Whether the face is drawn inside a hot or focus frame.
+    // Whether the face is drawn inside a hot or focus frame: held down but
+    // dragged off, or hot or focused while not held; and always as the Default
+    // button while no other of our buttons has the focus (`ignoreDefault` leaves
+    // that last part out).
     bool IsSpecialDrawState(bool ignoreDefault = false) const;
 
     // The caption's lines as they are drawn at the current size and font:
