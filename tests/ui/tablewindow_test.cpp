@@ -314,6 +314,16 @@ void TableWindowTest::everyControlIsNamedAndInTabOrder() {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), tb.button(c));
     }
+
+    // With the options panel open, its controls come first: Tab from About
+    // enters the panel, and leaving the panel comes back to Raise.
+    tb.click(Control::Options1);
+    tb.button(Control::About1)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(tb.w->panel()->isAncestorOf(QApplication::focusWidget()));
+    for (int i = 0; i < 40 && tb.w->panel()->isAncestorOf(QApplication::focusWidget()); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), tb.button(Control::btnbet));
 }
 
 void TableWindowTest::wholeDealsClickedThrough() {
