@@ -122,17 +122,6 @@ TEST_F(NewDeal, WhoAnswersTheOpeningBetAndInWhichOrder) {
     }
 }
 
-TEST_F(NewDeal, OpenerOneMakesNoDrawBeyondTheShuffle) {
-    endDeal();
-    t.rotation = 2;
-    use(folding);
-    const auto before = folding.draws;
-    game.newgame();
-    EXPECT_EQ(t.opener, 1);
-    EXPECT_EQ(folding.draws - before, 40002u) << "nobody answers or takes a turn";
-    EXPECT_TRUE(t.seats[champ].raised);
-}
-
 TEST_F(NewDeal, AllFourFoldingToTheHumansOpeningEndsTheDealAtOnce) {
     use(folding);
     const std::int32_t pot = 5;

@@ -126,18 +126,6 @@ TEST_F(Startup, StoredValuesAreReadWhateverTheirSpelling) {
     EXPECT_EQ(reread.readString("Settings", "Sound", "?"), "0") << "the sound is not written back";
 }
 
-TEST_F(Startup, OddSoundValues) {
-    for (auto [text, on] : std::vector<std::pair<const char*, bool>>{
-             {"0", false}, {"5", true}, {"yes", true}, {"-1", true}}) {
-        stud::testing::FakeServices fresh;
-        Game g(fresh, rng, ini);
-        writeSettings(std::string("[Settings]\nSound=") + text + "\n");
-        g.startup();
-        EXPECT_EQ(g.state().soundon, on) << text;
-        EXPECT_EQ(fresh.text(Control::SoundOff1), on ? "On" : "Off") << text;
-    }
-}
-
 TEST_F(Startup, ALevelOtherThanTheFourFallsBackToAmateur) {
     // A huge level would make every decision run billions of trials.
     for (const char* stored : {"2000000000", "0", "-5", "201", "abc"}) {
