@@ -442,7 +442,16 @@ QColor GradientButton::backgroundColor() const {
     return palette().color(backgroundRole());
 }
 
+// QAbstractButton::setText() is not virtual, so a caption set through a base
+// pointer skips our own setText(). It is noticed at the next event of the
+// button or of its window (the new caption asks the window for a repaint and
+// the parent for a new layout at once).
+void GradientButton::catchUpCaption() {
+    if (text() != syncedCaption_) syncCaption();
+}
+
 bool GradientButton::event(QEvent* e) {
+    catchUpCaption();
     switch (e->type()) {
     case QEvent::Shortcut: {
         // The Alt accelerator: clicks at once (no animated press). Two buttons
@@ -468,6 +477,7 @@ bool GradientButton::event(QEvent* e) {
 }
 
 bool GradientButton::eventFilter(QObject* watched, QEvent* e) {
+    catchUpCaption();
     if (watched == watchedWindow_ && e->type() == QEvent::KeyPress) {
         auto* ke = static_cast<QKeyEvent*>(e);
         if (isEnterKey(ke->key()) && default_ && !otherFocused_ && canTakeFocus()) {
@@ -484,8 +494,6 @@ bool GradientButton::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void GradientButton::paintEvent(QPaintEvent*) {
-    // setText() through a QAbstractButton pointer skips our own; catch up here.
-    if (text() != syncedCaption_) syncCaption();
     // A hidden button may have been resized without a resize event yet.
     if (face_.size() != size() - QSize(2, 2)) rebuildImages();
 

@@ -113,6 +113,7 @@ class GradientButton : public QAbstractButton {
     void performClick();
     bool canTakeFocus() const;
     void syncCaption();
+    void catchUpCaption();
     void watchHolders();
     void updateOtherFocused();
     QColor backgroundColor() const;
