@@ -649,14 +649,9 @@ void TableWindowTest::doubleDensityScreen() {
     QCOMPARE(want, file); // the sharp picture itself, not a scaled one
     const QRect r(2 * (335 + 60), 2 * 500, 142, 192);
     QString why;
-    const std::vector<QPoint> corners{{r.left(), r.top()},         {r.left() + 1, r.top()},
-                                      {r.left(), r.top() + 1},     {r.left() + 1, r.top() + 1},
-                                      {r.right(), r.top()},        {r.right() - 1, r.top()},
-                                      {r.right(), r.top() + 1},    {r.right() - 1, r.top() + 1},
-                                      {r.left(), r.bottom()},      {r.left() + 1, r.bottom()},
-                                      {r.left(), r.bottom() - 1},  {r.left() + 1, r.bottom() - 1},
-                                      {r.right(), r.bottom()},     {r.right() - 1, r.bottom()},
-                                      {r.right(), r.bottom() - 1}, {r.right() - 1, r.bottom() - 1}};
+    std::vector<QPoint> corners; // each corner pixel is 2 x 2 device pixels here
+    for (int x : {r.left(), r.left() + 1, r.right() - 1, r.right()})
+        for (int y : {r.top(), r.top() + 1, r.bottom() - 1, r.bottom()}) corners.emplace_back(x, y);
     QVERIFY2(sameRegion(c, r, want, {0, 0}, corners, &why), qPrintable(why));
     for (const QPoint& p : corners) QCOMPARE(c.pixel(p) & 0xffffff, 0u);
     // The table comes from the sharp bitmap when there is one.
