@@ -290,6 +290,8 @@ void TableWindow::paintEvent(QPaintEvent* event) {
     // window first shows and when the game asks for it.
     QPainter p(this);
     const int s = services_->scale();
+    // On a screen between the two densities the canvas is stretched: smoothly.
+    if (devicePixelRatioF() != s) p.setRenderHint(QPainter::SmoothPixmapTransform);
     for (const QRect& r : event->region()) {
         p.drawImage(QRectF(r), services_->canvas(),
                     QRectF(r.x() * s, r.y() * s, r.width() * s, r.height() * s));
