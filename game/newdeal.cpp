@@ -1,3 +1,4 @@
+#include "game/cashkeys.h"
 #include "game/deck.h"
 #include "game/game.h"
 #include "game/seattable.h"
@@ -11,15 +12,6 @@ namespace {
 
 // Card areas are wiped in this order before a new deal is drawn.
 constexpr std::array<SeatId, kSeats> kClearOrder{freak, geek, master, champ, player};
-
-// Cash keys in the order "Deal" writes them.
-constexpr std::array<std::pair<SeatId, const char*>, kSeats> kCashWriteOrder{{
-    {freak, "freak"},
-    {player, "player"},
-    {geek, "geek"},
-    {master, "master"},
-    {champ, "champ"},
-}};
 
 // The opponents seated after the opener in play order: they answer its
 // opening bet, then take their first turns from the first of them on.
@@ -47,8 +39,7 @@ void Game::newgame() {
     ini.writeInteger("Background", "Color", t.cardback);
     t.soundon = ini.readBool("Settings", "Sound", true);
     ui.setText(Control::SoundOff1, t.soundon ? "On" : "Off");
-    for (const auto& [seat, key] : kCashWriteOrder)
-        ini.writeInteger("Cash", key, t.seats[seat].cash);
+    for (const CashKey& k : kCashKeys) ini.writeInteger("Cash", k.key, t.seats[k.seat].cash);
 
     setstatus(player, "");
 

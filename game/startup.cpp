@@ -1,3 +1,4 @@
+#include "game/cashkeys.h"
 #include "game/deck.h"
 #include "game/game.h"
 #include "game/seattable.h"
@@ -15,20 +16,6 @@ constexpr std::int32_t kDefaultLevel = 200;
 
 // The card backs are entries 52..59 of the card image set.
 constexpr std::int32_t kFirstBack = 52, kLastBack = 59;
-
-// The settings key of each seat's cash, in the order the file is read and
-// written (freak first: that is how the file has always been laid out).
-struct CashKey {
-    SeatId seat;
-    const char* key;
-};
-constexpr std::array<CashKey, kSeats> kCashKeys{{
-    {freak, "freak"},
-    {player, "player"},
-    {geek, "geek"},
-    {master, "master"},
-    {champ, "champ"},
-}};
 
 int levelItem(std::int32_t level) {
     for (int i = 0; i < static_cast<int>(kLevels.size()); ++i)
