@@ -78,6 +78,28 @@ QFont tableFont(int pixelSize, bool bold) {
     return f;
 }
 
+// A table label: white or yellow text straight on the table, with a soft dark
+// shadow one pixel down and right, so that a long status line stays readable
+// where it runs over a portrait's gold frame.
+class TableLabel : public QLabel {
+  public:
+    explicit TableLabel(QWidget* parent) : QLabel(parent) {
+        setTextFormat(Qt::PlainText);
+        setContentsMargins(0, 0, 1, 1); // room for the shadow
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const QRect r = contentsRect();
+        const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+        p.setPen(QColor(0, 0, 0, 170));
+        p.drawText(r.translated(1, 1), flags, text());
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawText(r, flags, text());
+    }
+};
+
 int screenScale(const QWidget* w) {
     const QScreen* s = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
     return s && s->devicePixelRatio() >= 1.5 ? 2 : 1;
@@ -147,8 +169,7 @@ TableWindow::~TableWindow() = default;
 
 void TableWindow::buildLabels() {
     for (const LabelPlace& p : kLabels) {
-        auto* l = new QLabel(this);
-        l->setTextFormat(Qt::PlainText);
+        auto* l = new TableLabel(this);
         l->setFont(tableFont(p.pixelSize, p.bold));
         QPalette pal = l->palette();
         pal.setColor(QPalette::WindowText, Qt::white);
