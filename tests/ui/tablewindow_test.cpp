@@ -606,6 +606,21 @@ void TableWindowTest::buttonsOnTheTable() {
     QCOMPARE(deals.count(), 0);
     QCOMPARE(tb.state().street, 1);
 
+    // Disabled, "Deal" draws its caption embossed in greys; enabled, in the
+    // dark font colour.
+    const auto darkest = [](QWidget* b) {
+        const QImage img = b->grab().toImage();
+        int least = 255;
+        for (int y = 5; y < img.height() - 5; ++y)
+            for (int x = 5; x < img.width() - 5; ++x)
+                least = std::min(least, qGray(img.pixel(x, y)));
+        return least;
+    };
+    QVERIFY(darkest(deal) > 90);
+    deal->setEnabled(true);
+    QVERIFY(darkest(deal) < 60);
+    deal->setEnabled(false);
+
     // Space clicks on release, not on press.
     call->setFocus();
     QTest::keyPress(call, Qt::Key_Space);
