@@ -5,8 +5,8 @@
 // and a generator the test can swap at any moment.
 
 #include "game/game.h"
-#include "game/seattable.h"
 #include "game/random.h"
+#include "game/seattable.h"
 #include "game/settings.h"
 #include "support/fakeservices.h"
 
