@@ -475,6 +475,13 @@ void OptionsPanel::paintEvent(QPaintEvent*) {
     drawBevel(p, rect(), false);
 }
 
+// The panel lies over the table's labels as a window over pictures: whatever
+// was created after it, it comes to the top whenever it is shown.
+void OptionsPanel::showEvent(QShowEvent* event) {
+    raise();
+    QFrame::showEvent(event);
+}
+
 bool OptionsPanel::handles(Control c) const {
     return control(c) != nullptr;
 }

@@ -39,6 +39,7 @@ class OptionsPanel : public QFrame {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     struct Parts;

@@ -466,6 +466,16 @@ class OptionsPanelTest : public QObject {
         QVERIFY(!tb.panel()->isVisible());
         tb.click(Control::Options1);
         QVERIFY(tb.panel()->isVisible());
+        // It covers the table's labels under it.
+        int covered = 0;
+        for (QLabel* l : tb.w->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            if (!l->isVisible() || !tb.panel()->geometry().contains(l->geometry().center()))
+                continue;
+            QWidget* top = tb.w->childAt(l->geometry().center());
+            QVERIFY2(top == tb.panel() || tb.panel()->isAncestorOf(top), qPrintable(l->text()));
+            ++covered;
+        }
+        QVERIFY(covered > 0);
 
         // Not modal: the deal goes on underneath, the panel stays open.
         QVERIFY(tb.w->button(Control::btnstay)->isEnabled());
