@@ -1,0 +1,224 @@
+// A monkey on the real window: tens of thousands of random clicks and key
+// presses on every control of the table and the options panel, message boxes
+// answered at random, the About box opened and closed, the animation timers
+// ticking in between, at each of the four levels. After every event the
+// game's invariants must hold, and nothing may hang or crash.
+//
+// STUD_MONKEY_EVENTS sets the number of events (20000 by default).
+
+#include "game/seattable.h"
+#include "ui/gradientbutton.h"
+#include "ui/optionspanel.h"
+#include "ui/qtservices.h"
+#include "ui/tablewindow.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <array>
+#include <memory>
+#include <random>
+#include <vector>
+
+using namespace stud;
+
+namespace {
+
+QString dataDir() {
+    QString root = qEnvironmentVariable("STUD_SOURCE_DIR");
+    if (root.isEmpty()) root = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../..");
+    return QDir(root).absoluteFilePath(QStringLiteral("assets/data"));
+}
+
+// The seats' cash plus the pot while the deal goes on; once it is decided the
+// pot has been paid out and only keeps its number until the next deal.
+std::int64_t moneyInPlay(const Game& game) {
+    const TableState& s = game.state();
+    std::int64_t sum = game.dealdecided() ? 0 : s.pot;
+    for (const Seat& seat : s.seats) sum += seat.cash;
+    return sum;
+}
+
+} // namespace
+
+class MonkeyTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        QVERIFY(run.isValid() && config.isValid());
+        for (const QFileInfo& f : QDir(dataDir()).entryInfoList(QDir::Files))
+            QFile::copy(f.absoluteFilePath(), run.filePath(f.fileName()));
+        QDir::setCurrent(run.path());
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        events = qEnvironmentVariableIntValue("STUD_MONKEY_EVENTS");
+        if (events <= 0) events = 20000;
+    }
+
+    void monkey_data() {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("seed");
+        QTest::newRow("Amateur") << 0 << 11;
+        QTest::newRow("Expert") << 1 << 23;
+        QTest::newRow("Master") << 2 << 37;
+        QTest::newRow("Genius") << 3 << 41;
+    }
+
+    void monkey() {
+        QFETCH(int, level);
+        QFETCH(int, seed);
+        std::mt19937 pick(static_cast<unsigned>(seed));
+        auto chance = [&](int n) { return static_cast<int>(pick() % static_cast<unsigned>(n)); };
+
+        TableWindow w(std::make_unique<SplitMix>(static_cast<std::uint64_t>(seed)), 1);
+        int boxes = 0;
+        w.services().setAnswerer([&](const MessageRequest& r) {
+            ++boxes;
+            if (r.buttons == Buttons::YesNo) return chance(2) ? Answer::Yes : Answer::No;
+            return Answer::Ok;
+        });
+        QVERIFY(w.start());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Game& game = w.game();
+        const TableState& s = game.state();
+
+        // Choose the level through the panel itself.
+        QTest::mouseClick(w.button(Control::Options1), Qt::LeftButton);
+        auto levelButtons = w.panel()->control(Control::Levels)->findChildren<QRadioButton*>();
+        QCOMPARE(levelButtons.size(), 4);
+        QTest::mouseClick(levelButtons[level], Qt::LeftButton, {}, QPoint(5, 5));
+        constexpr std::array<int, 4> kLevels{200, 400, 600, 900};
+        QCOMPARE(s.complevel, kLevels[level]);
+
+        // The handlers that may move money other than by betting.
+        bool moneyReset = false;
+        for (Control c : {Control::btnnew, Control::NewGame1})
+            connect(w.button(c), &QAbstractButton::clicked, this, [&] { moneyReset = true; });
+        if (auto* enter = qobject_cast<QAbstractButton*>(w.panel()->control(Control::enter)))
+            connect(enter, &QAbstractButton::clicked, this, [&] { moneyReset = true; });
+
+        const QList<QAbstractButton*> buttons = w.findChildren<QAbstractButton*>();
+        const QList<QLineEdit*> edits = w.findChildren<QLineEdit*>();
+        const std::array<const char*, 8> junk{"12a",  "",    "-5",   "99999999999",
+                                              "1000", "  7", "0x10", "abc"};
+        const std::array<Qt::Key, 7> keys{Qt::Key_Tab,    Qt::Key_Space, Qt::Key_Return,
+                                          Qt::Key_Escape, Qt::Key_Left,  Qt::Key_Right,
+                                          Qt::Key_Backtab};
+
+        const int perLevel = std::max(1, events / 4);
+        int deals = 0, matches = 0, showdowns = 0;
+        for (int e = 0; e < perLevel; ++e) {
+            const std::int64_t before = moneyInPlay(game);
+            const int showdownsBefore = game.showdownsThisDeal();
+            const bool decidedBefore = game.dealdecided();
+            moneyReset = false;
+
+            const int kind = chance(100);
+            QString what;
+            if (kind < 60) {
+                // A click on any visible, enabled button of the window or the panel.
+                std::vector<QAbstractButton*> live;
+                for (QAbstractButton* b : buttons)
+                    if (b->isVisible() && b->isEnabled()) live.push_back(b);
+                if (live.empty()) continue;
+                QAbstractButton* b = live[pick() % live.size()];
+                what = QStringLiteral("click ") + b->text();
+                if (b == w.button(Control::About1)) {
+                    // The About box is modal: close it from inside its own loop.
+                    QTimer::singleShot(chance(20), [] {
+                        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+                    });
+                }
+                if (b == w.button(Control::btnnew)) ++deals;
+                QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
+            } else if (kind < 75) {
+                QWidget* focus = QApplication::focusWidget();
+                if (focus == w.button(Control::About1))
+                    QTimer::singleShot(1, [] {
+                        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+                    });
+                const Qt::Key key = keys[pick() % keys.size()];
+                what = QStringLiteral("key %1").arg(key);
+                QTest::keyClick(focus ? focus : static_cast<QWidget*>(&w), key);
+            } else if (kind < 85) {
+                if (!w.panel()->isVisible()) continue;
+                QLineEdit* edit = edits[pick() % edits.size()];
+                what = QStringLiteral("type into ") + edit->objectName();
+                edit->selectAll();
+                QTest::keyClicks(edit, QString::fromLatin1(junk[pick() % junk.size()]));
+            } else {
+                // A tick of whichever animation timer is running.
+                const Timer t =
+                    std::array{Timer::randomwink, Timer::winkanim, Timer::wintimer}[pick() % 3];
+                if (!w.services().isTimerEnabled(t)) continue;
+                what = QStringLiteral("tick %1").arg(static_cast<int>(t));
+                w.guarded([&] {
+                    if (t == Timer::randomwink) game.randomwinkTimer();
+                    if (t == Timer::winkanim) game.winkanimTimer();
+                    if (t == Timer::wintimer) game.wintimerTimer();
+                });
+            }
+            QCoreApplication::processEvents();
+
+            // ---- invariants -------------------------------------------------
+            const QByteArray where = QStringLiteral("event %1 (%2)").arg(e).arg(what).toUtf8();
+            const int sd = game.showdownsThisDeal();
+            QVERIFY2(sd <= 1, where);
+            const bool showdownNow = sd > showdownsBefore && !moneyReset;
+            if (showdownNow) ++showdowns;
+            if (!moneyReset) {
+                std::int64_t remainder = 0;
+                if (showdownNow) {
+                    int winners = 0;
+                    for (SeatId seat : kAllSeats) winners += s.finalscore[seat] == s.bestscore;
+                    QVERIFY2(winners >= 1, where);
+                    remainder = s.pot % winners;
+                }
+                QVERIFY2(moneyInPlay(game) == before - remainder, where);
+            }
+            std::array<bool, 52> seen{};
+            for (const Card& c : s.deck) {
+                QVERIFY2(c.suit >= 0 && c.suit < 4 && c.rank >= 0 && c.rank < 13, where);
+                QVERIFY2(!seen[c.image()], where);
+                seen[c.image()] = true;
+            }
+            int raised = 0;
+            for (SeatId seat : kOpponents) raised += s.seats[seat].raised;
+            QVERIFY2(raised <= 1, where);
+            QVERIFY2(s.street >= 1 && s.street <= 6 && s.folds >= 0 && s.folds <= 4, where);
+            QVERIFY2(s.opener >= 1 && s.opener <= 5, where);
+            QVERIFY2(s.cardback >= 52 && s.cardback <= 59, where);
+            if (game.dealdecided()) {
+                QVERIFY2(!w.button(Control::btnstay)->isEnabled(), where);
+                QVERIFY2(!w.button(Control::btnbet)->isEnabled(), where);
+                QVERIFY2(!w.button(Control::btnpass)->isEnabled(), where);
+                if (!decidedBefore && !moneyReset) ++matches; // counts ended deals
+            }
+            for (SeatId seat : kAllSeats)
+                QVERIFY2(w.label(kSeatInfo[seat].cashLabel)->text() ==
+                             QString::number(s.seats[seat].cash),
+                         where);
+            QVERIFY2(w.label(Control::betsize)->text() == QString::number(s.pot), where);
+        }
+        qInfo("level %d: %d events, %d Deal clicks, %d deals ended, %d showdowns, %d boxes",
+              s.complevel, perLevel, deals, matches, showdowns, boxes);
+    }
+
+  private:
+    QTemporaryDir run;
+    QTemporaryDir config;
+    int events = 20000;
+};
+
+QTEST_MAIN(MonkeyTest)
+#include "monkey_test.moc"
