@@ -165,7 +165,13 @@ TableWindow::TableWindow(std::unique_ptr<Random> random, int scale, QWidget* par
     services_->setTimerHandler(Timer::wintimer, tick(&Game::wintimerTimer));
 }
 
-TableWindow::~TableWindow() = default;
+TableWindow::~TableWindow() {
+    // Let go of the focus while every control is still whole: a focused
+    // child destroyed with the window would move the focus from inside its
+    // own destruction, and our buttons listen to focus changes.
+    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(about_)})
+        if (QWidget* f = w->focusWidget()) f->clearFocus();
+}
 
 void TableWindow::buildLabels() {
     for (const LabelPlace& p : kLabels) {
