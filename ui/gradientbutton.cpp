@@ -221,7 +221,11 @@ GradientButton::GradientButton(const QString& caption, QWidget* parent) : QAbstr
         connect(app, &QApplication::focusChanged, this, [this] { updateOtherFocused(); });
 }
 
-GradientButton::~GradientButton() = default;
+GradientButton::~GradientButton() {
+    // The widget's own teardown may move the focus; by then this object is no
+    // longer a GradientButton, so stop listening first.
+    if (auto* app = QCoreApplication::instance()) disconnect(app, nullptr, this, nullptr);
+}
 
 void GradientButton::setText(const QString& caption) {
     QAbstractButton::setText(caption);
