@@ -129,8 +129,8 @@ void BM_WorstClickFloor(benchmark::State& state) {
         std::int32_t sum = 0;
         for (int trial = 0; trial < kEstimates * (kGenius + 1); ++trial) {
             for (auto& d : draws) d = rng.next();
-            for (int x = 0; x < 202; x += 2)
-                std::swap(deck[draws[x] % 52], deck[draws[x + 1] % 52]);
+            for (auto& d : draws) d %= 52;
+            for (int x = 0; x < 202; x += 2) std::swap(deck[draws[x]], deck[draws[x + 1]]);
             Hand h;
             for (int k = 0; k < 7; ++k) {
                 std::copy_n(deck.begin() + 7 * k, 7, h.begin());
