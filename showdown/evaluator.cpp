@@ -343,6 +343,14 @@ inline bool farOutside(const Hand& cards) {
 
 } // namespace
 
+namespace detail {
+// For the tests: whether the lookup is in place, so that they know they
+// check the fast path and not only the careful one.
+bool evaluatorLookupReady() noexcept {
+    return gLookup.built;
+}
+} // namespace detail
+
 HandValue evaluate(const Hand& cards) noexcept {
     if (farOutside(cards) || !gLookup.built) [[unlikely]]
         return evaluateCarefully(cards);
