@@ -20,7 +20,7 @@ std::int32_t playerbetsize(const TableState& t) {
 } // namespace
 
 void Game::cardsound() {
-    // Slightly more often the softer card sound: 51 of 100 draws.
+    // Two dealing sounds for variety; the first 51 of the 100 draws pick card2.
     const auto r = rng.next() % 100;
     playsound(r <= 50 ? "card2.wav" : "card1.wav");
 }
