@@ -43,8 +43,7 @@ set(CPACK_PACKAGE_CONTACT "Seven Stud developers <sevenstud@example.org>")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "seven-card stud poker against four computer opponents")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "seven-card stud poker against four computer opponents\n\
-Seven Stud is a fixed-limit seven-card stud poker game for the desktop.\n\
+    "Seven Stud is a fixed-limit seven-card stud poker game for the desktop.\n\
 You play against Peter, Anna, George and Maria, who judge their hands by\n\
 simulation at four levels from Amateur to Genius. Cash and options are kept\n\
 from one run to the next.")
