@@ -15,9 +15,9 @@ struct Key {
     const char* section;
     const char* key;
 };
-constexpr Key kKeys[] = {{"Background", "Color"}, {"Cash", "freak"},    {"Cash", "player"},
-                         {"Cash", "geek"},        {"Cash", "master"},   {"Cash", "champ"},
-                         {"Cash", "until"},       {"Cash", "initial"},  {"Settings", "Sound"},
+constexpr Key kKeys[] = {{"Background", "Color"}, {"Cash", "freak"},   {"Cash", "player"},
+                         {"Cash", "geek"},        {"Cash", "master"},  {"Cash", "champ"},
+                         {"Cash", "until"},       {"Cash", "initial"}, {"Settings", "Sound"},
                          {"Levels", "comp"}};
 
 std::string tempPath() {

@@ -3,8 +3,8 @@
 #include "game/card.h"
 
 #include <array>
-#include <cstdint>
 #include <climits>
+#include <cstdint>
 #include <string>
 
 namespace stud {
@@ -19,18 +19,22 @@ inline constexpr std::array<SeatId, 5> kAllSeats{player, freak, geek, master, ch
 // Play-order number of each seat (player 5 .. champ 1); `opener` and
 // `rotation` are expressed in these numbers.
 inline constexpr std::array<int, kSeats> kSeatNo{5, 4, 3, 2, 1};
-constexpr int seatno(SeatId s) { return kSeatNo[s]; }
-constexpr SeatId seatOfNo(int no) { return static_cast<SeatId>(5 - no); }
+constexpr int seatno(SeatId s) {
+    return kSeatNo[s];
+}
+constexpr SeatId seatOfNo(int no) {
+    return static_cast<SeatId>(5 - no);
+}
 
 using Hand = std::array<Card, 7>;
 using Deck = std::array<Card, 52>;
 
 struct Seat {
-    std::int32_t cash = 0;  // may become zero or negative
-    bool folded = false;    // gave up the current deal
-    bool raised = false;    // opponents only: made the standing raise of this street
-    Hand hand{};            // dealing order; 0, 1 and 6 are the hole cards
-    std::string status;     // mirrors the seat's status label
+    std::int32_t cash = 0; // may become zero or negative
+    bool folded = false;   // gave up the current deal
+    bool raised = false;   // opponents only: made the standing raise of this street
+    Hand hand{};           // dealing order; 0, 1 and 6 are the hole cards
+    std::string status;    // mirrors the seat's status label
 };
 
 // The one record of the whole game. Plain data; the handlers of Game read
@@ -42,26 +46,26 @@ struct TableState {
     Deck simdeck{};     // private deck of the opponents' hand estimate
     Hand scratchhand{}; // input of the evaluator
 
-    int street = 1;               // 1..5 betting streets, 6 = deal over
+    int street = 1; // 1..5 betting streets, 6 = deal over
     std::int32_t pot = 0;
     std::int32_t ante = 1;
-    std::int32_t smallbet = 2;    // always 2 * ante
-    std::int32_t bigbet = 4;      // always 4 * ante
-    std::int32_t tocall = 0;      // what an answering seat pays
-    std::int32_t oppraise = 0;    // raise of the opponent whose turn it is, 0 = check
-    int folds = 0;                // opponents out of the current deal
-    int seated = 0;               // seats with cash >= 1 when the ante was taken
-    int opener = 1;               // seatno whose turn opens each street
-    int rotation = 1;             // source of the next deal's opener
-    bool revealblock = false;     // human folded and every opponent out: hide their cards
-    bool decided = false;         // the deal was won by foldwin; cleared at every deal start
+    std::int32_t smallbet = 2; // always 2 * ante
+    std::int32_t bigbet = 4;   // always 4 * ante
+    std::int32_t tocall = 0;   // what an answering seat pays
+    std::int32_t oppraise = 0; // raise of the opponent whose turn it is, 0 = check
+    int folds = 0;             // opponents out of the current deal
+    int seated = 0;            // seats with cash >= 1 when the ante was taken
+    int opener = 1;            // seatno whose turn opens each street
+    int rotation = 1;          // source of the next deal's opener
+    bool revealblock = false;  // human folded and every opponent out: hide their cards
+    bool decided = false;      // the deal was won by foldwin; cleared at every deal start
 
     // Match limits and options (stored between runs).
     std::int32_t initialcash = 1200;
     std::int32_t playuntil = 1000;
     std::int32_t complevel = 200; // 200, 400, 600 or 900 trials per estimate
     bool soundon = true;
-    std::int32_t cardback = 52;   // image index 52..59 of the card back
+    std::int32_t cardback = 52; // image index 52..59 of the card back
 
     // Results left for other handlers.
     std::int32_t handscore = 0;

@@ -22,7 +22,7 @@ class FakeServices : public Services {
     struct Draw {
         Op op;
         ImageSet set = ImageSet::cards;
-        int index = 0;   // image index; for Pixel the colour
+        int index = 0; // image index; for Pixel the colour
         int x = 0, y = 0, right = 0, bottom = 0;
         std::string file; // Brush
     };
