@@ -1,10 +1,10 @@
 #include "ui/aboutbox.h"
 
+#include "ui/fonts.h"
 #include "ui/gradientbutton.h"
 #include "ui/jpegdecoder.h"
 
 #include <QFile>
-#include <QFontInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -17,26 +17,6 @@ namespace stud {
 namespace {
 
 constexpr int kWidth = 479, kHeight = 513;
-
-// Tahoma 8 point, 11 pixels; the stand-in is squeezed to Tahoma's width.
-QFont tahoma() {
-    QFont f;
-    f.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(11);
-    if (QFontInfo(f).family().compare(QStringLiteral("Tahoma"), Qt::CaseInsensitive) != 0)
-        f.setStretch(88);
-    return f;
-}
-
-QFont verdanaBold() {
-    QFont f;
-    f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(11);
-    f.setBold(true);
-    return f;
-}
 
 // `Image1`: the picture drawn unscaled from the top-left corner and clipped
 // to the control; nothing at all when there is no picture.
@@ -100,7 +80,7 @@ AboutBox::AboutBox(QWidget* parent)
 
     auto* ok = new GradientButton(QStringLiteral("OK"), this);
     ok->setGeometry(200, 464, 73, 33);
-    ok->setFont(verdanaBold());
+    ok->setFont(verdana(11, true));
     ok->setModalResult(1);
     ok->setAccessibleName(QStringLiteral("OK"));
     // The button hands its modal result to the dialog; should the dialog

@@ -1,5 +1,7 @@
 #include "ui/gradientbutton.h"
 
+#include "ui/fonts.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QEnterEvent>
@@ -340,11 +342,7 @@ int GradientButton::bandCount(Quality quality) {
 }
 
 QFont GradientButton::buttonFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(11);
-    font.setBold(true);
-    return font;
+    return verdana(11, true);
 }
 
 QSize GradientButton::sizeHint() const {

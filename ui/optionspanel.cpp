@@ -1,9 +1,9 @@
 #include "ui/optionspanel.h"
 
+#include "ui/fonts.h"
 #include "ui/gradientbutton.h"
 
 #include <QAbstractSlider>
-#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,29 +28,6 @@ const QColor kSoundColour(255, 255, 236);
 // The two bevel colours of a 3-D frame: light from the top left.
 const QColor kHighlight(255, 255, 255);
 const QColor kShadow(160, 160, 160);
-
-// Verdana 8 point is 11 pixels high; asked for by pixels so that the fixed
-// layout holds at any font DPI. DejaVu Sans has Verdana's proportions.
-QFont verdana(bool bold = false) {
-    QFont f;
-    f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(11);
-    f.setBold(bold);
-    return f;
-}
-
-// Tahoma is a narrower Verdana. Where it is missing, the stand-in is squeezed
-// to Tahoma's width so that the text keeps clear of its neighbours.
-QFont tahoma() {
-    QFont f;
-    f.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(11);
-    if (QFontInfo(f).family().compare(QStringLiteral("Tahoma"), Qt::CaseInsensitive) != 0)
-        f.setStretch(88);
-    return f;
-}
 
 // Top and left lines in one colour, bottom and right in the other.
 void drawBevel(QPainter& p, const QRect& r, bool lowered) {
@@ -355,7 +332,7 @@ GradientButton* addButton(QWidget* parent, const QRect& geometry, const QString&
                           const QString& name, bool bold = false) {
     auto* b = new GradientButton(caption, parent);
     b->setGeometry(geometry);
-    b->setFont(verdana(bold));
+    b->setFont(verdana(11, bold));
     b->setAccessibleName(name);
     return b;
 }

@@ -1,6 +1,7 @@
 #include "ui/tablewindow.h"
 
 #include "ui/aboutbox.h"
+#include "ui/fonts.h"
 #include "ui/gradientbutton.h"
 #include "ui/optionspanel.h"
 
@@ -66,18 +67,6 @@ constexpr ButtonPlace kButtons[] = {
 
 constexpr int kPanelLeft = 232, kPanelTop = 96;
 
-// The window font: Verdana 8 point is 11 pixels high. Asked for by pixels so
-// the layout holds at any font DPI; where Verdana is missing the nearest
-// wide sans face stands in.
-QFont tableFont(int pixelSize, bool bold) {
-    QFont f;
-    f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    return f;
-}
-
 // A table label: white or yellow text straight on the table, with a soft dark
 // shadow one pixel down and right, so that a long status line stays readable
 // where it runs over a portrait's gold frame.
@@ -128,7 +117,7 @@ TableWindow::TableWindow(std::unique_ptr<Random> random, int scale, QWidget* par
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
     setPalette(pal);
-    setFont(tableFont(11, false));
+    setFont(verdana(11, false));
     // The canvas covers every pixel: nothing needs clearing before a paint.
     setAttribute(Qt::WA_OpaquePaintEvent);
 
@@ -176,7 +165,7 @@ TableWindow::~TableWindow() {
 void TableWindow::buildLabels() {
     for (const LabelPlace& p : kLabels) {
         auto* l = new TableLabel(this);
-        l->setFont(tableFont(p.pixelSize, p.bold));
+        l->setFont(verdana(p.pixelSize, p.bold));
         QPalette pal = l->palette();
         pal.setColor(QPalette::WindowText, Qt::white);
         l->setPalette(pal);
@@ -191,7 +180,7 @@ void TableWindow::buildButtons() {
     QWidget* previous = panel_;
     for (const ButtonPlace& p : kButtons) {
         auto* b = new GradientButton(QString::fromLatin1(p.caption), this);
-        b->setFont(tableFont(11, p.bold));
+        b->setFont(verdana(11, p.bold));
         b->setGeometry(p.left, p.top, p.width, p.height);
         b->setAccessibleName(QString::fromLatin1(p.caption));
         buttons_[p.control] = b;
