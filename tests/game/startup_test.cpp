@@ -29,6 +29,15 @@ TEST_F(Startup, FirstStartWithoutAFileUsesTheDefaultsAndLeavesAFile) {
     EXPECT_EQ(reread.readString("Cash", "until", "?"), "1000");
     EXPECT_EQ(file.find("[Settings]"), std::string::npos) << file;
     EXPECT_EQ(file.find("[Levels]"), std::string::npos) << file;
+    // Written back in the order read: the card back, then the cash section
+    // seat by seat (freak first) and the two match limits.
+    std::size_t at = 0;
+    for (const char* entry : {"[Background]", "Color=52", "[Cash]", "freak=", "player=", "geek=",
+                              "master=", "champ=", "until=", "initial="}) {
+        const std::size_t found = file.find(entry, at);
+        ASSERT_NE(found, std::string::npos) << entry << " in order in\n" << file;
+        at = found;
+    }
 
     // The generator is seeded from the clock once, then the shuffle's draws.
     EXPECT_EQ(rng.seeds, 1);
