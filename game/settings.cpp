@@ -386,9 +386,12 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
     const LoadResult loaded = loadFile(target, text, mode);
     // A file we cannot read is not rewritten: that would throw away its
     // contents. A read-only file stays as it is, although the rename would
-    // get past it: making it read-only is how a user says so.
+    // get past it: making it read-only is how a user says so. The super-user
+    // passes access() whatever the bits say, so a file without a single write
+    // bit counts as read-only for everybody.
     if (loaded == LoadResult::Failed) throw SettingsError(path_);
-    if (loaded == LoadResult::Ok && ::access(target.c_str(), W_OK) != 0) throw SettingsError(path_);
+    if (loaded == LoadResult::Ok && (::access(target.c_str(), W_OK) != 0 || (mode & 0222) == 0))
+        throw SettingsError(path_);
 
     std::string updated;
     try {
