@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include <QtEndian>
 
 #include <chrono>
 
@@ -32,6 +33,33 @@ QString doubledName(const QString& file) {
     const int dot = file.lastIndexOf(QLatin1Char('.'));
     if (dot <= 0) return file + QStringLiteral("@2x");
     return file.left(dot) + QStringLiteral("@2x") + file.mid(dot);
+}
+
+// Qt's reader takes a Windows bitmap cut short for a whole one and leaves the
+// missing rows black: for the player that is a table that cannot be read, so
+// it must beep like one. An uncompressed bitmap's header tells how long its
+// pixels are; other kinds are left to the reader.
+bool cutShortBitmap(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    const QByteArray h = f.read(34);
+    if (h.size() < 34 || !h.startsWith("BM")) return false;
+    const auto u32 = [&h](int at) { return qFromLittleEndian<quint32>(h.constData() + at); };
+    const auto i32 = [&h](int at) { return qFromLittleEndian<qint32>(h.constData() + at); };
+    const quint16 bitsPerPixel = qFromLittleEndian<quint16>(h.constData() + 28);
+    const quint32 compression = u32(30); // 0: plain rows, 3: rows with colour masks
+    if (u32(14) < 40 || (compression != 0 && compression != 3)) return false;
+    const qint64 rowBytes = (qint64{i32(18)} * bitsPerPixel + 31) / 32 * 4;
+    const qint64 rows = qAbs(qint64{i32(22)});
+    return f.size() < qint64{u32(10)} + rowBytes * rows;
+}
+
+bool loadBitmap(QImage& image, const QString& path) {
+    if (cutShortBitmap(path)) {
+        image = QImage();
+        return false;
+    }
+    return image.load(path);
 }
 
 } // namespace
@@ -248,9 +276,9 @@ bool QtServices::selectBrush(const std::string& file) {
     QImage loaded;
     // A screen at twice the density takes the table drawn at twice the size,
     // when there is one; otherwise the ordinary one is enlarged.
-    if (scale_ == 2) loaded.load(here.absoluteFilePath(doubledName(name)));
+    if (scale_ == 2) loadBitmap(loaded, here.absoluteFilePath(doubledName(name)));
     if (loaded.isNull()) {
-        if (!loaded.load(here.absoluteFilePath(name))) return false;
+        if (!loadBitmap(loaded, here.absoluteFilePath(name))) return false;
         if (scale_ != 1)
             loaded = loaded.scaled(loaded.size() * scale_, Qt::IgnoreAspectRatio,
                                    Qt::SmoothTransformation);
