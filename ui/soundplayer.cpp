@@ -5,19 +5,23 @@
 #include <QFileInfo>
 #include <QSoundEffect>
 #include <QUrl>
+#include <QtEndian>
 
 namespace stud {
 
 namespace {
 
 // "RIFF", a length, "WAVE". The sound system never reports a file too short
-// to hold that header (it waits for more data for ever), so such a file is
-// turned away here.
+// to hold that header, nor one cut short of the length its header gives (it
+// waits for more data for ever, neither playing nor failing), so such a file
+// is turned away here.
 bool looksLikeWave(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return false;
     const QByteArray head = f.read(12);
-    return head.size() == 12 && head.startsWith("RIFF") && head.mid(8, 4) == "WAVE";
+    if (head.size() != 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE") return false;
+    const quint32 riffLength = qFromLittleEndian<quint32>(head.constData() + 4);
+    return f.size() >= qint64{riffLength} + 8;
 }
 
 } // namespace
