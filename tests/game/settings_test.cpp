@@ -263,6 +263,18 @@ TEST_F(Settings, ReadOnlyFolderOrFileRefusesTheWrite) {
     EXPECT_EQ(entries(), 1u);
 }
 
+TEST_F(Settings, FileWithoutWriteBitsIsRefusedEvenToTheSuperUser) {
+    // The super-user gets past any permission check, but a file that nobody
+    // may write was made read-only on purpose.
+    put("[Cash]\nplayer=5\n");
+    IniFile ini(file);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);
+    expectRefused(ini);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(contents(), "[Cash]\nplayer=5\n");
+    EXPECT_EQ(entries(), 1u);
+}
+
 TEST_F(Settings, OddThingsAtThePath) {
     // A pipe must not block the reader, nor be written through.
     ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
