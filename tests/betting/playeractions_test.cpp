@@ -3,6 +3,9 @@
 // buttons, captions and sounds show afterwards.
 
 #include "bettingtable.h"
+#include "game/seattable.h"
+
+#include <algorithm>
 
 using namespace stud;
 using namespace stud::testing;
@@ -222,6 +225,73 @@ TEST_F(PlayerActions, CheckOnTheLastStreetAsOpenerEndsInExactlyOneShowdown) {
     game.playerstays();
     game.playerpasses();
     EXPECT_EQ(game.showdownsThisDeal(), 1);
+}
+
+TEST_F(PlayerActions, AnswersStayOnShowOnTheFirstStreetAndAreClearedForTheTurnsAfter) {
+    // Street 1: the call settles the opening bet and the answers stay up.
+    script({kYes, kYes, kYes, kYes, kNo});
+    game.playerstays();
+    for (SeatId s : kOpponents) EXPECT_EQ(t.seats[s].status, "Calls") << s;
+
+    // Later streets: the lines of the seats still in are cleared before the
+    // turns; a seat that is out keeps what it last did.
+    onstreet(3, seatno(champ));
+    standing(champ, t.bigbet);
+    t.seats[geek].folded = true;
+    game.setstatus(geek, "Folds");
+    script({kYes, kYes, kNo}); // freak and master answer, then the card sound
+    game.playerstays();
+    EXPECT_EQ(t.seats[freak].status, "");
+    EXPECT_EQ(t.seats[master].status, "");
+    EXPECT_EQ(t.seats[geek].status, "Folds");
+    EXPECT_EQ(cash(champ), 98); // the bettor is not asked again after street 1
+}
+
+TEST_F(PlayerActions, TheHumansLineKeepsItsColourThroughFoldAndShowdown) {
+    // A win of the last deal can leave the human's line yellow: only Raise
+    // and Check/Call whiten it, Fold and the showdown whiten the others.
+    onstreet(2, seatno(champ));
+    for (SeatId s : kAllSeats) ui.setTextColor(kSeatInfo[s].statusLabel, TextColor::Yellow);
+    game.playerpasses();
+    EXPECT_EQ(ui.color(Control::playerstatus), TextColor::Yellow);
+    for (SeatId s : kOpponents)
+        EXPECT_EQ(ui.color(kSeatInfo[s].statusLabel),
+                  t.finalscore[s] == t.bestscore ? TextColor::Yellow : TextColor::White)
+            << s;
+
+    deal(seatno(champ));
+    ui.setTextColor(Control::playerstatus, TextColor::Yellow);
+    t.seats[player].folded = false;
+    game.playerstays();
+    EXPECT_EQ(ui.color(Control::playerstatus), TextColor::White);
+}
+
+TEST_F(PlayerActions, ATurnOfASeatInTheDealZeroesWhatTheSeatsBeforeTheOpenerStillOwe) {
+    // Master's opening bet stands. Champ's check sets tocall to 0, so a fold
+    // of the human then costs freak and geek nothing; a broke champ's turn
+    // leaves the small bet for them to pay.
+    for (bool champBroke : {false, true}) {
+        deal(seatno(master));
+        for (SeatId s : kAllSeats) {
+            t.seats[s].folded = false;
+            game.setcash(s, 100);
+        }
+        game.setpot(5);
+        if (champBroke)
+            game.setcash(champ, 0);
+        else
+            script({kNo}); // champ checks
+        game.turnsfrom(champ);
+        EXPECT_TRUE(t.seats[master].raised);
+        script({kYes, kYes});
+        game.playerpasses();
+        EXPECT_EQ(t.pot, 5 + (champBroke ? 2 * t.smallbet : 0)) << champBroke;
+        const Log folded{"freak Calls 1", "geek Calls 1", "player you fold 1"};
+        EXPECT_TRUE(std::search(acts().begin(), acts().end(), folded.begin(), folded.end()) !=
+                    acts().end())
+            << champBroke;
+        ui.log.clear();
+    }
 }
 
 TEST_F(PlayerActions, CardSoundSplitsAtFifty) {
