@@ -234,8 +234,8 @@ TEST_F(NewDeal, DealStoresTheCashFirstAndRereadsTheSoundSwitch) {
     // The card back first, then the five seats from freak on.
     const std::string text = settingsText();
     std::size_t at = 0;
-    for (const char* entry :
-         {"[Background]", "Color=57", "[Cash]", "freak=", "player=", "geek=", "master=", "champ="}) {
+    for (const char* entry : {"[Background]", "Color=57", "[Cash]",
+                              "freak=", "player=", "geek=", "master=", "champ="}) {
         const std::size_t found = text.find(entry, at);
         ASSERT_NE(found, std::string::npos) << entry << " in order in\n" << text;
         at = found;
