@@ -11,4 +11,4 @@ $SUDO apt-get install -y -q --no-install-recommends \
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6opengl6-dev libgl-dev \
     qt6-qpa-plugins libqt6multimedia6 gstreamer1.0-plugins-base libpulse0 \
     fonts-dejavu-core xvfb xauth xdotool imagemagick \
-    clang-14 libclang-rt-14-dev valgrind dpkg-dev file
+    clang-14 libclang-rt-14-dev clang-format valgrind dpkg-dev file desktop-file-utils
