@@ -543,28 +543,65 @@ void backClover(QPainter& p) {
 }
 
 // 3: orange-red gradient with a white flame-like arch of lines.
+//
+// One flame of three tongues, drawn as nested outlines that share the foot:
+// each tongue swells, narrows and whips into a curled tip, and the outlines
+// shrink towards the embers, so the lines read as fire licking upwards.
+QPainterPath flameOutline(double s) {
+    // The outline at full size, in card units, then shrunk about the foot.
+    const QPointF foot(kMidPoint.x(), kPanel.bottom() + 2);
+    auto at = [&](double x, double y) {
+        return QPointF(foot.x() + (x - foot.x()) * s, foot.y() + (y - foot.y()) * (0.25 + 0.75 * s));
+    };
+    QPainterPath f;
+    f.moveTo(at(7, 94));
+    // Left tongue: bellies outwards, then whips back into a tip curled to the left.
+    f.cubicTo(at(1, 72), at(17, 62), at(13, 46));
+    f.cubicTo(at(11, 38), at(7, 36), at(7, 27));
+    f.cubicTo(at(14, 32), at(23, 40), at(23, 57));
+    // Up the centre tongue, an S-bend into a tip that hooks to the right.
+    f.cubicTo(at(22, 42), at(31, 34), at(30, 24));
+    f.cubicTo(at(29, 16), at(33, 10), at(40, 7));
+    f.cubicTo(at(37, 13), at(45, 18), at(44, 30));
+    f.cubicTo(at(43, 40), at(47, 48), at(48, 57));
+    // Right tongue, shorter, curling away to the right.
+    f.cubicTo(at(50, 44), at(57, 40), at(63.5, 34));
+    f.cubicTo(at(59.5, 40), at(56, 48), at(59, 57));
+    f.cubicTo(at(62, 66), at(71, 74), at(64, 94));
+    return f;
+}
+
 void backFlame(QPainter& p) {
     QLinearGradient g(0, kPanel.bottom(), 0, kPanel.top());
-    g.setColorAt(0, QColor(0xf0, 0x8a, 0x1e));
-    g.setColorAt(0.55, QColor(0xd8, 0x3a, 0x1c));
-    g.setColorAt(1, QColor(0x8e, 0x14, 0x16));
+    g.setColorAt(0, QColor(0xf6, 0x9a, 0x22));
+    g.setColorAt(0.5, QColor(0xd8, 0x3a, 0x1c));
+    g.setColorAt(1, QColor(0x86, 0x12, 0x16));
     panelFill(p, g);
     p.save();
     p.setClipRect(kPanel.adjusted(0.6, 0.6, -0.6, -0.6));
+    // The heat at the foot of the fire.
+    QRadialGradient heat(QPointF(kMidPoint.x(), kPanel.bottom()), 40);
+    heat.setColorAt(0, QColor(255, 236, 140, 200));
+    heat.setColorAt(0.5, QColor(255, 190, 60, 70));
+    heat.setColorAt(1, QColor(255, 160, 40, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(heat);
+    p.drawRect(kPanel);
+    // A soft glow inside the fire's silhouette.
+    QRadialGradient glow(QPointF(kMidPoint.x(), 80), 50);
+    glow.setColorAt(0, QColor(255, 214, 110, 110));
+    glow.setColorAt(1, QColor(255, 140, 40, 30));
+    p.setBrush(glow);
+    p.drawPath(flameOutline(1.0));
     p.setBrush(Qt::NoBrush);
-    // Tongues of flame rising from the foot and leaning into one arch.
-    for (int i = 0; i < 15; ++i) {
-        const double u = (i - 7) / 7.0; // -1 .. 1
-        const double baseX = kMidPoint.x() + u * 30;
-        const double topY = 20 + 22 * u * u;
-        QPainterPath f;
-        f.moveTo(baseX, kPanel.bottom() + 1);
-        f.cubicTo(baseX - u * 4, 70, kMidPoint.x() + u * 24, topY + 18, kMidPoint.x() + u * 11,
-                  topY);
-        const int alpha = 230 - static_cast<int>(120 * std::abs(u));
-        p.setPen(QPen(QColor(255, 250, 235, alpha), 1.1 - 0.4 * std::abs(u), Qt::SolidLine,
-                      Qt::RoundCap));
-        p.drawPath(f);
+    const int n = 6;
+    for (int i = 0; i < n; ++i) {
+        const double s = 1.0 - i * 0.15;
+        // The outer lines are the boldest, the inner ones finer and paler.
+        const int alpha = 235 - 14 * i;
+        p.setPen(QPen(QColor(255, 250, 236, alpha), 1.05 - 0.08 * i, Qt::SolidLine, Qt::RoundCap,
+                      Qt::RoundJoin));
+        p.drawPath(flameOutline(s));
     }
     p.restore();
 }

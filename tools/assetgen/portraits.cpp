@@ -7,7 +7,9 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace assetgen {
 
@@ -241,111 +243,216 @@ void strands(QPainter& p, const QPainterPath& hair, QColor colour, double x0, do
     p.restore();
 }
 
-void eye(QPainter& p, const Look& look, QPointF c, double rx, const Expression& e) {
-    const double ry = rx * 0.52;
+void eye(QPainter& p, const Look& look, QPointF c, double rx, double outer, const Expression& e) {
+    const double ry = rx * 0.54;
+    // The upper lid peaks towards the nose, the lower lid sags towards the temple.
     QPainterPath almond;
     almond.moveTo(c.x() - rx, c.y());
-    almond.cubicTo(c.x() - rx * 0.5, c.y() - ry * 1.45, c.x() + rx * 0.5, c.y() - ry * 1.45,
-                   c.x() + rx, c.y());
-    almond.cubicTo(c.x() + rx * 0.5, c.y() + ry * 1.2, c.x() - rx * 0.5, c.y() + ry * 1.2,
+    almond.cubicTo(c.x() - rx * (0.5 + 0.15 * outer), c.y() - ry * 1.5,
+                   c.x() + rx * (0.5 - 0.15 * outer), c.y() - ry * 1.5, c.x() + rx, c.y());
+    almond.cubicTo(c.x() + rx * 0.5, c.y() + ry * 1.15, c.x() - rx * 0.5, c.y() + ry * 1.15,
                    c.x() - rx, c.y());
     almond.closeSubpath();
-    const QColor lidLine = look.woman ? QColor(0x1a, 0x10, 0x0c) : QColor(0x3a, 0x24, 0x18);
+    const QColor lidLine = look.woman ? QColor(0x1a, 0x10, 0x0c) : QColor(0x3a, 0x22, 0x16);
+    const double lineW = look.woman ? 1.15 : 0.9;
+    const QPointF outerCorner(c.x() + outer * rx, c.y());
+    // The lashes flick out past the outer corner.
+    auto flick = [&](double y) {
+        QPainterPath f;
+        f.moveTo(outerCorner.x() - outer * rx * 0.3, y - 0.2);
+        f.quadTo(outerCorner.x() + outer * rx * 0.05, y - 0.1,
+                 outerCorner.x() + outer * rx * 0.18, y - (look.woman ? 0.8 : 0.4));
+        p.drawPath(f);
+    };
     if (e.openness <= 0.01) {
-        // Closed: skin over the eye and the lashes along a lowered lid.
+        // Closed: the lid's skin over the eye and a lash line curving down.
+        QLinearGradient lg(0, c.y() - ry * 1.5, 0, c.y() + ry);
+        lg.setColorAt(0, look.skin.darker(118));
+        lg.setColorAt(1, look.skin.darker(104));
         p.setPen(Qt::NoPen);
-        p.setBrush(look.skin.darker(108));
+        p.setBrush(lg);
         p.drawPath(almond);
         QPainterPath lid;
         lid.moveTo(c.x() - rx, c.y());
-        lid.cubicTo(c.x() - rx * 0.4, c.y() + ry * 0.9, c.x() + rx * 0.4, c.y() + ry * 0.9,
+        lid.cubicTo(c.x() - rx * 0.4, c.y() + ry * 0.95, c.x() + rx * 0.4, c.y() + ry * 0.95,
                     c.x() + rx, c.y());
-        p.setPen(QPen(lidLine, look.woman ? 1.1 : 0.9, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(lidLine, lineW + 0.1, Qt::SolidLine, Qt::RoundCap));
         p.setBrush(Qt::NoBrush);
         p.drawPath(lid);
+        p.setPen(QPen(lidLine, 0.5, Qt::SolidLine, Qt::RoundCap));
+        for (double u : {-0.45, -0.1, 0.25, 0.6}) {
+            const double k = u * outer;
+            const QPointF a(c.x() + k * rx, c.y() + ry * 0.72 * (1 - k * k * 0.6));
+            p.drawLine(a, a + QPointF(outer * (0.3 + 0.5 * std::max(0.0, u)), 0.9));
+        }
+        // The crease above, deeper for a shut eye.
+        p.setPen(QPen(look.skin.darker(145), 0.5, Qt::SolidLine, Qt::RoundCap));
+        QPainterPath crease;
+        crease.moveTo(c.x() - rx * 0.8, c.y() - ry * 0.9);
+        crease.quadTo(c.x(), c.y() - ry * 1.9, c.x() + rx * 0.85, c.y() - ry * 0.8);
+        p.drawPath(crease);
         return;
     }
     p.save();
     p.setClipPath(almond);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xf2, 0xec, 0xe2));
+    // The eyeball is a sphere: pale in the middle, greyer and warmer at the corners.
+    QRadialGradient wg(c + QPointF(-rx * 0.15, ry * 0.2), rx * 1.05);
+    wg.setColorAt(0, QColor(0xf6, 0xf1, 0xe8));
+    wg.setColorAt(0.7, QColor(0xe8, 0xdc, 0xd0));
+    wg.setColorAt(1, QColor(0xc8, 0xa8, 0x98));
+    p.setBrush(wg);
     p.drawPath(almond);
-    const QPointF iris(c.x() + e.gaze * rx * 0.5, c.y() + 0.1);
-    QRadialGradient ig(iris, rx * 0.55);
-    ig.setColorAt(0, look.iris.lighter(150));
-    ig.setColorAt(1, look.iris.darker(130));
+    const double ir = rx * 0.5;
+    const QPointF iris(c.x() + e.gaze * rx * 0.64, c.y() + ry * 0.08);
+    // The iris: dark rim, light pooling in the lower half opposite the catchlight.
+    QRadialGradient ig(iris + QPointF(ir * 0.2, ir * 0.35), ir * 1.1);
+    ig.setColorAt(0, look.iris.lighter(175));
+    ig.setColorAt(0.55, look.iris);
+    ig.setColorAt(1, look.iris.darker(190));
     p.setBrush(ig);
-    p.drawEllipse(iris, rx * 0.52, rx * 0.52);
-    p.setBrush(QColor(0x0c, 0x08, 0x06));
-    p.drawEllipse(iris, rx * 0.24, rx * 0.24);
-    p.setBrush(QColor(255, 255, 255, 230));
-    p.drawEllipse(iris + QPointF(-rx * 0.16, -rx * 0.16), rx * 0.11, rx * 0.11);
-    // The upper lid's shadow on the eyeball.
-    p.setBrush(QColor(0, 0, 0, 45));
-    p.drawRect(QRectF(c.x() - rx, c.y() - ry * 1.5, 2 * rx, ry * 0.75));
+    p.setPen(QPen(look.iris.darker(260), ir * 0.18));
+    p.drawEllipse(iris, ir, ir);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x0a, 0x06, 0x05));
+    p.drawEllipse(iris, ir * 0.46, ir * 0.46);
+    // The lid and lashes shade the top of the eye.
+    QLinearGradient sg(0, c.y() - ry * 1.5, 0, c.y() + ry * 0.1);
+    sg.setColorAt(0, QColor(40, 16, 8, 150));
+    sg.setColorAt(0.55, QColor(40, 16, 8, 40));
+    sg.setColorAt(1, QColor(40, 16, 8, 0));
+    p.setBrush(sg);
+    p.drawRect(QRectF(c.x() - rx, c.y() - ry * 1.6, 2 * rx, ry * 1.8));
     double lidY = c.y() - ry * 1.1;
     if (e.openness < 0.99) {
         // Half closed: the lid comes down over the upper part.
-        lidY = c.y() - ry * 1.1 + (1 - e.openness) * ry * 1.5;
-        p.setBrush(look.skin.darker(110));
+        lidY = c.y() - ry * 1.1 + (1 - e.openness) * ry * 1.6;
+        QLinearGradient lg(0, c.y() - ry * 2, 0, lidY);
+        lg.setColorAt(0, look.skin.darker(118));
+        lg.setColorAt(1, look.skin.darker(106));
+        p.setBrush(lg);
         p.drawRect(QRectF(c.x() - rx - 1, c.y() - ry * 2, 2 * rx + 2, lidY - (c.y() - ry * 2)));
+        p.setBrush(QColor(40, 16, 8, 70));
+        p.drawRect(QRectF(c.x() - rx - 1, lidY, 2 * rx + 2, ry * 0.3));
     }
+    // Catchlights, drawn last so that they sit on the wet surface.
+    p.setBrush(QColor(255, 255, 255, 235));
+    const QPointF glint = iris + QPointF(-ir * 0.38, -ir * 0.32);
+    if (glint.y() > lidY + 0.2) p.drawEllipse(glint, ir * 0.22, ir * 0.2);
+    p.setBrush(QColor(255, 255, 255, 110));
+    p.drawEllipse(iris + QPointF(ir * 0.4, ir * 0.42), ir * 0.1, ir * 0.1);
     p.restore();
+    // The lower lid: a faint line and a sliver of light along the rim.
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(lidLine, look.woman ? 1.2 : 0.9, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(look.skin.darker(150), 0.45, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath lower;
+    lower.moveTo(c.x() - rx * 0.95, c.y() + 0.15);
+    lower.cubicTo(c.x() - rx * 0.5, c.y() + ry * 1.2, c.x() + rx * 0.5, c.y() + ry * 1.2,
+                  c.x() + rx * 0.95, c.y() + 0.15);
+    p.drawPath(lower);
+    p.setPen(QPen(look.skin.darker(lineW > 1 ? 190 : 170), lineW, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(lidLine, lineW, Qt::SolidLine, Qt::RoundCap));
     if (e.openness < 0.99) {
         QPainterPath lid;
         lid.moveTo(c.x() - rx, c.y());
         lid.cubicTo(c.x() - rx * 0.5, lidY - ry * 0.2, c.x() + rx * 0.5, lidY - ry * 0.2,
                     c.x() + rx, c.y());
         p.drawPath(lid);
+        flick(c.y() - 0.1);
+        p.setPen(QPen(look.skin.darker(145), 0.5, Qt::SolidLine, Qt::RoundCap));
+        QPainterPath crease;
+        crease.moveTo(c.x() - rx * 0.8, lidY - ry * 0.55);
+        crease.quadTo(c.x(), lidY - ry * 1.3, c.x() + rx * 0.85, lidY - ry * 0.45);
+        p.drawPath(crease);
     } else {
         QPainterPath lid;
         lid.moveTo(c.x() - rx, c.y() + 0.2);
-        lid.cubicTo(c.x() - rx * 0.5, c.y() - ry * 1.45, c.x() + rx * 0.5, c.y() - ry * 1.45,
-                    c.x() + rx + 0.3, c.y() - 0.1);
+        lid.cubicTo(c.x() - rx * (0.5 + 0.15 * outer), c.y() - ry * 1.5,
+                    c.x() + rx * (0.5 - 0.15 * outer), c.y() - ry * 1.5, c.x() + rx + 0.3,
+                    c.y() - 0.1);
         p.drawPath(lid);
-        // The crease above.
-        p.setPen(QPen(look.skin.darker(150), 0.5));
+        flick(c.y() - 0.3);
+        // The crease above and a touch of light on the lid below the brow.
+        p.setPen(QPen(look.skin.darker(145), 0.5, Qt::SolidLine, Qt::RoundCap));
         QPainterPath crease;
         crease.moveTo(c.x() - rx * 0.8, c.y() - ry * 1.3);
-        crease.quadTo(c.x(), c.y() - ry * 2.3, c.x() + rx * 0.9, c.y() - ry * 1.2);
+        crease.quadTo(c.x(), c.y() - ry * 2.4, c.x() + rx * 0.9, c.y() - ry * 1.2);
         p.drawPath(crease);
     }
 }
 
 void eyes(QPainter& p, const Look& look, const Head& h, const Expression& e) {
     // The far eye is a little smaller.
-    const double nearR = 4.3, farR = 3.7;
-    eye(p, look, h.eyeL, look.turn > 0 ? nearR : farR, e);
-    eye(p, look, h.eyeR, look.turn > 0 ? farR : nearR, e);
+    const double nearR = 4.6, farR = 4.0;
+    eye(p, look, h.eyeL, look.turn > 0 ? nearR : farR, -1, e);
+    eye(p, look, h.eyeR, look.turn > 0 ? farR : nearR, 1, e);
+}
+
+// A brow as a tapered stroke, full at the nose and thin at the temple.
+void brow(QPainter& p, const Look& look, QPointF c, double outer) {
+    const QColor col = look.hair.darker(look.woman ? 115 : 125);
+    const double t = look.woman ? 1.0 : 1.7;
+    const QPointF in = c + QPointF(-outer * 4.4, -3.6);
+    const QPointF out = c + QPointF(outer * 5.4, -3.9);
+    const QPointF top = c + QPointF(outer * 1.2, look.woman ? -7.9 : -7.0);
+    QPainterPath b;
+    b.moveTo(in + QPointF(0, -t * 0.5));
+    b.quadTo(top + QPointF(0, -t * 0.35), out);
+    b.quadTo(top + QPointF(0, t * 0.55), in + QPointF(0, t * 0.5));
+    b.closeSubpath();
+    QLinearGradient g(in, out);
+    g.setColorAt(0, col);
+    g.setColorAt(1, col.lighter(130));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawPath(b);
+    if (look.woman) return;
+    // Hairs along the brow.
+    p.setPen(QPen(col.lighter(150), 0.3, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 1; i < 6; ++i) {
+        const double u = i / 6.0;
+        const QPointF a = in * (1 - u) * (1 - u) + top * 2 * u * (1 - u) + out * u * u;
+        p.drawLine(a + QPointF(-outer * 0.5, 0.5), a + QPointF(outer * 0.6, -0.4));
+    }
 }
 
 void browsAndNose(QPainter& p, const Look& look, const Head& h) {
-    const QColor brow = look.hair.darker(look.woman ? 110 : 120);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(brow, look.woman ? 1.0 : 1.6, Qt::SolidLine, Qt::RoundCap));
-    for (const QPointF& c : {h.eyeL, h.eyeR}) {
-        QPainterPath b;
-        b.moveTo(c + QPointF(-4.8, -3.2));
-        b.quadTo(c + QPointF(0, look.woman ? -7.4 : -6.4), c + QPointF(5.0, -4.0));
-        p.drawPath(b);
-    }
-    // Nose: a shadow line down the far side, a highlight on the ridge.
+    brow(p, look, h.eyeL, -1);
+    brow(p, look, h.eyeR, 1);
     const double t = look.turn;
+    // The shadow the nose throws down and to the right, away from the light.
+    QPainterPath cast;
+    cast.moveTo(h.nose + QPointF(1.2, -9));
+    cast.cubicTo(h.nose + QPointF(3.2, -5), h.nose + QPointF(4.4, -1), h.nose + QPointF(3.6, 1.6));
+    cast.quadTo(h.nose + QPointF(1, 3.6), h.nose + QPointF(-1.8, 2.2));
+    cast.lineTo(h.nose + QPointF(0.4, -1));
+    cast.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(110, 50, 30, 40));
+    p.drawPath(cast);
+    // Nose: a shadow line down the far side, a highlight on the ridge.
     QPainterPath shade;
     shade.moveTo(h.nose + QPointF(t * 1.2, -9));
     shade.cubicTo(h.nose + QPointF(t * 2.2, -4), h.nose + QPointF(t * 3.2, -1),
                   h.nose + QPointF(t * 2.8, 1.2));
     shade.quadTo(h.nose + QPointF(t * 0.5, 2.6), h.nose + QPointF(-t * 2.2, 1.2));
-    p.setPen(QPen(look.skin.darker(165), 0.8, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(look.skin.darker(165), 0.7, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(shade);
-    p.setPen(QPen(look.skin.lighter(118), 1.0, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(h.nose + QPointF(-t * 0.6, -8), h.nose + QPointF(-t * 0.2, -1.5));
+    // The wing of the nostril on the near side.
+    QPainterPath wing;
+    wing.moveTo(h.nose + QPointF(-t * 2.4, -1.2));
+    wing.quadTo(h.nose + QPointF(-t * 3.4, 0.6), h.nose + QPointF(-t * 2.0, 1.4));
+    p.setPen(QPen(look.skin.darker(150), 0.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(wing);
+    p.setPen(QPen(look.skin.lighter(120), 1.0, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(h.nose + QPointF(-t * 0.6, -8), h.nose + QPointF(-t * 0.25, -2.5));
     p.setPen(Qt::NoPen);
-    p.setBrush(look.skin.darker(175));
-    p.drawEllipse(h.nose + QPointF(t * 1.6, 1.0), 0.9, 0.6);
-    p.drawEllipse(h.nose + QPointF(-t * 1.4, 1.0), 0.8, 0.55);
+    p.setBrush(QColor(255, 244, 230, 150));
+    p.drawEllipse(h.nose + QPointF(-t * 0.3, -0.6), 1.0, 0.75);
+    p.setBrush(look.skin.darker(185));
+    p.drawEllipse(h.nose + QPointF(t * 1.6, 1.1), 0.9, 0.55);
+    p.drawEllipse(h.nose + QPointF(-t * 1.3, 1.1), 0.8, 0.5);
 }
 
 void mouth(QPainter& p, const Look& look, const Head& h, Mouth m) {
@@ -353,65 +460,228 @@ void mouth(QPainter& p, const Look& look, const Head& h, Mouth m) {
     const double w = look.woman ? 5.0 : 5.6;
     const QColor lips = look.lips;
     p.setPen(Qt::NoPen);
+    // The shadow under the lower lip.
+    QRadialGradient under(c + QPointF(0.5, 4.4), 3.4);
+    under.setColorAt(0, QColor(90, 40, 24, 55));
+    under.setColorAt(1, QColor(90, 40, 24, 0));
+    p.setBrush(under);
+    p.drawEllipse(c + QPointF(0.5, 4.4), 4.6, 2.2);
+    auto lowerLight = [&](QPointF at, double rx) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 236, 226, look.woman ? 110 : 70));
+        p.drawEllipse(at, rx, 0.55);
+    };
     if (m == Mouth::Closed) {
         QPainterPath upper;
         upper.moveTo(c + QPointF(-w, 0));
-        upper.cubicTo(c + QPointF(-w * 0.5, -1.8), c + QPointF(-0.8, -2.0), c + QPointF(0, -1.2));
-        upper.cubicTo(c + QPointF(0.8, -2.0), c + QPointF(w * 0.5, -1.8), c + QPointF(w, 0));
+        upper.cubicTo(c + QPointF(-w * 0.5, -1.8), c + QPointF(-0.8, -2.1), c + QPointF(0, -1.3));
+        upper.cubicTo(c + QPointF(0.8, -2.1), c + QPointF(w * 0.5, -1.8), c + QPointF(w, 0));
         upper.closeSubpath();
-        p.setBrush(lips.darker(115));
+        QLinearGradient ug(0, c.y() - 2, 0, c.y());
+        ug.setColorAt(0, lips.darker(108));
+        ug.setColorAt(1, lips.darker(135));
+        p.setBrush(ug);
         p.drawPath(upper);
         QPainterPath lower;
         lower.moveTo(c + QPointF(-w * 0.9, 0));
-        lower.cubicTo(c + QPointF(-w * 0.5, 2.8), c + QPointF(w * 0.5, 2.8),
+        lower.cubicTo(c + QPointF(-w * 0.5, 2.9), c + QPointF(w * 0.5, 2.9),
                       c + QPointF(w * 0.9, 0));
         lower.closeSubpath();
-        p.setBrush(lips.lighter(108));
+        QLinearGradient lg(0, c.y(), 0, c.y() + 2.4);
+        lg.setColorAt(0, lips.darker(110));
+        lg.setColorAt(0.5, lips.lighter(110));
+        lg.setColorAt(1, lips.darker(110));
+        p.setBrush(lg);
         p.drawPath(lower);
-        p.setPen(QPen(lips.darker(170), 0.6, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(c + QPointF(-w, 0), c + QPointF(w, 0));
+        lowerLight(c + QPointF(-0.8, 1.2), w * 0.32);
+        p.setPen(QPen(lips.darker(190), 0.6, Qt::SolidLine, Qt::RoundCap));
+        QPainterPath line;
+        line.moveTo(c + QPointF(-w - 0.2, 0.2));
+        line.cubicTo(c + QPointF(-w * 0.4, -0.2), c + QPointF(w * 0.4, 0.2),
+                     c + QPointF(w + 0.2, 0.2));
+        p.drawPath(line);
         return;
     }
     // Smiling: the corners lift, the cheeks round up beside them.
     const double lift = 2.2;
-    p.setBrush(QColor(255, 200, 180, 55));
-    p.drawEllipse(c + QPointF(-w - 3.5, -4.2), 3.6, 2.4);
-    p.drawEllipse(c + QPointF(w + 3.5, -4.2), 3.6, 2.4);
+    for (double s : {-1.0, 1.0}) {
+        const QPointF ch = c + QPointF(s * (w + 3.6), -4.4);
+        QRadialGradient g(ch + QPointF(-0.6, -0.6), 3.8);
+        g.setColorAt(0, QColor(255, 210, 190, 80));
+        g.setColorAt(1, QColor(255, 200, 180, 0));
+        p.setBrush(g);
+        p.drawEllipse(ch, 3.8, 2.6);
+        // The fold from the nose to the lifted corner.
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(120, 60, 40, 90), 0.5, Qt::SolidLine, Qt::RoundCap));
+        QPainterPath fold;
+        fold.moveTo(c + QPointF(s * (w - 0.4), -5.6));
+        fold.quadTo(c + QPointF(s * (w + 2.4), -3.0), c + QPointF(s * (w + 1.6), 0.2));
+        p.drawPath(fold);
+        p.setPen(Qt::NoPen);
+    }
+    const QPointF lc = c + QPointF(-w - 0.6, -lift), rc = c + QPointF(w + 0.6, -lift);
     if (m == Mouth::Parted) {
+        // Lips parted over a glimpse of teeth.
         QPainterPath open;
-        open.moveTo(c + QPointF(-w - 0.6, -lift));
-        open.cubicTo(c + QPointF(-w * 0.4, -0.6), c + QPointF(w * 0.4, -0.6),
-                     c + QPointF(w + 0.6, -lift));
-        open.cubicTo(c + QPointF(w * 0.5, 4.6), c + QPointF(-w * 0.5, 4.6),
-                     c + QPointF(-w - 0.6, -lift));
+        open.moveTo(lc);
+        open.cubicTo(c + QPointF(-w * 0.45, -0.9), c + QPointF(w * 0.45, -0.9), rc);
+        open.cubicTo(c + QPointF(w * 0.45, 2.8), c + QPointF(-w * 0.45, 2.8), lc);
         open.closeSubpath();
-        p.setBrush(QColor(0x4a, 0x12, 0x14));
+        p.setBrush(QColor(0x3a, 0x0e, 0x10));
         p.drawPath(open);
         p.save();
         p.setClipPath(open);
-        p.setBrush(QColor(0xf6, 0xf2, 0xea));
-        p.drawRect(QRectF(c.x() - w, c.y() - 2.0, 2 * w, 2.2));
+        QLinearGradient tg(0, c.y() - 1.2, 0, c.y() + 0.8);
+        tg.setColorAt(0, QColor(0xf8, 0xf4, 0xec));
+        tg.setColorAt(1, QColor(0xc8, 0xbc, 0xb0));
+        p.setBrush(tg);
+        p.drawRect(QRectF(c.x() - w, c.y() - 2.0, 2 * w, 2.6));
         p.restore();
-        p.setPen(QPen(lips, 1.2, Qt::SolidLine, Qt::RoundCap));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(open);
+        QPainterPath upper;
+        upper.moveTo(lc);
+        upper.cubicTo(c + QPointF(-w * 0.5, -3.7), c + QPointF(-1.0, -4.0), c + QPointF(0, -3.2));
+        upper.cubicTo(c + QPointF(1.0, -4.0), c + QPointF(w * 0.5, -3.7), rc);
+        upper.cubicTo(c + QPointF(w * 0.45, -0.9), c + QPointF(-w * 0.45, -0.9), lc);
+        upper.closeSubpath();
+        p.setBrush(lips.darker(112));
+        p.drawPath(upper);
+        QPainterPath lower;
+        lower.moveTo(lc);
+        lower.cubicTo(c + QPointF(-w * 0.45, 2.8), c + QPointF(w * 0.45, 2.8), rc);
+        lower.cubicTo(c + QPointF(w * 0.5, 5.4), c + QPointF(-w * 0.5, 5.4), lc);
+        lower.closeSubpath();
+        QLinearGradient lg(0, c.y() + 1.6, 0, c.y() + 4.4);
+        lg.setColorAt(0, lips.darker(105));
+        lg.setColorAt(0.5, lips.lighter(112));
+        lg.setColorAt(1, lips.darker(112));
+        p.setBrush(lg);
+        p.drawPath(lower);
+        lowerLight(c + QPointF(-0.8, 3.4), w * 0.32);
     } else {
         QPainterPath smile;
-        smile.moveTo(c + QPointF(-w - 0.6, -lift));
-        smile.cubicTo(c + QPointF(-w * 0.4, 2.2), c + QPointF(w * 0.4, 2.2),
-                      c + QPointF(w + 0.6, -lift));
-        smile.cubicTo(c + QPointF(w * 0.4, 3.6), c + QPointF(-w * 0.4, 3.6),
-                      c + QPointF(-w - 0.6, -lift));
-        p.setBrush(lips.lighter(105));
+        smile.moveTo(lc);
+        smile.cubicTo(c + QPointF(-w * 0.4, 2.2), c + QPointF(w * 0.4, 2.2), rc);
+        smile.cubicTo(c + QPointF(w * 0.4, 3.8), c + QPointF(-w * 0.4, 3.8), lc);
+        QLinearGradient sg(0, c.y(), 0, c.y() + 3);
+        sg.setColorAt(0, lips.darker(105));
+        sg.setColorAt(1, lips.lighter(108));
+        p.setBrush(sg);
         p.drawPath(smile);
-        p.setPen(QPen(lips.darker(170), 0.7, Qt::SolidLine, Qt::RoundCap));
+        lowerLight(c + QPointF(-0.6, 2.2), w * 0.3);
+        p.setPen(QPen(lips.darker(190), 0.7, Qt::SolidLine, Qt::RoundCap));
         p.setBrush(Qt::NoBrush);
         QPainterPath line;
-        line.moveTo(c + QPointF(-w - 0.6, -lift));
-        line.cubicTo(c + QPointF(-w * 0.4, 1.6), c + QPointF(w * 0.4, 1.6),
-                     c + QPointF(w + 0.6, -lift));
+        line.moveTo(lc);
+        line.cubicTo(c + QPointF(-w * 0.4, 1.6), c + QPointF(w * 0.4, 1.6), rc);
         p.drawPath(line);
+        // Dimples at the corners.
+        p.setPen(QPen(lips.darker(160), 0.45, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(lc + QPointF(-0.2, -0.5), lc + QPointF(0.3, 0.7));
+        p.drawLine(rc + QPointF(0.2, -0.5), rc + QPointF(-0.3, 0.7));
     }
+}
+
+// The modelling of the face over its base colour, clipped to its outline:
+// light on the brow and the lit cheek, shade down the right and under the
+// jaw, warmth in the cheeks and hollows round the eyes.
+void modelFace(QPainter& p, const Look& look, const Head& h, const QPainterPath& face,
+               double hatShadowY) {
+    p.save();
+    p.setClipPath(face, Qt::IntersectClip);
+    p.setPen(Qt::NoPen);
+    const QRectF box = face.boundingRect();
+    QLinearGradient side(h.cx - 4, 0, box.right(), 0);
+    side.setColorAt(0, QColor(90, 36, 18, 0));
+    side.setColorAt(1, QColor(90, 36, 18, 85));
+    p.setBrush(side);
+    p.drawRect(box);
+    QLinearGradient jaw(0, 70, 0, h.chinY);
+    jaw.setColorAt(0, QColor(90, 36, 18, 0));
+    jaw.setColorAt(1, QColor(90, 36, 18, 60));
+    p.setBrush(jaw);
+    p.drawRect(box);
+    for (const QPointF& c : {h.eyeL, h.eyeR}) {
+        QRadialGradient s(c + QPointF(0.6, -0.8), 7.5);
+        s.setColorAt(0, QColor(110, 50, 30, 45));
+        s.setColorAt(1, QColor(110, 50, 30, 0));
+        p.setBrush(s);
+        p.drawEllipse(c + QPointF(0.6, -0.8), 7.5, 6);
+    }
+    const int warmth = look.woman ? 55 : 38;
+    for (const QPointF& c : {QPointF(h.eyeL.x() - 0.5, 66.5), QPointF(h.eyeR.x() + 0.5, 66.5)}) {
+        QRadialGradient s(c, 5.5);
+        s.setColorAt(0, QColor(220, 100, 90, warmth));
+        s.setColorAt(1, QColor(220, 100, 90, 0));
+        p.setBrush(s);
+        p.drawEllipse(c, 5.5, 4.5);
+    }
+    QRadialGradient brow(QPointF(h.cx - 5, 44), 11);
+    brow.setColorAt(0, QColor(255, 246, 230, 80));
+    brow.setColorAt(1, QColor(255, 246, 230, 0));
+    p.setBrush(brow);
+    p.drawEllipse(QPointF(h.cx - 5, 44), 11, 8);
+    const QPointF bone(h.eyeL.x() - 1.0, 62.5);
+    QRadialGradient cheek(bone, 4.5);
+    cheek.setColorAt(0, QColor(255, 244, 228, 60));
+    cheek.setColorAt(1, QColor(255, 244, 228, 0));
+    p.setBrush(cheek);
+    p.drawEllipse(bone, 4.5, 3);
+    if (hatShadowY > 0) {
+        // The brim's shadow across the brow.
+        QLinearGradient hs(0, hatShadowY - 6, 0, hatShadowY + 7);
+        hs.setColorAt(0, QColor(50, 18, 8, 150));
+        hs.setColorAt(1, QColor(50, 18, 8, 0));
+        p.setBrush(hs);
+        p.drawRect(QRectF(box.left(), hatShadowY - 6, box.width(), 13));
+    }
+    p.restore();
+}
+
+// A band of sheen across a mass of hair or silk: a soft ring of light
+// clipped to the shape.
+void sheen(QPainter& p, const QPainterPath& shape, QPointF centre, double radius, QColor light,
+           int alpha) {
+    p.save();
+    p.setClipPath(shape, Qt::IntersectClip);
+    p.setPen(Qt::NoPen);
+    QRadialGradient g(centre, radius);
+    QColor c0 = light, c1 = light;
+    c0.setAlpha(0);
+    c1.setAlpha(alpha);
+    g.setColorAt(0, c0);
+    g.setColorAt(0.62, c0);
+    g.setColorAt(0.78, c1);
+    g.setColorAt(0.92, c0);
+    g.setColorAt(1, c0);
+    p.setBrush(g);
+    p.drawEllipse(centre, radius, radius);
+    p.restore();
+}
+
+// Folds in cloth: shadowed creases, each with a lit edge on its upper left,
+// clipped to the garment.
+struct Fold {
+    QPointF from, ctrl, to;
+};
+void folds(QPainter& p, const QPainterPath& cloth, QColor base, const std::vector<Fold>& list) {
+    p.save();
+    p.setClipPath(cloth, Qt::IntersectClip);
+    p.setBrush(Qt::NoBrush);
+    for (const Fold& f : list) {
+        QPainterPath s;
+        s.moveTo(f.from);
+        s.quadTo(f.ctrl, f.to);
+        QColor dark = base.darker(170);
+        dark.setAlpha(150);
+        p.setPen(QPen(dark, 1.6, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(s);
+        QColor lit = base.lighter(150);
+        lit.setAlpha(90);
+        p.setPen(QPen(lit, 0.8, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(s.translated(-1.2, -0.6));
+    }
+    p.restore();
 }
 
 // ---- the four sitters' hair, hats and clothes -----------------------------
@@ -803,14 +1073,10 @@ void sitter(QPainter& p, int seat, const Expression& e) {
         break;
     }
     // The face, lit from the upper left.
+    const QPainterPath face = faceShape(h, look.woman);
     p.setPen(QPen(look.skin.darker(185), 0.6));
-    shadedFill(p, faceShape(h, look.woman), look.skin, QPointF(h.cx - 8, 48), 34);
-    if (look.woman) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(230, 120, 120, 40));
-        p.drawEllipse(QPointF(h.eyeL.x() + 0.5, 66), 4.0, 2.8);
-        p.drawEllipse(QPointF(h.eyeR.x() - 0.5, 66), 4.0, 2.8);
-    }
+    shadedFill(p, face, look.skin, QPointF(h.cx - 8, 48), 34);
+    modelFace(p, look, h, face, seat == Freak ? 46.5 : seat == Master ? 39.5 : 0);
     eyes(p, look, h, e);
     browsAndNose(p, look, h);
     mouth(p, look, h, e.mouth);
@@ -832,10 +1098,27 @@ void sitter(QPainter& p, int seat, const Expression& e) {
 
 void portrait(QPainter& p, int seat, const Expression& e) {
     const QRectF inner(kBand, kBand, kPortraitW - 2 * kBand, kPortraitH - 2 * kBand);
-    QRadialGradient bg(QPointF(44, 40), 100);
-    bg.setColorAt(0, QColor(0x6a, 0x2c, 0x1c));
-    bg.setColorAt(1, QColor(0x24, 0x0c, 0x08));
+    // Warm light behind the sitter's head from the upper left, falling
+    // away into a dark vignette in the corners.
+    QRadialGradient bg(QPointF(46, 42), 90);
+    bg.setColorAt(0, QColor(0x7a, 0x36, 0x20));
+    bg.setColorAt(0.45, QColor(0x4e, 0x1e, 0x12));
+    bg.setColorAt(1, QColor(0x1e, 0x0a, 0x06));
     p.fillRect(inner, bg);
+    QRadialGradient vignette(QPointF(60, 60), 74);
+    vignette.setColorAt(0, QColor(10, 3, 2, 0));
+    vignette.setColorAt(0.6, QColor(10, 3, 2, 0));
+    vignette.setColorAt(1, QColor(10, 3, 2, 150));
+    p.fillRect(inner, vignette);
+    // The frame's shadow falls on the picture below and right of its edge.
+    QLinearGradient top(0, kBand, 0, kBand + 4);
+    top.setColorAt(0, QColor(0, 0, 0, 120));
+    top.setColorAt(1, QColor(0, 0, 0, 0));
+    p.fillRect(QRectF(inner.left(), inner.top(), inner.width(), 4), top);
+    QLinearGradient left(kBand, 0, kBand + 4, 0);
+    left.setColorAt(0, QColor(0, 0, 0, 120));
+    left.setColorAt(1, QColor(0, 0, 0, 0));
+    p.fillRect(QRectF(inner.left(), inner.top(), 4, inner.height()), left);
     p.save();
     p.setClipRect(inner);
     // The bust is drawn a little larger than its layout grid, anchored at
@@ -889,11 +1172,11 @@ FrameDef frameDef(int index) {
     case 14:
         return {Geek, {0, annaGaze, Mouth::Closed, false}};
     case 15:
-        return {Master, {1, -0.05, Mouth::Closed, false}};
+        return {Master, {1, 0.05, Mouth::Closed, false}};
     case 16:
-        return {Master, {1, 0.45, Mouth::Closed, false}};
+        return {Master, {1, 0.5, Mouth::Closed, false}};
     case 17:
-        return {Master, {1, 0.9, Mouth::Closed, false}};
+        return {Master, {1, 0.88, Mouth::Closed, false}};
     case 18:
         return {Champ, {0.45, mariaGaze, Mouth::Closed, false}};
     default:
