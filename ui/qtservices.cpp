@@ -42,11 +42,11 @@ QString doubledName(const QString& file) {
 bool cutShortBitmap(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return false;
-    const QByteArray h = f.read(34);
-    if (h.size() < 34 || !h.startsWith("BM")) return false;
-    const auto u32 = [&h](int at) { return qFromLittleEndian<quint32>(h.constData() + at); };
-    const auto i32 = [&h](int at) { return qFromLittleEndian<qint32>(h.constData() + at); };
-    const quint16 bitsPerPixel = qFromLittleEndian<quint16>(h.constData() + 28);
+    char h[34];
+    if (f.read(h, sizeof h) != qint64{sizeof h} || h[0] != 'B' || h[1] != 'M') return false;
+    const auto u32 = [&h](int at) { return qFromLittleEndian<quint32>(h + at); };
+    const auto i32 = [&h](int at) { return qFromLittleEndian<qint32>(h + at); };
+    const quint16 bitsPerPixel = qFromLittleEndian<quint16>(h + 28);
     const quint32 compression = u32(30); // 0: plain rows, 3: rows with colour masks
     if (u32(14) < 40 || (compression != 0 && compression != 3)) return false;
     const qint64 rowBytes = (qint64{i32(18)} * bitsPerPixel + 31) / 32 * 4;
