@@ -526,38 +526,38 @@ void mouth(QPainter& p, const Look& look, const Head& h, Mouth m) {
         QPainterPath open;
         open.moveTo(lc);
         open.cubicTo(c + QPointF(-w * 0.45, -0.9), c + QPointF(w * 0.45, -0.9), rc);
-        open.cubicTo(c + QPointF(w * 0.45, 2.8), c + QPointF(-w * 0.45, 2.8), lc);
+        open.cubicTo(c + QPointF(w * 0.45, 1.9), c + QPointF(-w * 0.45, 1.9), lc);
         open.closeSubpath();
         p.setBrush(QColor(0x3a, 0x0e, 0x10));
         p.drawPath(open);
         p.save();
         p.setClipPath(open);
-        QLinearGradient tg(0, c.y() - 1.2, 0, c.y() + 0.8);
-        tg.setColorAt(0, QColor(0xf8, 0xf4, 0xec));
-        tg.setColorAt(1, QColor(0xc8, 0xbc, 0xb0));
+        QLinearGradient tg(0, c.y() - 1.2, 0, c.y() + 0.4);
+        tg.setColorAt(0, QColor(0xf0, 0xea, 0xe0));
+        tg.setColorAt(1, QColor(0xb8, 0xa8, 0x9c));
         p.setBrush(tg);
-        p.drawRect(QRectF(c.x() - w, c.y() - 2.0, 2 * w, 2.6));
+        p.drawEllipse(QPointF(c.x(), c.y() - 1.4), w * 0.8, 1.6);
         p.restore();
         QPainterPath upper;
         upper.moveTo(lc);
-        upper.cubicTo(c + QPointF(-w * 0.5, -3.7), c + QPointF(-1.0, -4.0), c + QPointF(0, -3.2));
-        upper.cubicTo(c + QPointF(1.0, -4.0), c + QPointF(w * 0.5, -3.7), rc);
+        upper.cubicTo(c + QPointF(-w * 0.5, -3.4), c + QPointF(-1.0, -3.7), c + QPointF(0, -3.0));
+        upper.cubicTo(c + QPointF(1.0, -3.7), c + QPointF(w * 0.5, -3.4), rc);
         upper.cubicTo(c + QPointF(w * 0.45, -0.9), c + QPointF(-w * 0.45, -0.9), lc);
         upper.closeSubpath();
         p.setBrush(lips.darker(112));
         p.drawPath(upper);
         QPainterPath lower;
         lower.moveTo(lc);
-        lower.cubicTo(c + QPointF(-w * 0.45, 2.8), c + QPointF(w * 0.45, 2.8), rc);
-        lower.cubicTo(c + QPointF(w * 0.5, 5.4), c + QPointF(-w * 0.5, 5.4), lc);
+        lower.cubicTo(c + QPointF(-w * 0.45, 1.9), c + QPointF(w * 0.45, 1.9), rc);
+        lower.cubicTo(c + QPointF(w * 0.5, 4.6), c + QPointF(-w * 0.5, 4.6), lc);
         lower.closeSubpath();
-        QLinearGradient lg(0, c.y() + 1.6, 0, c.y() + 4.4);
+        QLinearGradient lg(0, c.y() + 1.0, 0, c.y() + 3.6);
         lg.setColorAt(0, lips.darker(105));
         lg.setColorAt(0.5, lips.lighter(112));
         lg.setColorAt(1, lips.darker(112));
         p.setBrush(lg);
         p.drawPath(lower);
-        lowerLight(c + QPointF(-0.8, 3.4), w * 0.32);
+        lowerLight(c + QPointF(-0.8, 2.6), w * 0.3);
     } else {
         QPainterPath smile;
         smile.moveTo(lc);
@@ -664,7 +664,8 @@ void sheen(QPainter& p, const QPainterPath& shape, QPointF centre, double radius
 struct Fold {
     QPointF from, ctrl, to;
 };
-void folds(QPainter& p, const QPainterPath& cloth, QColor base, const std::vector<Fold>& list) {
+void folds(QPainter& p, const QPainterPath& cloth, QColor base, const std::vector<Fold>& list,
+           double depth = 1.0) {
     p.save();
     p.setClipPath(cloth, Qt::IntersectClip);
     p.setBrush(Qt::NoBrush);
@@ -673,11 +674,11 @@ void folds(QPainter& p, const QPainterPath& cloth, QColor base, const std::vecto
         s.moveTo(f.from);
         s.quadTo(f.ctrl, f.to);
         QColor dark = base.darker(170);
-        dark.setAlpha(150);
-        p.setPen(QPen(dark, 1.6, Qt::SolidLine, Qt::RoundCap));
+        dark.setAlpha(static_cast<int>(130 * depth));
+        p.setPen(QPen(dark, 1.5, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(s);
         QColor lit = base.lighter(150);
-        lit.setAlpha(90);
+        lit.setAlpha(static_cast<int>(90 * depth));
         p.setPen(QPen(lit, 0.8, Qt::SolidLine, Qt::RoundCap));
         p.drawPath(s.translated(-1.2, -0.6));
     }
@@ -707,6 +708,8 @@ void peterBehind(QPainter& p, const Look& look, const Head& h) {
     p.setPen(QPen(look.hair.darker(150), 0.6));
     shadedFill(p, hair, look.hair, QPointF(40, 50), 60);
     strands(p, hair, look.hair.lighter(150), h.cx - h.L - 9, h.cx + h.R + 9, 44, 106, 2.5);
+    strands(p, hair, look.hair.darker(160), h.cx - h.L - 8, h.cx + h.R + 8, 50, 106, -2.0);
+    sheen(p, hair, QPointF(h.cx - 2, 52), 34, look.hair.lighter(200), 90);
 }
 
 void peterDress(QPainter& p, const Look& look, const Head& h) {
@@ -720,8 +723,33 @@ void peterDress(QPainter& p, const Look& look, const Head& h) {
     collar.cubicTo(h.cx + 26, 112, h.cx + 10, 114, h.cx, 99);
     collar.cubicTo(h.cx - 10, 114, h.cx - 26, 112, h.cx - 30, 93);
     collar.closeSubpath();
+    folds(p, shoulders(89), QColor(0x3a, 0x2a, 0x4e),
+          {{{30, 100}, {24, 110}, {20, 126}},
+           {{44, 104}, {42, 116}, {46, 126}},
+           {{90, 100}, {96, 110}, {100, 126}},
+           {{76, 104}, {79, 116}, {75, 126}}});
     p.setPen(QPen(QColor(0xff, 0xee, 0xf4), 1.0));
     shadedFill(p, collar, QColor(0xe0, 0x78, 0xa4), QPointF(h.cx - 16, 91), 40);
+    folds(p, collar, QColor(0xe0, 0x78, 0xa4),
+          {{{h.cx - 20, 94}, {h.cx - 19, 101}, {h.cx - 16, 108}},
+           {{h.cx - 9, 94}, {h.cx - 10, 100}, {h.cx - 7, 106}},
+           {{h.cx + 10, 94}, {h.cx + 10, 100}, {h.cx + 8, 106}},
+           {{h.cx + 20, 94}, {h.cx + 19, 101}, {h.cx + 16, 108}}});
+    // A lace edge along the hem of the collar.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xff, 0xf4, 0xf8, 200));
+    for (int side : {-1, 1}) {
+        for (int i = 0; i <= 10; ++i) {
+            const double u = i / 10.0;
+            // Along the lobe's curve from the tip of the collar to its middle.
+            const QPointF p0(h.cx + side * 30, 93), p1(h.cx + side * 26, 112),
+                p2(h.cx + side * 10, 114), p3(h.cx, 99);
+            const double v = 1 - u;
+            const QPointF pt = p0 * v * v * v + p1 * 3 * v * v * u + p2 * 3 * v * u * u +
+                               p3 * u * u * u;
+            p.drawEllipse(pt, 0.8, 0.8);
+        }
+    }
     (void)look;
 }
 
@@ -749,6 +777,7 @@ void peterFront(QPainter& p, const Look& look, const Head& h) {
     fringe.cubicTo(h.cx - h.L, 38, h.cx + h.R, 38, h.cx + h.R + 1, 50);
     fringe.cubicTo(h.cx + 4, 42, h.cx - 6, 43, h.cx - h.L - 1, 52);
     shadedFill(p, fringe, look.hair, QPointF(40, 40), 30);
+    strands(p, fringe, look.hair.lighter(160), h.cx - h.L - 1, h.cx + h.R + 1, 38, 54, 1.5);
 
     // The broad pink hat: brim, crown, a blue band and a feather.
     const QColor pink(0xd8, 0x6a, 0x9c);
@@ -758,11 +787,24 @@ void peterFront(QPainter& p, const Look& look, const Head& h) {
     crown.cubicTo(h.cx - 24, 10, h.cx + 24, 8, h.cx + 22, 36);
     crown.closeSubpath();
     shadedFill(p, crown, pink, QPointF(h.cx - 10, 16), 30);
+    folds(p, crown, pink,
+          {{{h.cx - 8, 14}, {h.cx - 13, 22}, {h.cx - 14, 32}},
+           {{h.cx + 6, 13}, {h.cx + 10, 22}, {h.cx + 12, 32}}},
+          0.4);
     QPainterPath brim;
     brim.addEllipse(QPointF(h.cx + 2, 38), 46, 9.5);
     QPainterPath hole;
     hole.addEllipse(QPointF(h.cx + 1, 35.5), 22, 5);
-    shadedFill(p, brim.subtracted(hole), pink.darker(108), QPointF(h.cx - 20, 33), 60);
+    const QPainterPath brimShape = brim.subtracted(hole);
+    shadedFill(p, brimShape, pink.darker(108), QPointF(h.cx - 20, 33), 60);
+    // The brim's rolled front edge catches the light along the top left.
+    sheen(p, brimShape, QPointF(h.cx - 2, 44), 40, QColor(255, 226, 238), 120);
+    p.save();
+    p.setClipPath(brimShape);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(pink.darker(160), 1.2));
+    p.drawEllipse(QPointF(h.cx + 2, 37.4), 45.6, 9.1);
+    p.restore();
     QPainterPath band;
     band.moveTo(h.cx - 22.5, 31);
     band.cubicTo(h.cx - 10, 35, h.cx + 10, 35, h.cx + 22.5, 31);
@@ -781,6 +823,22 @@ void peterFront(QPainter& p, const Look& look, const Head& h) {
         const QColor fc = i == 1 ? QColor(0xe8, 0xf0, 0xff) : QColor(0x6a, 0x9a, 0xf0);
         p.setPen(QPen(fc.darker(150), 0.5));
         shadedFill(p, f, fc, root + QPointF(10, -10), 24);
+        // The barbs: fine lines slanting off the shaft.
+        p.save();
+        p.setClipPath(f);
+        p.setPen(QPen(fc.darker(135), 0.35));
+        QPainterPath shaft;
+        shaft.moveTo(root);
+        shaft.cubicTo(root + QPointF(8, -11 + i * 3), root + QPointF(16, -15 + i * 5),
+                      root + QPointF(25 - i * 3, -10 + i * 7));
+        for (int k = 1; k < 14; ++k) {
+            const QPointF s = shaft.pointAtPercent(k / 14.0);
+            p.drawLine(s, s + QPointF(2.2, 2.6));
+            p.drawLine(s, s + QPointF(-1.2, -2.8));
+        }
+        p.setPen(QPen(fc.lighter(120), 0.5));
+        p.drawPath(shaft);
+        p.restore();
     }
     // One highlight on the crown.
     p.setPen(Qt::NoPen);
@@ -797,6 +855,7 @@ void annaBehind(QPainter& p, const Look& look, const Head& h) {
     hair.addEllipse(bun, 13, 14);
     p.setPen(QPen(look.hair.darker(140), 0.6));
     shadedFill(p, hair.simplified(), look.hair, QPointF(44, 40), 40);
+    strands(p, hair.simplified(), look.hair.lighter(220), bun.x() - 13, bun.x() + 13, 38, 66, 2.0);
     // The net: a gold lattice over the bun with beads at the knots.
     p.save();
     QPainterPath clip;
@@ -819,7 +878,17 @@ void annaDress(QPainter& p, const Look& look, const Head& h) {
     neckline.cubicTo(h.cx - 15, 110, h.cx + 15, 110, h.cx + 21, 90.5);
     neckline.closeSubpath();
     p.setPen(QPen(QColor(0xd8, 0xb0, 0x50), 1.0));
+    folds(p, shoulders(90), QColor(0x2c, 0x3a, 0x6a),
+          {{{28, 100}, {22, 112}, {18, 126}},
+           {{92, 100}, {98, 112}, {102, 126}},
+           {{h.cx - 14, 108}, {h.cx - 16, 116}, {h.cx - 13, 126}},
+           {{h.cx + 14, 108}, {h.cx + 15, 116}, {h.cx + 12, 126}}});
     shadedFill(p, neckline, look.skin.darker(108), QPointF(h.cx - 6, 94), 24);
+    // The collarbones, lightly.
+    p.setPen(QPen(QColor(120, 60, 40, 60), 0.6, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawLine(QPointF(h.cx - 15, 94.5), QPointF(h.cx - 4, 96.5));
+    p.drawLine(QPointF(h.cx + 15, 94.5), QPointF(h.cx + 4, 96.5));
     // Green bead necklace.
     p.setPen(QPen(QColor(0x0c, 0x3a, 0x18), 0.4));
     for (int i = 0; i <= 12; ++i) {
@@ -843,6 +912,7 @@ void annaFront(QPainter& p, const Look& look, const Head& h) {
     front.cubicTo(h.cx - 6, 41, h.cx - h.L + 2, 44, h.cx - h.L - 1.5, 56);
     p.setPen(QPen(look.hair.darker(140), 0.5));
     shadedFill(p, front, look.hair, QPointF(h.cx - 10, 34), 30);
+    sheen(p, front, QPointF(h.cx - 3, 52), 17, look.hair.lighter(320), 110);
     p.setPen(QPen(look.hair.lighter(190), 0.4));
     for (int i = -2; i <= 2; ++i) {
         QPainterPath s;
@@ -860,6 +930,8 @@ void annaFront(QPainter& p, const Look& look, const Head& h) {
     cap.cubicTo(6, 6, -6, 6, -13, 3);
     p.setPen(QPen(QColor(0x50, 0x08, 0x0c), 0.6));
     shadedFill(p, cap, QColor(0xc0, 0x22, 0x2c), QPointF(-5, -4), 16);
+    folds(p, cap, QColor(0xc0, 0x22, 0x2c), {{{-6, -4}, {-8, 0}, {-8, 3}}, {{5, -4}, {7, 0}, {7, 3}}},
+          0.5);
     QPainterPath band;
     band.moveTo(-13, 3);
     band.cubicTo(-6, 6, 6, 6, 13, 3);
@@ -881,11 +953,17 @@ void georgeBehind(QPainter& p, const Look& look, const Head& h) {
     hair.addEllipse(QPointF(h.cx, 48), h.L + h.R > 30 ? 19.5 : 18, 19);
     p.setPen(QPen(look.hair.darker(150), 0.6));
     shadedFill(p, hair, look.hair, QPointF(44, 40), 40);
+    strands(p, hair, look.hair.lighter(150), h.cx - 20, h.cx + 20, 30, 68, 2.0);
 }
 
 void georgeDress(QPainter& p, const Look& look, const Head& h) {
     p.setPen(QPen(QColor(0x06, 0x06, 0x08), 0.6));
     shadedFill(p, shoulders(90), QColor(0x26, 0x22, 0x2a), QPointF(30, 96), 90);
+    folds(p, shoulders(90), QColor(0x3a, 0x34, 0x42),
+          {{{26, 100}, {20, 112}, {16, 126}},
+           {{94, 100}, {100, 112}, {104, 126}},
+           {{40, 102}, {38, 114}, {42, 126}},
+           {{80, 102}, {83, 114}, {79, 126}}});
     // Gold buttons down the doublet.
     p.setPen(Qt::NoPen);
     p.setBrush(kGold);
@@ -903,6 +981,11 @@ void georgeDress(QPainter& p, const Look& look, const Head& h) {
             g.setColorAt(1, QColor(0xc8, 0xc4, 0xbc));
             p.setBrush(g);
             p.drawEllipse(pt, 4.6, 4.0);
+            // The fold of each pleat.
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(QColor(0x8a, 0x84, 0x80, 150), 0.45));
+            p.drawArc(QRectF(pt.x() - 2.4, pt.y() - 2.0, 4.8, 4.0), 200 * 16, 140 * 16);
+            p.setPen(QPen(QColor(0x9a, 0x98, 0x94), 0.5));
         }
     }
     (void)look;
@@ -927,6 +1010,7 @@ void georgeFront(QPainter& p, const Look& look, const Head& h) {
         lock.cubicTo(x + s * 4, 48, x + s * 3, 58, x + s * 0.5, 62);
         lock.cubicTo(x - s * 1, 55, x - s * 1.5, 48, x - s * 3, 42);
         shadedFill(p, lock, look.hair, QPointF(x, 44), 14);
+        strands(p, lock, look.hair.lighter(160), x - 4, x + 4, 40, 62, s * 1.5);
     }
     // The purple hat: a soft, slouched cap with a gold brooch.
     QPainterPath hat;
@@ -936,6 +1020,13 @@ void georgeFront(QPainter& p, const Look& look, const Head& h) {
     hat.cubicTo(h.cx + 10, 33, h.cx - 10, 33, h.cx - 25, 40);
     p.setPen(QPen(QColor(0x1e, 0x08, 0x2a), 0.7));
     shadedFill(p, hat, QColor(0x66, 0x30, 0x8a), QPointF(h.cx - 12, 16), 40);
+    // The soft velvet gathers into pleats towards the crown.
+    folds(p, hat, QColor(0x66, 0x30, 0x8a),
+          {{{h.cx - 18, 34}, {h.cx - 16, 22}, {h.cx - 6, 14}},
+           {{h.cx - 4, 33}, {h.cx - 2, 22}, {h.cx + 4, 13}},
+           {{h.cx + 12, 33}, {h.cx + 14, 24}, {h.cx + 14, 15}}},
+          0.5);
+    sheen(p, hat, QPointF(h.cx + 2, 34), 26, QColor(230, 190, 255), 80);
     QPainterPath rim;
     rim.moveTo(h.cx - 26, 41);
     rim.cubicTo(h.cx - 10, 33, h.cx + 10, 33, h.cx + 27, 39);
@@ -967,6 +1058,10 @@ void mariaBehind(QPainter& p, const Look& look, const Head& h) {
 void mariaDress(QPainter& p, const Look& look, const Head& h) {
     p.setPen(QPen(QColor(0x30, 0x04, 0x08), 0.6));
     shadedFill(p, shoulders(91), QColor(0xb0, 0x1c, 0x28), QPointF(30, 98), 90);
+    folds(p, shoulders(91), QColor(0xb0, 0x1c, 0x28),
+          {{{h.cx - 16, 108}, {h.cx - 18, 116}, {h.cx - 15, 126}},
+           {{h.cx + 16, 108}, {h.cx + 17, 116}, {h.cx + 14, 126}},
+           {{h.cx - 4, 112}, {h.cx - 5, 118}, {h.cx - 3, 126}}});
     QPainterPath neckline;
     neckline.moveTo(h.cx - 22, 91.5);
     neckline.cubicTo(h.cx - 14, 113, h.cx + 14, 113, h.cx + 22, 91.5);
@@ -994,6 +1089,7 @@ void mariaDress(QPainter& p, const Look& look, const Head& h) {
     locks.closeSubpath();
     p.setPen(QPen(QColor(0x05, 0x04, 0x06), 0.5));
     shadedFill(p, locks, look.hair.lighter(150), QPointF(40, 70), 60);
+    strands(p, locks, QColor(0x80, 0x76, 0x98), h.cx - h.L - 12, h.cx + h.R + 12, 60, 122, 1.5);
 }
 
 void mariaFront(QPainter& p, const Look& look, const Head& h) {
@@ -1004,6 +1100,8 @@ void mariaFront(QPainter& p, const Look& look, const Head& h) {
     front.cubicTo(h.cx - 8, 41, h.cx - h.L + 3, 46, h.cx - h.L - 2, 60);
     p.setPen(QPen(QColor(0x05, 0x04, 0x06), 0.5));
     shadedFill(p, front, look.hair.lighter(170), QPointF(h.cx - 8, 36), 30);
+    sheen(p, front, QPointF(h.cx - 2, 54), 18, QColor(0xb0, 0xa8, 0xc8), 110);
+    strands(p, front, QColor(0x70, 0x68, 0x84), h.cx - h.L - 2, h.cx + h.R + 2, 34, 60, 1.2);
     p.setPen(QPen(QColor(0x6a, 0x60, 0x78, 120), 0.5));
     p.drawArc(QRectF(h.cx - 14, 36, 18, 12), 80 * 16, 80 * 16);
     // The dark crown: blackened metal with points, gold edges and red stones.
@@ -1023,6 +1121,17 @@ void mariaFront(QPainter& p, const Look& look, const Head& h) {
     crown.closeSubpath();
     p.setPen(QPen(kGoldShadow, 0.7));
     shadedFill(p, crown, QColor(0x3a, 0x34, 0x44), QPointF(-8, -8), 24);
+    // Gold edging along the rim and light along the left slopes of the points.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kGold, 0.9));
+    QPainterPath rimLine;
+    rimLine.moveTo(-16, 3.2);
+    rimLine.cubicTo(-6, 0.2, 6, 0.2, 16, 3.2);
+    p.drawPath(rimLine);
+    p.setPen(QPen(QColor(0xc8, 0xc0, 0xd8, 150), 0.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(-17.6, -7.5), QPointF(-16, 2));
+    p.drawLine(QPointF(-5.4, -12.5), QPointF(-9.4, -3.8));
+    p.drawLine(QPointF(4.6, -12.5), QPointF(0.6, -5.5));
     p.setPen(Qt::NoPen);
     for (const QPointF& s : {QPointF(-5, -1), QPointF(5, -1), QPointF(0, -0.2)}) {
         QRadialGradient g(s + QPointF(-0.5, -0.5), 2);
@@ -1079,7 +1188,11 @@ void sitter(QPainter& p, int seat, const Expression& e) {
     modelFace(p, look, h, face, seat == Freak ? 46.5 : seat == Master ? 39.5 : 0);
     eyes(p, look, h, e);
     browsAndNose(p, look, h);
+    // The smile lifts the cheeks only within the face.
+    p.save();
+    p.setClipPath(face, Qt::IntersectClip);
     mouth(p, look, h, e.mouth);
+    p.restore();
     switch (seat) {
     case Freak:
         peterFront(p, look, h);
