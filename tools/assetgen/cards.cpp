@@ -551,7 +551,8 @@ QPainterPath flameOutline(double s) {
     // The outline at full size, in card units, then shrunk about the foot.
     const QPointF foot(kMidPoint.x(), kPanel.bottom() + 2);
     auto at = [&](double x, double y) {
-        return QPointF(foot.x() + (x - foot.x()) * s, foot.y() + (y - foot.y()) * (0.25 + 0.75 * s));
+        return QPointF(foot.x() + (x - foot.x()) * s,
+                       foot.y() + (y - foot.y()) * (0.25 + 0.75 * s));
     };
     QPainterPath f;
     f.moveTo(at(7, 94));

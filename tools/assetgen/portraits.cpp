@@ -260,8 +260,8 @@ void eye(QPainter& p, const Look& look, QPointF c, double rx, double outer, cons
     auto flick = [&](double y) {
         QPainterPath f;
         f.moveTo(outerCorner.x() - outer * rx * 0.3, y - 0.2);
-        f.quadTo(outerCorner.x() + outer * rx * 0.05, y - 0.1,
-                 outerCorner.x() + outer * rx * 0.18, y - (look.woman ? 0.8 : 0.4));
+        f.quadTo(outerCorner.x() + outer * rx * 0.05, y - 0.1, outerCorner.x() + outer * rx * 0.18,
+                 y - (look.woman ? 0.8 : 0.4));
         p.drawPath(f);
     };
     if (e.openness <= 0.01) {
@@ -745,8 +745,8 @@ void peterDress(QPainter& p, const Look& look, const Head& h) {
             const QPointF p0(h.cx + side * 30, 93), p1(h.cx + side * 26, 112),
                 p2(h.cx + side * 10, 114), p3(h.cx, 99);
             const double v = 1 - u;
-            const QPointF pt = p0 * v * v * v + p1 * 3 * v * v * u + p2 * 3 * v * u * u +
-                               p3 * u * u * u;
+            const QPointF pt =
+                p0 * v * v * v + p1 * 3 * v * v * u + p2 * 3 * v * u * u + p3 * u * u * u;
             p.drawEllipse(pt, 0.8, 0.8);
         }
     }
@@ -930,8 +930,8 @@ void annaFront(QPainter& p, const Look& look, const Head& h) {
     cap.cubicTo(6, 6, -6, 6, -13, 3);
     p.setPen(QPen(QColor(0x50, 0x08, 0x0c), 0.6));
     shadedFill(p, cap, QColor(0xc0, 0x22, 0x2c), QPointF(-5, -4), 16);
-    folds(p, cap, QColor(0xc0, 0x22, 0x2c), {{{-6, -4}, {-8, 0}, {-8, 3}}, {{5, -4}, {7, 0}, {7, 3}}},
-          0.5);
+    folds(p, cap, QColor(0xc0, 0x22, 0x2c),
+          {{{-6, -4}, {-8, 0}, {-8, 3}}, {{5, -4}, {7, 0}, {7, 3}}}, 0.5);
     QPainterPath band;
     band.moveTo(-13, 3);
     band.cubicTo(-6, 6, 6, 6, 13, 3);
