@@ -128,14 +128,7 @@ class BettingTable : public ::testing::Test {
     }
     // What the seats did, in order, without the emptied lines.
     const std::vector<std::string>& acts() const { return ui.log; }
-    std::string buttons() const {
-        std::string s;
-        s += ui.isEnabled(Control::btnnew) ? 'D' : '-';
-        s += ui.isEnabled(Control::btnstay) ? 'C' : '-';
-        s += ui.isEnabled(Control::btnbet) ? 'R' : '-';
-        s += ui.isEnabled(Control::btnpass) ? 'F' : '-';
-        return s;
-    }
+    std::string buttons() const { return ui.enabledButtons(); }
     std::int64_t money() const {
         std::int64_t sum = t.pot;
         for (SeatId s : kAllSeats) sum += t.seats[s].cash;

@@ -72,14 +72,7 @@ class GameTable : public ::testing::Test {
     void use(Random& r) { rng.src = &r; }
 
     // Buttons as a string "DCRF" with '-' for a disabled one.
-    std::string enabledButtons() const {
-        std::string s;
-        s += ui.isEnabled(Control::btnnew) ? 'D' : '-';
-        s += ui.isEnabled(Control::btnstay) ? 'C' : '-';
-        s += ui.isEnabled(Control::btnbet) ? 'R' : '-';
-        s += ui.isEnabled(Control::btnpass) ? 'F' : '-';
-        return s;
-    }
+    std::string enabledButtons() const { return ui.enabledButtons(); }
 };
 
 } // namespace stud::testing

@@ -110,6 +110,15 @@ class FakeServices : public Services {
             if (d.op == Op::Image) out.push_back(d);
         return out;
     }
+    // The four game buttons as "DCRF" (Deal, Check/Call, Raise, Fold), '-' for a disabled one.
+    std::string enabledButtons() const {
+        std::string s;
+        s += isEnabled(Control::btnnew) ? 'D' : '-';
+        s += isEnabled(Control::btnstay) ? 'C' : '-';
+        s += isEnabled(Control::btnbet) ? 'R' : '-';
+        s += isEnabled(Control::btnpass) ? 'F' : '-';
+        return s;
+    }
     void clearLog() {
         draws.clear();
         sounds.clear();

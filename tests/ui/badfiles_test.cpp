@@ -7,6 +7,7 @@
 
 #include "game/seattable.h"
 #include "game/settings.h"
+#include "rundir.h"
 #include "ui/gradientbutton.h"
 #include "ui/imagesets.h"
 #include "ui/qtservices.h"
@@ -37,11 +38,7 @@ using Cash = std::array<std::int32_t, kSeats>;
 
 namespace {
 
-QString dataDir() {
-    QString root = qEnvironmentVariable("STUD_SOURCE_DIR");
-    if (root.isEmpty()) root = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../..");
-    return QDir(root).absoluteFilePath(QStringLiteral("assets/data"));
-}
+using stud::testing::dataDir;
 const QString kDataDir = dataDir();
 
 void writeFile(const QString& path, const QByteArray& bytes) {
@@ -66,8 +63,7 @@ struct Table {
     int newMatches = 0;
 
     explicit Table(std::uint64_t seed = 5) {
-        for (const QFileInfo& f : QDir(kDataDir).entryInfoList(QDir::Files))
-            QFile::copy(f.absoluteFilePath(), run.filePath(f.fileName()));
+        stud::testing::copyRunFiles(run.path());
         QDir::setCurrent(run.path());
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
         QDir(config.path()).mkpath(QStringLiteral("sevenstud"));

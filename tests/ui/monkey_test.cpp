@@ -7,6 +7,7 @@
 // STUD_MONKEY_EVENTS sets the number of events (20000 by default).
 
 #include "game/seattable.h"
+#include "rundir.h"
 #include "ui/gradientbutton.h"
 #include "ui/optionspanel.h"
 #include "ui/qtservices.h"
@@ -33,11 +34,7 @@ using namespace stud;
 
 namespace {
 
-QString dataDir() {
-    QString root = qEnvironmentVariable("STUD_SOURCE_DIR");
-    if (root.isEmpty()) root = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../..");
-    return QDir(root).absoluteFilePath(QStringLiteral("assets/data"));
-}
+using stud::testing::dataDir;
 
 // The seats' cash plus the pot while the deal goes on; once it is decided the
 // pot has been paid out and only keeps its number until the next deal.
@@ -56,8 +53,7 @@ class MonkeyTest : public QObject {
   private slots:
     void initTestCase() {
         QVERIFY(run.isValid() && config.isValid());
-        for (const QFileInfo& f : QDir(dataDir()).entryInfoList(QDir::Files))
-            QFile::copy(f.absoluteFilePath(), run.filePath(f.fileName()));
+        stud::testing::copyRunFiles(run.path());
         QDir::setCurrent(run.path());
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
         events = qEnvironmentVariableIntValue("STUD_MONKEY_EVENTS");

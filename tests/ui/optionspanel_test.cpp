@@ -3,6 +3,7 @@
 // up-down's ends, the radio groups and the keyboard.
 
 #include "game/seattable.h"
+#include "rundir.h"
 #include "ui/aboutbox.h"
 #include "ui/gradientbutton.h"
 #include "ui/imagesets.h"
@@ -87,11 +88,7 @@ QColor pixelAt(const QImage& img, int x, int y) {
 // ---- the whole window ----------------------------------------------------------
 
 // The run folder shipped with the game: table bitmap and sounds.
-QString dataDir() {
-    QString root = qEnvironmentVariable("STUD_SOURCE_DIR");
-    if (root.isEmpty()) root = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../..");
-    return QDir(root).absoluteFilePath(QStringLiteral("assets/data"));
-}
+using stud::testing::dataDir;
 
 // The real table on a fresh working folder and settings folder; message
 // boxes are answered at once and remembered.
@@ -103,8 +100,7 @@ struct Table {
     std::vector<QString> boxes;
 
     Table() {
-        for (const QFileInfo& f : QDir(dataDir()).entryInfoList(QDir::Files))
-            QFile::copy(f.absoluteFilePath(), run.filePath(f.fileName()));
+        stud::testing::copyRunFiles(run.path());
         QDir::setCurrent(run.path());
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
         w = std::make_unique<TableWindow>(std::make_unique<SplitMix>(11), 1);

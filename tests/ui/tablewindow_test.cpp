@@ -4,6 +4,7 @@
 // sound, message boxes and the error display, keyboard play and scaling.
 
 #include "game/seattable.h"
+#include "rundir.h"
 #include "ui/aboutbox.h"
 #include "ui/gradientbutton.h"
 #include "ui/imagesets.h"
@@ -33,11 +34,7 @@ using namespace stud;
 namespace {
 
 // The run folder shipped with the game: table bitmap and sounds.
-QString dataDir() {
-    QString root = qEnvironmentVariable("STUD_SOURCE_DIR");
-    if (root.isEmpty()) root = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../..");
-    return QDir(root).absoluteFilePath(QStringLiteral("assets/data"));
-}
+using stud::testing::dataDir;
 const QString kDataDir = dataDir();
 
 constexpr int kCardW = 71, kCardH = 96;
@@ -53,8 +50,7 @@ struct Table {
 
     explicit Table(bool withData = true, std::uint64_t seed = 7, int scale = 1) {
         if (withData) {
-            for (const QFileInfo& f : QDir(kDataDir).entryInfoList(QDir::Files))
-                QFile::copy(f.absoluteFilePath(), run.filePath(f.fileName()));
+            stud::testing::copyRunFiles(run.path());
         }
         QDir::setCurrent(run.path());
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
