@@ -1,5 +1,6 @@
 #include "ui/aboutbox.h"
 
+#include "ui/accessibility.h"
 #include "ui/fonts.h"
 #include "ui/gradientbutton.h"
 #include "ui/jpegdecoder.h"
@@ -17,6 +18,14 @@ namespace stud {
 namespace {
 
 constexpr int kWidth = 479, kHeight = 513;
+
+// What the scroll in the picture says, for those who cannot see it.
+constexpr const char* kScrollText =
+    "Seven Stud. Seven-card stud poker. Version 1.0.\n"
+    "Bets are small in the first two rounds and big in the later rounds.\n"
+    "Check: stay in without betting. Fold: give up the hand. "
+    "Call: match the bet to stay in. Pot: the money bet in the deal.\n"
+    "Game, pictures and sounds by the Seven Stud developers. Built with Qt and libjpeg.";
 
 // `Image1`: the picture drawn unscaled from the top-left corner and clipped
 // to the control; nothing at all when there is no picture.
@@ -70,6 +79,7 @@ AboutBox::AboutBox(QWidget* parent)
     setFixedSize(kWidth, kHeight);
     setFont(tahoma());
     setModal(true);
+    installAccessibility();
     setAccessibleName(QStringLiteral("About Seven Stud"));
 
     image1_ = new Picture(this);
@@ -77,6 +87,10 @@ AboutBox::AboutBox(QWidget* parent)
     image1_->setAccessibleName(QStringLiteral("About picture"));
     image1_->setAccessibleDescription(
         QStringLiteral("A parchment scroll with the betting rules, a glossary and the credits"));
+    // The scroll's words as text, lying over the picture without hiding it.
+    auto* words = new SpokenLabel(this);
+    words->setGeometry(image1_->geometry());
+    words->say(QString::fromLatin1(kScrollText));
 
     auto* ok = new GradientButton(QStringLiteral("OK"), this);
     ok->setGeometry(200, 464, 73, 33);

@@ -1,5 +1,6 @@
 #include "ui/optionspanel.h"
 
+#include "ui/accessibility.h"
 #include "ui/fonts.h"
 #include "ui/gradientbutton.h"
 
@@ -310,6 +311,11 @@ class UpDown final : public QAbstractSlider {
     bool over_ = false;
 };
 
+// The betting limits in words, as the up-down's value reads.
+QString limitsText(const QString& ante, const QString& small, const QString& big) {
+    return QStringLiteral("Ante %1, small bet %2, big bet %3").arg(ante, small, big);
+}
+
 QLabel* addLabel(QWidget* parent, int left, int top, const QString& text,
                  const QFont& font = verdana()) {
     auto* l = new QLabel(text, parent);
@@ -357,6 +363,10 @@ struct OptionsPanel::Parts {
 
 OptionsPanel::OptionsPanel(QWidget* parent) : QFrame(parent), parts_(std::make_unique<Parts>()) {
     Parts& d = *parts_;
+    // A frame would be taken for a window of its own that is never active,
+    // and a screen reader would keep quiet about every control inside.
+    installAccessibility();
+    setAccessibleRole(this, QAccessible::Pane);
     setFrameStyle(QFrame::NoFrame);
     setGeometry(232, 96, 449, 377);
     setFont(verdana());
@@ -381,6 +391,7 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QFrame(parent), parts_(std::make_u
                               {QStringLiteral("Amateur"), QStringLiteral("Expert"),
                                QStringLiteral("Master"), QStringLiteral("Genius")},
                               [this] { emit activated(Control::Levels); });
+    setAccessibleRole(d.levels, QAccessible::Grouping);
     d.levels->setAccessibleName(QStringLiteral("AI level"));
 
     // Betting limits.
@@ -397,6 +408,8 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QFrame(parent), parts_(std::make_u
     addLabel(limitsPanel, 88, 112, QStringLiteral("$"));
     d.label4 = addLabel(limitsPanel, 96, 112, QStringLiteral("4"));
     d.updown = new UpDown(limitsPanel);
+    setAccessibleValueText(
+        d.updown, limitsText(QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")));
     d.updown->setGeometry(32, 144, 73, 17);
     d.updown->setRange(1, 15);
     d.updown->setValue(1);
@@ -412,6 +425,7 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QFrame(parent), parts_(std::make_u
     for (int i = 1; i <= 8; ++i) backs << QString::number(i);
     d.backs = new RadioGroup(backPanel, QRect(24, 40, 65, 153), backs,
                              [this] { emit activated(Control::background); });
+    setAccessibleRole(d.backs, QAccessible::Grouping);
     d.backs->setAccessibleName(QStringLiteral("Card Back"));
 
     // Sound.
@@ -457,6 +471,24 @@ void OptionsPanel::paintEvent(QPaintEvent*) {
 void OptionsPanel::showEvent(QShowEvent* event) {
     raise();
     QFrame::showEvent(event);
+}
+
+void OptionsPanel::focusFirst() {
+    // The level group comes first; Tab stops on its selected item.
+    for (QRadioButton* b : parts_->levels->buttons())
+        if (b->focusPolicy() == Qt::StrongFocus) {
+            b->setFocus(Qt::TabFocusReason);
+            return;
+        }
+}
+
+// Escape closes the panel the way its Ok button does.
+void OptionsPanel::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        emit activated(Control::Close);
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }
 
 bool OptionsPanel::handles(Control c) const {
@@ -534,6 +566,9 @@ void OptionsPanel::setText(Control c, const QString& text) {
     default:
         break;
     }
+    if (c == Control::Label1 || c == Control::Label3 || c == Control::Label4)
+        setAccessibleValueText(d.updown,
+                               limitsText(d.label1->text(), d.label3->text(), d.label4->text()));
 }
 
 QString OptionsPanel::text(Control c) const {

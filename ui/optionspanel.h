@@ -31,6 +31,9 @@ class OptionsPanel : public QFrame {
     void setPosition(Control updown, int position);
     int position(Control updown) const;
 
+    // Gives the focus to the first control in the panel's tab order.
+    void focusFirst();
+
   signals:
     // A control was used by the user: enter, unenter (their buttons), Levels,
     // background (an item chosen), UpDown1 (an arrow clicked, position already
@@ -40,6 +43,7 @@ class OptionsPanel : public QFrame {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     struct Parts;

@@ -1,9 +1,11 @@
 #include "ui/tablewindow.h"
 
 #include "ui/aboutbox.h"
+#include "ui/accessibility.h"
 #include "ui/fonts.h"
 #include "ui/gradientbutton.h"
 #include "ui/optionspanel.h"
+#include "ui/tablespeech.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -12,6 +14,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 
 namespace stud {
 
@@ -67,6 +70,25 @@ constexpr ButtonPlace kButtons[] = {
 
 constexpr int kPanelLeft = 232, kPanelTop = 96;
 
+// Each seat's card area, where its hand is read out, and the label with its
+// name, which a screen reader reads together with the cash and status.
+struct HandPlace {
+    const char* owner;
+    int left, top, right, bottom;
+    Control nameLabel;
+};
+constexpr HandPlace kHands[] = {
+    {"Your cards", 335, 500, 635, 600, Control::Label2},
+    {"Peter's cards", 40, 400, 300, 500, Control::freakcash},
+    {"Anna's cards", 120, 160, 380, 260, Control::geekcash},
+    {"George's cards", 565, 160, 815, 260, Control::mastercash},
+    {"Maria's cards", 650, 400, 900, 500, Control::champcash},
+};
+
+// The start-up report waits until the window is active, so that a screen
+// reader has greeted the window and its focused button first.
+constexpr int kStartReportDelayMs = 250;
+
 // A table label: white or yellow text straight on the table, with a soft dark
 // shadow one pixel down and right, so that a long status line stays readable
 // where it runs over a portrait's gold frame.
@@ -113,7 +135,10 @@ TableWindow::TableWindow(std::unique_ptr<Random> random, int scale, QWidget* par
     setFixedSize(QtServices::kWidth, QtServices::kHeight);
     setWindowTitle(QString());
     setWindowIcon(applicationIcon());
-    setAccessibleName(QStringLiteral("Seven Stud table"));
+    // The title bar stays empty; a screen reader still names the window.
+    installAccessibility();
+    setAccessibleRole(this, QAccessible::Window);
+    setAccessibleName(QStringLiteral("Seven Stud"));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
     setPalette(pal);
@@ -122,6 +147,8 @@ TableWindow::TableWindow(std::unique_ptr<Random> random, int scale, QWidget* par
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     services_ = std::make_unique<QtServices>(this, scale == 0 ? screenScale(this) : scale);
+    speech_ = std::make_unique<TableSpeech>();
+    services_->setListener(speech_.get());
     settings_ = std::make_unique<IniFile>(settingsFilePath(kSettingsFileName));
     game_ = std::make_unique<Game>(*services_, *random_, *settings_);
 
@@ -132,6 +159,7 @@ TableWindow::TableWindow(std::unique_ptr<Random> random, int scale, QWidget* par
     services_->setPanel(panel_);
 
     buildLabels();
+    buildSpeech();
     buildButtons();
     connectPanel();
     // The table's labels are painted on the table itself; the panel lies
@@ -155,6 +183,7 @@ TableWindow::TableWindow(std::unique_ptr<Random> random, int scale, QWidget* par
 }
 
 TableWindow::~TableWindow() {
+    services_->setListener(nullptr);
     // Let go of the focus while every control is still whole: a focused
     // child destroyed with the window would move the focus from inside its
     // own destruction, and our buttons listen to focus changes.
@@ -176,6 +205,56 @@ void TableWindow::buildLabels() {
     }
 }
 
+void TableWindow::buildSpeech() {
+    for (int s = 0; s < TableSpeech::kSeats; ++s) {
+        const HandPlace& p = kHands[s];
+        auto* h = new SpokenLabel(this);
+        h->setGeometry(QRect(QPoint(p.left, p.top), QPoint(p.right - 1, p.bottom - 1)));
+        hands_[s] = h;
+    }
+    announcer_ = new Announcer(this);
+    // Changes outside a click (a repaint, the options) are gathered up and
+    // sent once the event that made them is over.
+    const auto later = [this] {
+        if (syncQueued_) return;
+        syncQueued_ = true;
+        QTimer::singleShot(0, this, [this] { syncSpeech(); });
+    };
+    speech_->setHandsChanged(later);
+    speech_->setSeatChanged([later](int) { later(); });
+    speech_->setBeforeBox([this] {
+        // What happened before a message box is told before the box speaks.
+        syncSpeech();
+        announcer_->announce(report());
+        speech_->begin();
+    });
+    syncSpeech();
+}
+
+void TableWindow::syncSpeech() {
+    syncQueued_ = false;
+    for (int s = 0; s < TableSpeech::kSeats; ++s) {
+        hands_[s]->say(QString::fromLatin1(kHands[s].owner) + QStringLiteral(": ") +
+                       speech_->handText(s));
+        QLabel* name = label(kHands[s].nameLabel);
+        const QString summary = speech_->seatSummary(s);
+        if (name && name->accessibleName() != summary) name->setAccessibleName(summary);
+    }
+}
+
+QString TableWindow::report() {
+    int toCall = 0;
+    GradientButton* stay = button(Control::btnstay);
+    const bool dealOver = button(Control::btnnew)->isEnabled() || !stay->isEnabled();
+    if (!dealOver && stay->text() == QLatin1String("Call")) {
+        // The first street's call is always the small bet; later ones the
+        // bet that stands.
+        const TableState& t = game_->state();
+        toCall = t.street == 1 ? t.smallbet : t.tocall;
+    }
+    return speech_->finish(toCall, dealOver);
+}
+
 void TableWindow::buildButtons() {
     QWidget* previous = panel_;
     for (const ButtonPlace& p : kButtons) {
@@ -194,6 +273,9 @@ void TableWindow::buildButtons() {
 void TableWindow::clicked(Control c) {
     const bool playButton = c == Control::btnnew || c == Control::btnstay || c == Control::btnbet ||
                             c == Control::btnpass;
+    // Every move and every new match is reported in one utterance.
+    const bool reported = playButton || c == Control::NewGame1;
+    if (reported) speech_->begin();
     guarded([&] {
         switch (c) {
         case Control::btnnew:
@@ -224,10 +306,17 @@ void TableWindow::clicked(Control c) {
     // A button the game has just disabled hands the focus on in tab order,
     // which could land on "New Game"; a keyboard player wants the next move.
     if (playButton && !button(c)->isEnabled()) focusNextMove();
+    // After "New Game", answered either way, the next Space plays on rather
+    // than asking again.
+    if (c == Control::NewGame1) focusNextMove();
+    if (c == Control::Options1 && panel_->isVisible()) panel_->focusFirst();
+    syncSpeech();
+    if (reported) announcer_->announce(report());
 }
 
 void TableWindow::focusNextMove() {
-    for (Control next : {Control::btnstay, Control::btnnew}) {
+    // The safe move first; when the match is over only "New Game" goes on.
+    for (Control next : {Control::btnstay, Control::btnnew, Control::NewGame1}) {
         if (button(next)->isEnabled()) {
             button(next)->setFocus(Qt::TabFocusReason);
             return;
@@ -264,6 +353,10 @@ void TableWindow::connectPanel() {
                 break;
             }
         });
+        // Closed, the panel hands the focus back to where it was opened.
+        if (c == Control::Close && !panel_->isVisible())
+            button(Control::Options1)->setFocus(Qt::OtherFocusReason);
+        syncSpeech();
     });
 }
 
@@ -280,17 +373,13 @@ GradientButton* TableWindow::button(Control c) const {
 }
 
 bool TableWindow::start() {
+    speech_->begin();
     const bool ok = guarded([&] { game_->startup(); });
-    // The first control in tab order starts with the focus, as on any form.
-    if (ok) {
-        for (const ButtonPlace& p : kButtons) {
-            QWidget* b = button(p.control);
-            if (b->isEnabled()) {
-                b->setFocus();
-                break;
-            }
-        }
-    }
+    // The focus starts on the safe move, not on the first button in tab
+    // order ("Raise"), so that a first Space cannot bet by surprise.
+    if (ok) focusNextMove();
+    syncSpeech();
+    startReport_ = report();
     return ok;
 }
 
@@ -312,6 +401,15 @@ void TableWindow::paintEvent(QPaintEvent* event) {
         p.drawImage(QRectF(r), services_->canvas(),
                     QRectF(r.x() * s, r.y() * s, r.width() * s, r.height() * s));
     }
+}
+
+bool TableWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && !startSaid_) {
+        startSaid_ = true;
+        QTimer::singleShot(kStartReportDelayMs, this,
+                           [this] { announcer_->announce(startReport_); });
+    }
+    return QWidget::event(event);
 }
 
 void TableWindow::showEvent(QShowEvent* event) {

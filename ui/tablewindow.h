@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QWidget>
 
+#include <array>
 #include <exception>
 #include <map>
 #include <memory>
@@ -18,8 +19,11 @@ class QLabel;
 namespace stud {
 
 class AboutBox;
+class Announcer;
 class GradientButton;
 class OptionsPanel;
+class SpokenLabel;
+class TableSpeech;
 
 // The game's main window: the table canvas, the name, cash and status labels,
 // the command buttons, the options panel and the About box. It owns the one
@@ -48,6 +52,17 @@ class TableWindow : public QWidget {
     OptionsPanel* panel() const { return panel_; }
     AboutBox* aboutBox() const { return about_; }
 
+    // ---- for a screen reader ---------------------------------------------------
+    // What the table says: the model of the drawn cards and the report of
+    // each click.
+    const TableSpeech& speech() const { return *speech_; }
+    // The notification that speaks each report.
+    Announcer* announcer() const { return announcer_; }
+    // The accessible object of a seat's cards (0 you, 1 Peter .. 4 Maria).
+    SpokenLabel* hand(int seat) const { return hands_[seat]; }
+    // The report of the start-up, spoken when the window is first active.
+    const QString& startReport() const { return startReport_; }
+
     // Places the window in the middle of the screen it is on.
     void centre();
 
@@ -72,6 +87,7 @@ class TableWindow : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     void reportError(const QString& text);
@@ -79,7 +95,11 @@ class TableWindow : public QWidget {
     void focusNextMove();
     void buildLabels();
     void buildButtons();
+    void buildSpeech();
     void connectPanel();
+    // Says what the game did since the report began, and begins the next.
+    QString report();
+    void syncSpeech();
 
     std::unique_ptr<Random> random_;
     std::unique_ptr<IniFile> settings_;
@@ -90,6 +110,12 @@ class TableWindow : public QWidget {
     AboutBox* about_ = nullptr;
     bool shown_ = false;
     bool showingError_ = false;
+    std::unique_ptr<TableSpeech> speech_;
+    Announcer* announcer_ = nullptr;
+    std::array<SpokenLabel*, 5> hands_{};
+    QString startReport_;
+    bool startSaid_ = false;
+    bool syncQueued_ = false;
 };
 
 } // namespace stud

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Plays the game by ear: starts a private X server, D-Bus session bus, AT-SPI
+# bus and registry, the Orca screen reader with its debug log, and the game;
+# plays one whole deal with the keyboard alone, then opens the options panel
+# and walks through it; and fails unless Orca actually said what a blind
+# player needs: the cards, the opponents' face-up cards and moves, the winner
+# with the amount, and every panel control as it takes the focus.
+#
+# usage: scripts/orca-check.sh [build-dir] [log-dir]
+set -euo pipefail
+here="$(cd "$(dirname "$0")/.." && pwd)"
+build="$(cd "${1:-$here/build}" && pwd)"
+game="$build/ui/sevenstud"
+[ -x "$game" ] || { echo "orca-check: no game at $game" >&2; exit 1; }
+for tool in orca Xvfb xdotool dbus-run-session; do
+    command -v "$tool" >/dev/null || { echo "orca-check: $tool is not installed" >&2; exit 1; }
+done
+launcher=""
+for d in /usr/libexec /usr/lib/at-spi2-core /usr/lib/x86_64-linux-gnu/at-spi2-core; do
+    [ -x "$d/at-spi-bus-launcher" ] && launcher="$d/at-spi-bus-launcher" && break
+done
+[ -n "$launcher" ] || { echo "orca-check: at-spi-bus-launcher not found" >&2; exit 1; }
+
+work="$(mktemp -d)"
+logs="${2:-$work}"
+mkdir -p "$logs"
+export ORCA_CHECK_WORK="$work" ORCA_CHECK_LOGS="$logs" ORCA_CHECK_GAME="$game"
+export ORCA_CHECK_LAUNCHER="$launcher" ORCA_CHECK_DATA="$here/assets/data"
+cleanup() { rm -rf "$work"; }
+trap cleanup EXIT
+
+# Everything below runs on a bus of its own, which ends with it.
+timeout -k 10 300 dbus-run-session -- bash "$here/scripts/orca-session.sh"
+/usr/bin/python3 "$here/scripts/orca-speech.py" "$logs/orca-debug.log" "$logs/tree.txt"

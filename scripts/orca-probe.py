@@ -1,0 +1,96 @@
+#!/usr/bin/env python3
+"""Looks at the desktop over AT-SPI, as a screen reader does.
+
+  orca-probe.py app NAME SECONDS       wait until an application NAME is there
+  orca-probe.py report REGEX SECONDS   wait until the game's notification
+                                       (its spoken report) matches REGEX
+  orca-probe.py tree                   print the game's tree: role | name | text
+"""
+import re
+import sys
+import time
+
+import pyatspi
+
+GAME_NAMES = ("Seven Stud", "sevenstud")
+
+
+def apps():
+    desktop = pyatspi.Registry.getDesktop(0)
+    return [a for a in desktop if a is not None]
+
+
+def game():
+    for a in apps():
+        if a.name in GAME_NAMES:
+            return a
+    return None
+
+
+def find(obj, role):
+    if obj is None:
+        return None
+    if obj.getRole() == role:
+        return obj
+    for i in range(obj.childCount):
+        found = find(obj.getChildAtIndex(i), role)
+        if found is not None:
+            return found
+    return None
+
+
+def text_of(obj):
+    try:
+        t = obj.queryText()
+        return t.getText(0, t.characterCount)
+    except NotImplementedError:
+        return ""
+
+
+def walk(obj, depth):
+    if obj is None or not obj.getState().contains(pyatspi.STATE_SHOWING):
+        return
+    line = "%s%s | %s" % ("  " * depth, obj.getRoleName(), obj.name)
+    text = text_of(obj)
+    if text and text != obj.name:
+        line += " | " + text
+    print(line)
+    for i in range(obj.childCount):
+        walk(obj.getChildAtIndex(i), depth + 1)
+
+
+def wait(test, seconds):
+    end = time.time() + seconds
+    while time.time() < end:
+        try:
+            if test():
+                return True
+        except Exception:  # an object gone while we looked: look again
+            pass
+        time.sleep(0.2)
+    return False
+
+
+def main():
+    what = sys.argv[1]
+    if what == "app":
+        ok = wait(lambda: any(a.name == sys.argv[2] for a in apps()), float(sys.argv[3]))
+        return 0 if ok else 1
+    if what == "report":
+        pattern = re.compile(sys.argv[2])
+
+        def said():
+            note = find(game(), pyatspi.ROLE_NOTIFICATION)
+            return note is not None and pattern.search(note.name or "")
+
+        return 0 if wait(said, float(sys.argv[3])) else 1
+    if what == "tree":
+        g = game()
+        for i in range(g.childCount if g else 0):
+            walk(g.getChildAtIndex(i), 0)
+        return 0
+    print(__doc__, file=sys.stderr)
+    return 2
+
+
+sys.exit(main())
