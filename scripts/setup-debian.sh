@@ -12,3 +12,8 @@ $SUDO apt-get install -y -q --no-install-recommends \
     qt6-qpa-plugins libqt6multimedia6 gstreamer1.0-plugins-base libpulse0 \
     fonts-dejavu-core xvfb xauth xdotool imagemagick \
     clang-14 libclang-rt-14-dev clang-format valgrind dpkg-dev file desktop-file-utils
+
+# ---- screen reader check (scripts/orca-check.sh) ----
+# Orca and the AT-SPI bus and registry, with a private D-Bus session bus.
+$SUDO apt-get install -y -q --no-install-recommends \
+    orca at-spi2-core python3-pyatspi dbus dbus-daemon

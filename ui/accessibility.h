@@ -27,7 +27,8 @@ void setAccessibleValueText(QWidget* slider, const QString& text);
 class SpokenLabel final : public QLabel {
   public:
     explicit SpokenLabel(QWidget* parent);
-    // Sets text and accessible name together; nothing is sent when unchanged.
+    // Sets the text, which is also its accessible name; nothing is sent when
+    // unchanged.
     void say(const QString& text);
 
   protected:

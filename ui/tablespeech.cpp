@@ -27,8 +27,8 @@ constexpr SeatPlace kPlaces[TableSpeech::kSeats] = {
 constexpr int kCardWidth = 71, kCardHeight = 96;
 constexpr int kFaces = 52, kImages = 60; // faces, then the card backs
 
-constexpr const char* kRanks[] = {"Two",   "Three", "Four", "Five",  "Six",  "Seven", "Eight",
-                                  "Nine",  "Ten",   "Jack", "Queen", "King", "Ace"};
+constexpr const char* kRanks[] = {"Two",  "Three", "Four", "Five",  "Six",  "Seven", "Eight",
+                                  "Nine", "Ten",   "Jack", "Queen", "King", "Ace"};
 constexpr const char* kSuits[] = {"clubs", "diamonds", "hearts", "spades"};
 constexpr const char* kCounts[] = {"no", "one", "two", "three", "four", "five", "six", "seven"};
 
@@ -67,8 +67,8 @@ bool parseMoney(const QString& s, int& out) {
     return ok;
 }
 
-constexpr const char* kStreetNames[] = {"", "", "", "", "Fourth street", "Fifth street",
-                                        "Sixth street", "Seventh street"};
+constexpr const char* kStreetNames[] = {
+    "", "", "", "", "Fourth street", "Fifth street", "Sixth street", "Seventh street"};
 
 } // namespace
 
@@ -224,7 +224,8 @@ QString TableSpeech::describeCards(const Entry& e) const {
         }
         if (s == 0) {
             if (!got.isEmpty())
-                sentences << (newDeal ? QStringLiteral("Your cards: ") : QStringLiteral("You get ")) +
+                sentences << (newDeal ? QStringLiteral("Your cards: ")
+                                      : QStringLiteral("You get ")) +
                                  joined(got);
             continue;
         }
@@ -246,7 +247,8 @@ QString TableSpeech::describeWins() const {
     for (const Entry& e : log_) {
         if (e.kind != Entry::Kind::Won) continue;
         const QString hand = status_[e.seat];
-        QString w = seatName(e.seat) + (e.seat == 0 ? QStringLiteral(" win ") : QStringLiteral(" wins ")) +
+        QString w = seatName(e.seat) +
+                    (e.seat == 0 ? QStringLiteral(" win ") : QStringLiteral(" wins ")) +
                     QString::number(e.amount);
         if (!hand.isEmpty() && !isAction(hand)) w += QStringLiteral(" with ") + hand;
         wins << w;
@@ -273,8 +275,8 @@ QString TableSpeech::finish(int toCall, bool dealOver) {
             if (isAction(e.text)) {
                 out << seatName(e.seat) + QLatin1Char(' ') + e.text.toLower();
             } else {
-                hands << seatName(e.seat) + (e.seat == 0 ? QStringLiteral(" have ")
-                                                         : QStringLiteral(" has ")) +
+                hands << seatName(e.seat) +
+                             (e.seat == 0 ? QStringLiteral(" have ") : QStringLiteral(" has ")) +
                              e.text;
             }
             break;

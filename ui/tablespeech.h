@@ -19,8 +19,8 @@ namespace stud {
 // report of the click.
 class TableSpeech final : public ServicesListener {
   public:
-    static constexpr int kSeats = 5;  // you, Peter, Anna, George, Maria
-    static constexpr int kSlots = 7;  // cards a seat can hold
+    static constexpr int kSeats = 5;   // you, Peter, Anna, George, Maria
+    static constexpr int kSlots = 7;   // cards a seat can hold
     static constexpr int kNoCard = -1; // nothing drawn in the slot
 
     TableSpeech();
@@ -70,9 +70,9 @@ class TableSpeech final : public ServicesListener {
     struct Entry {
         enum class Kind { Cards, Status, Won } kind;
         int seat = 0;
-        QString text;    // Status: the new status line
-        int amount = 0;  // Won: what the seat's cash rose by
-        Table before{};  // Cards: the drawing before and after
+        QString text;   // Status: the new status line
+        int amount = 0; // Won: what the seat's cash rose by
+        Table before{}; // Cards: the drawing before and after
         Table after{};
         bool open = false;
     };
