@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Looks at the desktop over AT-SPI, as a screen reader does.
 
+  orca-probe.py desktop SECONDS        wait until the AT-SPI registry answers
   orca-probe.py app NAME SECONDS       wait until an application NAME is there
   orca-probe.py report REGEX SECONDS   wait until the game's notification
                                        (its spoken report) matches REGEX
@@ -73,6 +74,9 @@ def wait(test, seconds):
 
 def main():
     what = sys.argv[1]
+    if what == "desktop":
+        ok = wait(lambda: pyatspi.Registry.getDesktop(0).childCount >= 0, float(sys.argv[2]))
+        return 0 if ok else 1
     if what == "app":
         ok = wait(lambda: any(a.name == sys.argv[2] for a in apps()), float(sys.argv[3]))
         return 0 if ok else 1

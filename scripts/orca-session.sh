@@ -41,16 +41,32 @@ export GSETTINGS_BACKEND=memory NO_AT_BRIDGE=0 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=
 
 "$ORCA_CHECK_LAUNCHER" --launch-immediately >"$logs/atspi.log" 2>&1 &
 pids+=($!)
-sleep 1
+probe desktop 30 || { say "the AT-SPI registry did not answer"; exit 1; }
 
 # Orca logs every utterance it would speak, with or without a speech server.
 # A machine with Speech Dispatcher installed would have Orca spawn it, which
 # hangs without a sound card: this check runs Orca without one, always.
 mkdir -p "$work/nospeech/speechd"
 echo 'raise ImportError("no speech server in this check")' >"$work/nospeech/speechd/__init__.py"
-PYTHONPATH="$work/nospeech${PYTHONPATH:+:$PYTHONPATH}" orca --replace --debug-file="$logs/orca-debug.log" >"$logs/orca.log" 2>&1 &
-pids+=($!)
-probe app orca 30 || { say "Orca did not start"; exit 1; }
+started=no
+for attempt in 1 2 3; do
+    PYTHONPATH="$work/nospeech${PYTHONPATH:+:$PYTHONPATH}" \
+        orca --replace --debug-file="$logs/orca-debug.log" >"$logs/orca.log" 2>&1 &
+    orca_pid=$!
+    for _ in $(seq 40); do
+        kill -0 "$orca_pid" 2>/dev/null || break # gave up at once
+        if probe app orca 0.5; then
+            started=yes
+            break
+        fi
+    done
+    [ "$started" = yes ] && break
+    say "Orca did not come up (attempt $attempt): $(tail -n1 "$logs/orca.log")"
+    kill "$orca_pid" 2>/dev/null || true
+    sleep 2
+done
+pids+=("$orca_pid")
+[ "$started" = yes ] || { say "Orca did not start"; exit 1; }
 sleep 2
 
 mkdir -p "$work/game"
@@ -89,6 +105,6 @@ for _ in $(seq 3); do key Tab 0.6; done
 key Escape 1.2
 say "panel walked through"
 # Orca writes out the rest of its log as it quits.
-kill "${pids[2]}" 2>/dev/null || true
-for _ in $(seq 40); do kill -0 "${pids[2]}" 2>/dev/null || break; sleep 0.25; done
+kill "$orca_pid" 2>/dev/null || true
+for _ in $(seq 40); do kill -0 "$orca_pid" 2>/dev/null || break; sleep 0.25; done
 exit 0
