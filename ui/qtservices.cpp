@@ -137,7 +137,10 @@ void QtServices::setText(Control c, const std::string& text) {
         l->adjustSize(); // labels size themselves to their text
         // A screen reader hears what the label is about, then its value.
         const QString about = l->accessibleDescription();
-        l->setAccessibleName(about.isEmpty() ? s : about + QStringLiteral(": ") + s);
+        const QString name = about.isEmpty() ? s : about + QStringLiteral(": ") + s;
+        // The game sets many labels again to the same value; a screen reader
+        // hears only of real changes.
+        if (l->accessibleName() != name) l->setAccessibleName(name);
     } else if (QAbstractButton* b = button(c)) {
         b->setText(s);
         b->setAccessibleName(QString(s).remove(QLatin1Char('&')));
