@@ -37,6 +37,7 @@ say "X display $DISPLAY"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
+unset AT_SPI_BUS_ADDRESS
 export GSETTINGS_BACKEND=memory NO_AT_BRIDGE=0 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 
 "$ORCA_CHECK_LAUNCHER" --launch-immediately >"$logs/atspi.log" 2>&1 &
