@@ -14,6 +14,8 @@ stop() {
     for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
 }
 trap stop EXIT
+# A timeout ends the check through the same teardown.
+trap "exit 1" TERM INT
 say() { printf '[orca-check %s] %s\n' "$(date +%T)" "$*"; }
 
 # Orca writes its log through a buffer that is flushed only now and then
