@@ -93,7 +93,7 @@ gio_launch() {
         PATH=$path HOME=$work/home-$name XDG_CONFIG_HOME=$work/home-$name/.config \
             QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x900x24" bash -c '
                 gio launch "$1" || exit 3
-                win=$(timeout 10 xdotool search --sync --onlyvisible --name "^Seven Stud\$" | head -n 1)
+                win=$(timeout 10 xdotool search --sync --onlyvisible --classname "^sevenstud\$" | head -n 1)
                 [ -n "$win" ] || exit 4
                 pid=$(xdotool getwindowpid "$win")
                 exe=$(readlink -f /proc/$pid/exe)
