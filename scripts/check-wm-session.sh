@@ -50,7 +50,7 @@ titlebar() {
 # from the title bar of a wide, active window that carries the same title.
 reference() {
     local title=$1 out=$2 ref id w h bg
-    xmessage -geometry 700x60+40+40 -title "$title" -name stud-reference " " &
+    LC_ALL=C xmessage -geometry 700x60+40+40 -title "$title" -name stud-reference " " &
     ref=$!
     id=$(wait_window "$title" --classname '^stud-reference$')
     xdotool windowactivate --sync "$id" 2>/dev/null || true
