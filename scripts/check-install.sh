@@ -38,6 +38,13 @@ desktop=$prefix/share/applications/$appid.desktop
 desktop-file-validate "$desktop"
 grep -qx 'Exec=sevenstud' "$desktop" || fail "the menu entry does not run sevenstud from PATH"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$appid.metainfo.xml"
+# The tree as a whole: the metainfo together with the menu entry it launches.
+appstreamcli validate-tree --no-net --pedantic "$prefix"
+# Its screenshots are the ones in docs/, published under the same names.
+for shot in $(sed -n 's:.*<image[^>]*>.*/\([^/<]*\)</image>.*:\1:p' \
+        "$prefix/share/metainfo/$appid.metainfo.xml"); do
+    [ -f "$here/../docs/$shot" ] || fail "metainfo shows $shot, which docs/ does not hold"
+done
 id=$(sed -n 's:.*<id>\(.*\)</id>.*:\1:p' "$prefix/share/metainfo/$appid.metainfo.xml")
 [ "$id" = "$appid" ] || fail "metainfo id '$id' does not match the menu entry's name $appid"
 grep -q "<launchable type=\"desktop-id\">$appid.desktop</launchable>" \
@@ -77,6 +84,9 @@ for f in ./usr/games/sevenstud ./usr/share/applications/$appid.desktop \
     grep -q " $f\$" <<<"$contents" || fail "package lacks $f"
 done
 ! grep -q ' ./usr/bin/' <<<"$contents" || fail "package installs into /usr/bin, not /usr/games"
+mkdir "$work/deb" && dpkg-deb -x "$deb" "$work/deb"
+appstreamcli validate-tree --no-net --pedantic "$work/deb"
+desktop-file-validate "$work/deb/usr/share/applications/$appid.desktop"
 echo "== lintian"
 lintian --fail-on error,warning --display-info --show-overrides "$deb" 2>&1 |
     grep -v '^running with root privileges' || true
