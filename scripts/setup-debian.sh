@@ -5,6 +5,13 @@ SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -q
+# ---- install check (scripts/check-install.sh) ----
+# lintian for the package, AppStream's validator, GLib's launcher for the
+# menu entry, a headless Wayland compositor with Qt's Wayland plugin, and
+# openbox with the X tools that measure its windows.
+$SUDO apt-get install -y -q --no-install-recommends \
+    lintian man-db appstream libglib2.0-bin weston qt6-wayland openbox x11-utils
+# ---- what the game needs to build, test and run ----
 $SUDO apt-get install -y -q --no-install-recommends \
     build-essential cmake ninja-build pkg-config git ca-certificates \
     googletest libgtest-dev libgmock-dev libbenchmark-dev libjpeg62-turbo-dev \

@@ -1,5 +1,6 @@
 #include "ui/qtservices.h"
 
+#include "ui/messagewidth.h"
 #include "ui/optionspanel.h"
 #include "ui/soundplayer.h"
 
@@ -218,6 +219,7 @@ Answer QtServices::ask(const MessageRequest& r) {
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }
+    fitTitle(box);
     box.exec();
     switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Yes:

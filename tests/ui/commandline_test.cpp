@@ -1,0 +1,59 @@
+// The command line, read before Qt starts: which words ask for help or the
+// version, what is refused and how, and what the help text promises.
+
+#include "ui/commandline.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace stud;
+
+namespace {
+
+CommandLine parse(std::vector<const char*> args) {
+    args.insert(args.begin(), "sevenstud");
+    return parseCommandLine(static_cast<int>(args.size()), args.data());
+}
+
+} // namespace
+
+TEST(CommandLine, AnswersHelpAndVersionAndPlaysWithoutArguments) {
+    EXPECT_EQ(parse({}).action, CommandLine::Action::Play);
+    EXPECT_EQ(parse({"--help"}).action, CommandLine::Action::Help);
+    EXPECT_EQ(parse({"-h"}).action, CommandLine::Action::Help);
+    EXPECT_EQ(parse({"--version"}).action, CommandLine::Action::Version);
+    EXPECT_EQ(parse({"-V"}).action, CommandLine::Action::Version);
+    // Help wins wherever it stands, even after a mistake.
+    EXPECT_EQ(parse({"--version", "--help"}).action, CommandLine::Action::Help);
+    EXPECT_EQ(parse({"--bogus", "--help"}).action, CommandLine::Action::Help);
+    EXPECT_EQ(versionText("1.0.0"), "Seven Stud 1.0.0\n");
+}
+
+TEST(CommandLine, RefusesWhatItDoesNotKnowNamingTheFirstWord) {
+    const CommandLine option = parse({"--bogus", "--other"});
+    EXPECT_EQ(option.action, CommandLine::Action::Error);
+    EXPECT_NE(option.error.find("unknown option '--bogus'"), std::string::npos) << option.error;
+    EXPECT_EQ(option.error.find("--other"), std::string::npos);
+    EXPECT_NE(option.error.find("sevenstud --help"), std::string::npos);
+
+    const CommandLine word = parse({"cards.ini"});
+    EXPECT_EQ(word.action, CommandLine::Action::Error);
+    EXPECT_NE(word.error.find("unexpected argument 'cards.ini'"), std::string::npos);
+
+    // Near misses of the real options are not taken for them.
+    for (const char* arg : {"-help", "--Version", "-v", "--", "-", ""})
+        EXPECT_EQ(parse({arg}).action, CommandLine::Action::Error) << arg;
+    // A version request followed by a mistake is still a mistake.
+    EXPECT_EQ(parse({"--version", "--bogus"}).action, CommandLine::Action::Error);
+    EXPECT_EQ(kUsageExit, 2);
+}
+
+TEST(CommandLine, HelpShowsUsageOptionsAndTheSettingsFile) {
+    const std::string help = helpText("/home/ann/.config/sevenstud/tarvo.ini");
+    EXPECT_EQ(help.rfind("Usage: sevenstud", 0), 0u);
+    for (const char* part : {"--help", "--version", "/home/ann/.config/sevenstud/tarvo.ini",
+                             "XDG_CONFIG_HOME", "\"Deal\"", "sevenstud(6)"})
+        EXPECT_NE(help.find(part), std::string::npos) << part;
+    EXPECT_EQ(help.back(), '\n');
+}
