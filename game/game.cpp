@@ -6,7 +6,7 @@
 
 namespace stud {
 
-Game::Game(Services& services, Random& generator, IniFile& settings)
+Game::Game(Services& services, Random& generator, SettingsStore& settings)
     : ui(services), rng(generator), ini(settings) {}
 
 // A cash amount and its label always change together, so the table never

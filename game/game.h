@@ -16,13 +16,13 @@ namespace stud {
 // outside `t`.
 class Game {
   public:
-    Game(Services& ui, Random& rng, IniFile& settings);
+    Game(Services& ui, Random& rng, SettingsStore& settings);
 
     TableState& state() { return t; }
     const TableState& state() const { return t; }
     Services& services() { return ui; }
     Random& random() { return rng; }
-    IniFile& settings() { return ini; }
+    SettingsStore& settings() { return ini; }
 
     // ---- start-up, deal, match (game/) --------------------------------
     // Building the main window: settings read and written back, first deal
@@ -93,7 +93,7 @@ class Game {
     TableState t;
     Services& ui;
     Random& rng;
-    IniFile& ini;
+    SettingsStore& ini;
     int showdowns = 0;
 
     // Start of a deal or a match: nobody folded or raised, no opponent out,

@@ -39,7 +39,9 @@ void Game::newgame() {
     ini.writeInteger("Background", "Color", t.cardback);
     t.soundon = ini.readBool("Settings", "Sound", true);
     ui.setText(Control::SoundOff1, t.soundon ? "On" : "Off");
-    for (const CashKey& k : kCashKeys) ini.writeInteger("Cash", k.key, t.seats[k.seat].cash);
+    // The five seats' cash is one group: a crash between two of them would
+    // otherwise make money appear or vanish at the next start.
+    ini.write(cashgroup(t));
 
     setstatus(player, "");
 

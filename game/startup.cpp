@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace stud {
 
@@ -68,10 +69,13 @@ void Game::startup() {
     ui.selectItem(Control::Levels, levelItem(t.complevel));
 
     // Written back at once, so a first start leaves a complete file.
-    ini.writeInteger("Background", "Color", t.cardback);
-    for (const CashKey& k : kCashKeys) ini.writeInteger("Cash", k.key, t.seats[k.seat].cash);
-    ini.writeInteger("Cash", "until", t.playuntil);
-    ini.writeInteger("Cash", "initial", t.initialcash);
+    // One group, so the file holds all eight or what it held before.
+    std::vector<SettingsValue> group{{"Background", "Color", std::to_string(t.cardback)}};
+    for (const CashKey& k : kCashKeys)
+        group.push_back({"Cash", k.key, std::to_string(t.seats[k.seat].cash)});
+    group.push_back({"Cash", "until", std::to_string(t.playuntil)});
+    group.push_back({"Cash", "initial", std::to_string(t.initialcash)});
+    ini.write(group);
 
     ui.selectItem(Control::background, t.cardback - kFirstBack);
     ui.setText(Control::money, std::to_string(t.initialcash));

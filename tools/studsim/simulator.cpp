@@ -9,52 +9,17 @@
 
 #include <array>
 #include <chrono>
-#include <cstdlib>
 #include <exception>
-#include <filesystem>
-#include <fstream>
 #include <iomanip>
 #include <memory>
 #include <ostream>
 #include <sstream>
-
-#include <unistd.h>
 
 namespace studsim {
 
 using namespace stud;
 
 namespace {
-
-// A private folder for the settings file, so a run never touches the user's.
-// Every "Deal" writes six keys, each synced to disk: unless TMPDIR says
-// otherwise the folder goes to memory, where a sync costs nothing.
-std::filesystem::path scratchBase() {
-    std::error_code ec;
-    if (!std::getenv("TMPDIR") && std::filesystem::is_directory("/dev/shm", ec) &&
-        access("/dev/shm", W_OK) == 0)
-        return "/dev/shm";
-    return std::filesystem::temp_directory_path();
-}
-
-class ScratchDir {
-  public:
-    ScratchDir() {
-        std::string tmpl = (scratchBase() / "studsim-XXXXXX").string();
-        if (!mkdtemp(tmpl.data())) throw std::runtime_error("cannot create a temporary folder");
-        path_ = tmpl;
-    }
-    ~ScratchDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
 
 enum class Event { Start, Deal, Call, Raise, Fold, NewGame };
 
@@ -87,12 +52,11 @@ class Simulator {
   public:
     Simulator(const Options& o, std::ostream& out)
         : opt(o), out(out), ui(o.seed * 1000003u), policy(o.seed ^ 0x5EEDF00Dull),
-          ini((dir.path() / kSettingsFileName).string()) {
+          ini(startFile(o)) {
         if (o.splitmix)
             rng = std::make_unique<SplitMix>(o.splitmixState, true);
         else
             rng = std::make_unique<Xoshiro>(o.seed);
-        writeStartFile();
         game = std::make_unique<Game>(ui, *rng, ini);
     }
 
@@ -102,7 +66,7 @@ class Simulator {
     const char* lastEvent() const { return eventName(last); }
 
   private:
-    void writeStartFile();
+    static std::string startFile(const Options& o);
     void click(Event e);
     Event choose();
     void idle(int ms);
@@ -116,11 +80,12 @@ class Simulator {
 
     const Options& opt;
     std::ostream& out;
-    ScratchDir dir;
     RecordingServices ui;
     Xoshiro policy; // the human's own dice, apart from the game's generator
     std::unique_ptr<Random> rng;
-    IniFile ini;
+    // In memory: a run never touches the user's file, and the six keys
+    // every "Deal" stores cost nothing.
+    MemorySettings ini;
     std::unique_ptr<Game> game;
 
     Event last = Event::Start;
@@ -136,19 +101,18 @@ class Simulator {
     std::array<std::int64_t, kSeats> matchStart{};
 };
 
-void Simulator::writeStartFile() {
+std::string Simulator::startFile(const Options& o) {
     std::ostringstream f;
-    if (opt.initial || opt.until) {
+    if (o.initial || o.until) {
         f << "[Cash]\n";
-        if (opt.initial) {
+        if (o.initial) {
             for (const char* key : {"freak", "player", "geek", "master", "champ", "initial"})
-                f << key << '=' << *opt.initial << '\n';
+                f << key << '=' << *o.initial << '\n';
         }
-        if (opt.until) f << "until=" << *opt.until << '\n';
+        if (o.until) f << "until=" << *o.until << '\n';
     }
-    if (opt.level != 200) f << "[Levels]\ncomp=" << opt.level << '\n';
-    if (f.str().empty()) return; // the defaults: no file at all
-    std::ofstream(ini.path(), std::ios::binary) << f.str();
+    if (o.level != 200) f << "[Levels]\ncomp=" << o.level << '\n';
+    return f.str(); // empty for the defaults: no file at all
 }
 
 std::int64_t Simulator::money() const {
