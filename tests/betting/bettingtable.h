@@ -9,6 +9,7 @@
 #include "game/random.h"
 #include "game/settings.h"
 #include "support/fakeservices.h"
+#include "support/tempdir.h"
 
 #include <gtest/gtest.h>
 
@@ -69,9 +70,9 @@ class BettingTable : public ::testing::Test {
     // "card2.wav", 99 "card1.wav".
     static constexpr std::uint32_t kYes = 99, kNo = 0;
 
-    std::filesystem::path dir = makeDir();
+    TempDir dir{"studbet"};
     LoggingServices ui;
-    IniFile ini{(dir / "tarvo.ini").string()};
+    IniFile ini{dir.file("tarvo.ini")};
     ScriptedRandom draws{{}, false, kYes};
     Game game{ui, draws, ini};
     TableState& t = game.state();
@@ -91,17 +92,6 @@ class BettingTable : public ::testing::Test {
         ui.setEnabled(Control::btnnew, false);
         deal(1);
     }
-    ~BettingTable() override {
-        std::error_code ec;
-        std::filesystem::remove_all(dir, ec);
-    }
-
-    static std::filesystem::path makeDir() {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "studbet-XXXXXX").string();
-        if (!mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
-        return tmpl;
-    }
-
     // A deal on street 1 with `opener`'s opening bet standing, as the deal
     // start leaves it once the opening answers are done.
     void deal(int opener) {

@@ -1,6 +1,7 @@
 #include "game/game.h"
 #include "game/seattable.h"
 #include "support/fakeservices.h"
+#include "support/tempdir.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 
 using namespace stud;
 using stud::testing::FakeServices;
+using stud::testing::TempDir;
 
 namespace {
 
@@ -20,25 +22,11 @@ namespace fs = std::filesystem;
 // A game over a fake window and a settings file of its own in a fresh folder.
 class Options : public ::testing::Test {
   protected:
-    Options() : ini(iniPath()), game(ui, rng, ini) {
+    Options() : game(ui, rng, ini) {
         ui.visible[Control::Panel1] = false;
         for (SeatId s : kAllSeats) game.setcash(s, 1200);
         ui.clearLog();
     }
-    ~Options() override {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-
-    std::string iniPath() {
-        dir = fs::temp_directory_path() /
-              ("options_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        return (dir / "tarvo.ini").string();
-    }
-
     std::string file() const {
         std::ifstream in(ini.path());
         std::stringstream s;
@@ -58,10 +46,11 @@ class Options : public ::testing::Test {
         return out;
     }
 
-    fs::path dir;
+    TempDir tmp{"studoptions"};
+    const fs::path& dir = tmp.path();
     FakeServices ui;
     ConstantRandom rng;
-    IniFile ini;
+    IniFile ini{tmp.file("tarvo.ini")};
     Game game;
 };
 

@@ -1,4 +1,5 @@
 #include "game/settings.h"
+#include "support/tempdir.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@
 #include <unistd.h>
 
 using namespace stud;
+using stud::testing::TempDir;
 namespace fs = std::filesystem;
 
 namespace {
@@ -25,17 +27,6 @@ namespace {
 // Every test works in a fresh folder of its own, never in the user's config.
 class Settings : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string tmpl = (fs::temp_directory_path() / "studsettings.XXXXXX").string();
-        ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
-        dir = tmpl;
-        file = (dir / "tarvo.ini").string();
-    }
-    void TearDown() override {
-        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(dir);
-    }
-
     void put(const std::string& text) const { std::ofstream(file, std::ios::binary) << text; }
     std::string contents() const {
         std::ifstream in(file, std::ios::binary);
@@ -57,8 +48,9 @@ class Settings : public ::testing::Test {
         }
     }
 
-    fs::path dir;
-    std::string file;
+    TempDir tmp{"studsettings"};
+    const fs::path& dir = tmp.path();
+    std::string file = tmp.file("tarvo.ini");
 };
 
 } // namespace
