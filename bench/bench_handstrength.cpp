@@ -1,6 +1,7 @@
 // One opponent estimate at each level, from the second street (three cards
 // to deal per trial) with the game's own generator.
 
+#include "betting/decisions.h"
 #include "game/deck.h"
 #include "game/game.h"
 #include "nullservices.h"
@@ -20,11 +21,9 @@ void BM_Handstrength(benchmark::State& state) {
     builddecks(t);
     shuffle(t, rng);
     t.complevel = static_cast<std::int32_t>(state.range(0));
-    t.street = 2;
-    t.workhand = t.seats[freak].hand;
     for (auto _ : state) {
-        game.handstrength();
-        benchmark::DoNotOptimize(t.strength);
+        const Estimate e = handstrength(t.seats[freak].hand, 2, t.complevel, 0, t.simdeck, rng);
+        benchmark::DoNotOptimize(e.strength);
     }
     const double trials = static_cast<double>(t.complevel + 1);
     state.counters["trials"] = trials;

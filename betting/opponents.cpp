@@ -3,6 +3,7 @@
 // taken from the per-seat tables. Every decision weighs a fresh estimate of
 // the opponent's hand against a threshold and a roll of a hundred.
 
+#include "betting/decisions.h"
 #include "betting/playorder.h"
 #include "game/game.h"
 #include "game/seattable.h"
@@ -35,31 +36,34 @@ int streetrow(int street) {
 
 } // namespace
 
-void Game::decidecall() {
-    handstrength();
-    t.willcall = false;
-    t.chance = 0;
-    if (t.strength > kCallAbove[streetrow(t.street)]) t.chance = 100;
+bool decidecall(int strength, int street, Random& rng) {
+    const int chance = strength > kCallAbove[streetrow(street)] ? 100 : 0;
     const auto r = static_cast<int>(rng.next() % 100);
-    t.willcall = r > 100 - t.chance;
+    return r > 100 - chance;
 }
 
-void Game::decideraise() {
-    t.oppraise = 0;
-    t.chance = 0;
-    handstrength();
-    const auto& row = kRaiseChance[streetrow(t.street)];
+std::int32_t decideraise(int strength, int street, std::int32_t smallbet, std::int32_t bigbet,
+                         Random& rng) {
+    int chance = 0;
+    const auto& row = kRaiseChance[streetrow(street)];
     for (std::size_t i = 0; i < kRaiseBounds.size(); ++i)
-        if (t.strength > kRaiseBounds[i]) t.chance = row[i];
+        if (strength > kRaiseBounds[i]) chance = row[i];
     const auto r = static_cast<int>(rng.next() % 100);
-    if (r > 100 - t.chance) t.oppraise = t.street <= 2 ? t.smallbet : t.bigbet;
+    if (r > 100 - chance) return street <= 2 ? smallbet : bigbet;
+    return 0;
+}
+
+int Game::estimate(SeatId s) {
+    const Estimate e =
+        handstrength(t.seats[s].hand, t.street, t.complevel, t.strength, t.simdeck, rng);
+    t.strength = e.strength;
+    return e.strength;
 }
 
 void Game::answers(SeatId s) {
     Seat& seat = t.seats[s];
-    t.workhand = seat.hand;
-    decidecall();
-    if (t.willcall && std::int64_t{seat.cash} - t.tocall >= 0) {
+    const bool willcall = decidecall(estimate(s), t.street, rng);
+    if (willcall && std::int64_t{seat.cash} - t.tocall >= 0) {
         setstatus(s, "Calls");
         setcash(s, clampMoney(std::int64_t{seat.cash} - t.tocall));
         setpot(clampMoney(std::int64_t{t.pot} + t.tocall));
@@ -85,7 +89,7 @@ void Game::answers(SeatId s) {
 }
 
 void Game::turn(SeatId s) {
-    t.oppraise = 0;
+    std::int32_t oppraise = 0;
     if (s == freak) drawcards(); // freak's turn always brings the table up to date
 
     // The opener's turn opens the next street before it decides anything.
@@ -98,9 +102,8 @@ void Game::turn(SeatId s) {
 
     if (indeal(t, s)) {
         t.tocall = 0;
-        t.workhand = seat.hand;
-        decideraise();
-        if (t.oppraise == 0) {
+        oppraise = decideraise(estimate(s), t.street, t.smallbet, t.bigbet, rng);
+        if (oppraise == 0) {
             setstatus(s, "Checks");
         } else {
             setstatuscolor(s, TextColor::Yellow);
@@ -110,11 +113,11 @@ void Game::turn(SeatId s) {
             playsound("chip1.wav");
         }
     }
-    if (t.oppraise <= 0) return;
+    if (oppraise <= 0) return;
 
     // The raise is not limited by the opponent's cash: it may go below zero
     // and is then out of the deal without having folded.
-    t.tocall = clampMoney(std::int64_t{t.tocall} + t.oppraise);
+    t.tocall = clampMoney(std::int64_t{t.tocall} + oppraise);
     setcash(s, clampMoney(std::int64_t{seat.cash} - t.tocall));
     setpot(clampMoney(std::int64_t{t.pot} + t.tocall));
     for (SeatId o : kOpponents) t.seats[o].raised = (o == s);

@@ -84,7 +84,6 @@ void Game::playerstays() {
     } else {
         playercalls();
     }
-    t.oppraise = 0;
     if (dealdecided()) return;
 
     if (t.opener == seatno(player)) {

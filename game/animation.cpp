@@ -74,26 +74,13 @@ void Game::randomwinkTimer() {
             break;
         }
     }
-    t.winkfreak = chosen == freak;
-    t.winkgeek = chosen == geek;
-    t.winkmaster = chosen == master;
-    t.winkchamp = chosen == champ;
+    t.winking = chosen;
     ui.setTimerEnabled(Timer::randomwink, false);
     ui.setTimerEnabled(Timer::winkanim, true);
 }
 
 void Game::winkanimTimer() {
-    SeatId s;
-    if (t.winkfreak)
-        s = freak;
-    else if (t.winkgeek)
-        s = geek;
-    else if (t.winkmaster)
-        s = master;
-    else if (t.winkchamp)
-        s = champ;
-    else
-        s = player; // no blink chosen: nothing to step, just end
+    const SeatId s = t.winking.value_or(player); // none chosen: nothing to step, just end
 
     const WinkTable& frames = kWinkFrames[s];
     const WinkStep step =

@@ -77,9 +77,8 @@ class Game {
     void foldwin();
     void answers(SeatId s); // freakanswers .. champanswers
     void turn(SeatId s);    // freakturn .. champturn
-    void decidecall();
-    void decideraise();
-    void handstrength();
+    // An opponent's fresh estimate of its own hand (betting/decisions.h).
+    int estimate(SeatId s);
 
     // showdown (showdown/)
     void showdown();

@@ -5,6 +5,7 @@
 #include <array>
 #include <climits>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace stud {
@@ -26,9 +27,6 @@ constexpr SeatId seatOfNo(int no) {
     return static_cast<SeatId>(5 - no);
 }
 
-using Hand = std::array<Card, 7>;
-using Deck = std::array<Card, 52>;
-
 struct Seat {
     std::int32_t cash = 0; // may become zero or negative
     bool folded = false;   // gave up the current deal
@@ -42,9 +40,8 @@ struct Seat {
 struct TableState {
     std::array<Seat, kSeats> seats{};
 
-    Deck deck{};        // dealt at every deal; its order carries over between deals
-    Deck simdeck{};     // private deck of the opponents' hand estimate
-    Hand scratchhand{}; // input of the evaluator
+    Deck deck{};    // dealt at every deal; its order carries over between deals
+    Deck simdeck{}; // private deck of the opponents' hand estimate
 
     int street = 1; // 1..5 betting streets, 6 = deal over
     std::int32_t pot = 0;
@@ -52,7 +49,6 @@ struct TableState {
     std::int32_t smallbet = 2; // always 2 * ante
     std::int32_t bigbet = 4;   // always 4 * ante
     std::int32_t tocall = 0;   // what an answering seat pays
-    std::int32_t oppraise = 0; // raise of the opponent whose turn it is, 0 = check
     int folds = 0;             // opponents out of the current deal
     int seated = 0;            // seats with cash >= 1 when the ante was taken
     int opener = 1;            // seatno whose turn opens each street
@@ -67,24 +63,19 @@ struct TableState {
     bool soundon = true;
     std::int32_t cardback = 52; // image index 52..59 of the card back
 
-    // Results left for other handlers.
-    std::int32_t handscore = 0;
-    std::int32_t kickscore = 0;
+    // The last showdown's result, which the win animation plays out.
     std::array<std::int32_t, kSeats> finalscore{};
     std::int32_t bestscore = 0;
     int winstep = 0;
 
-    // Portrait blink state.
-    bool winkfreak = false, winkgeek = false, winkmaster = false, winkchamp = false;
+    // Portrait blink state: who blinks (nobody before the first blink) and
+    // how far the blink has come.
+    std::optional<SeatId> winking;
     int winkstep = 0;
 
-    // Opponent estimate working values.
-    Hand workhand{};
-    int chance = 0;
-    bool willcall = false;
+    // The last estimate's strength: the next one keeps it when the level
+    // runs a number of trials it has no divisor for.
     int strength = 0;
-    int startbonus = 0;
-    int simwins = 0;
 };
 
 // Money arithmetic is done in 64 bits and brought back into the 32-bit range

@@ -4,6 +4,7 @@
 
 #include "game/game.h"
 #include "game/seattable.h"
+#include "showdown/award.h"
 #include "showdown/evaluator.h"
 
 #include <algorithm>
@@ -18,9 +19,6 @@ namespace {
 constexpr std::int32_t kWheelStraight = 403;
 constexpr const char* kWheelName = "Straight Five High";
 
-// Weight of the category over the kickers in the showdown's comparison.
-constexpr std::int32_t kCategoryWeight = 300;
-
 std::string showdownname(std::int32_t handscore) {
     if (handscore == kWheelStraight) return kWheelName;
     return std::string(handname(handscore));
@@ -28,53 +26,53 @@ std::string showdownname(std::int32_t handscore) {
 
 } // namespace
 
+Award award(const std::array<Seat, kSeats>& seats, std::int32_t pot) {
+    Award a;
+    // Every seat is ranked, also those out of the showdown.
+    for (SeatId s : kAllSeats) {
+        const HandValue v = evaluate(seats[s].hand);
+        a.category[s] = v.handscore;
+        // Out: folded, or spent its last money during the deal.
+        const bool out = seats[s].folded || seats[s].cash <= 0;
+        a.finalscore[s] = out ? kSeatInfo[s].outscore : v.handscore * kCategoryWeight + v.kickscore;
+    }
+    a.bestscore = *std::max_element(a.finalscore.begin(), a.finalscore.end());
+    for (SeatId s : kAllSeats) a.winners += a.finalscore[s] == a.bestscore;
+    a.share = pot / a.winners;
+    return a;
+}
+
 void Game::showdown() {
     ++showdowns;
     for (SeatId s : kOpponents) setstatuscolor(s, TextColor::White);
-
-    // Every seat is ranked, also those out of the showdown.
-    std::array<std::int32_t, kSeats> category{};
-    std::array<std::int32_t, kSeats> key{};
-    for (SeatId s : kAllSeats) {
-        t.scratchhand = t.seats[s].hand;
-        evalhand(t);
-        category[s] = t.handscore;
-        key[s] = t.handscore * kCategoryWeight + t.kickscore;
-    }
+    const Award a = award(t.seats, t.pot);
     drawcards();
 
+    t.finalscore = a.finalscore;
     for (SeatId s : kAllSeats) {
-        // Out: folded, or spent its last money during the deal. Its status
-        // keeps what it last did ("Folds", "you fold").
-        if (t.seats[s].folded || t.seats[s].cash <= 0) {
-            t.finalscore[s] = kSeatInfo[s].outscore;
-            continue;
-        }
-        t.finalscore[s] = key[s];
-        const std::string name = showdownname(category[s]);
+        // A seat out of the showdown keeps what it last did ("Folds", "you fold").
+        if (t.seats[s].folded || t.seats[s].cash <= 0) continue;
+        const std::string name = showdownname(a.category[s]);
         if (!name.empty()) setstatus(s, name);
     }
     if (t.revealblock)
         for (SeatId s : kAllSeats) setstatus(s, "");
 
-    t.bestscore = *std::max_element(t.finalscore.begin(), t.finalscore.end());
+    t.bestscore = a.bestscore;
     t.winstep = 0;
     ui.setTimerEnabled(Timer::wintimer, true);
 
-    int winners = 0;
     for (SeatId s : kAllSeats) {
         if (t.finalscore[s] != t.bestscore) continue;
-        ++winners;
         setstatuscolor(s, TextColor::Yellow);
         playsound(kSeatInfo[s].winSound);
     }
 
     // Equal best hands share the pot; what does not divide evenly is paid
     // to nobody.
-    const std::int32_t share = t.pot / winners;
     for (SeatId s : kAllSeats)
         if (t.finalscore[s] == t.bestscore)
-            t.seats[s].cash = clampMoney(std::int64_t{t.seats[s].cash} + share);
+            t.seats[s].cash = clampMoney(std::int64_t{t.seats[s].cash} + a.share);
     for (SeatId s : kAllSeats) setcash(s, t.seats[s].cash);
 
     ui.setEnabled(Control::btnnew, true);

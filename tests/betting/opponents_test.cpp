@@ -2,6 +2,7 @@
 // raises. The strength is set by hand (no trials), so each decision takes
 // exactly one draw and every one of the hundred draws can be tried.
 
+#include "betting/decisions.h"
 #include "bettingtable.h"
 #include "game/seattable.h"
 
@@ -39,15 +40,9 @@ TEST_F(Opponents, CallAndRaiseThresholdsPerStreet) {
                                                                            // last street
     };
     for (const Threshold& c : cases) {
-        t.street = c.street;
-        t.strength = c.strength;
-        const int calls = yeses(draws, [&] {
-            game.decidecall();
-            return t.willcall;
-        });
+        const int calls = yeses(draws, [&] { return decidecall(c.strength, c.street, draws); });
         const int raises = yeses(draws, [&] {
-            game.decideraise();
-            return t.oppraise > 0;
+            return decideraise(c.strength, c.street, t.smallbet, t.bigbet, draws) > 0;
         });
         EXPECT_EQ(calls, c.calls) << "street " << c.street << " strength " << c.strength;
         EXPECT_EQ(raises, c.raises) << "street " << c.street << " strength " << c.strength;
@@ -56,10 +51,10 @@ TEST_F(Opponents, CallAndRaiseThresholdsPerStreet) {
 
 TEST_F(Opponents, RaiseIsTheSmallBetOnTheFirstTwoStreetsAndTheBigBetAfter) {
     for (int street = 1; street <= 4; ++street) {
-        t.street = street;
         script({kYes});
-        game.decideraise();
-        EXPECT_EQ(t.oppraise, street <= 2 ? t.smallbet : t.bigbet) << street;
+        EXPECT_EQ(decideraise(50, street, t.smallbet, t.bigbet, draws),
+                  street <= 2 ? t.smallbet : t.bigbet)
+            << street;
     }
 }
 

@@ -22,11 +22,8 @@ class Animation : public stud::testing::GameTable {
         return out;
     }
     SeatId winker() const {
-        EXPECT_EQ(t.winkfreak + t.winkgeek + t.winkmaster + t.winkchamp, 1);
-        if (t.winkfreak) return freak;
-        if (t.winkgeek) return geek;
-        if (t.winkmaster) return master;
-        return champ;
+        EXPECT_TRUE(t.winking.has_value());
+        return t.winking.value_or(player);
     }
     // Start a blink for the seat picked by draw r and run it to its end;
     // returns the portrait frames drawn and the winkanim intervals seen.
