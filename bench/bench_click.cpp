@@ -9,6 +9,7 @@
 #include "game/game.h"
 #include "nullservices.h"
 #include "showdown/evaluator.h"
+#include "support/gamesteps.h"
 
 #include <benchmark/benchmark.h>
 
@@ -45,7 +46,8 @@ struct Table {
     CountingRandom rng;
     IniFile ini{"/nonexistent/never-written.ini"};
     Game game{ui, rng, ini};
-    TableState& t = game.state();
+    GameSteps steps{game};
+    TableState& t = steps.table();
 
     Table() {
         builddecks(t);
@@ -91,7 +93,7 @@ void BM_WorstClickRaise(benchmark::State& state) {
         t.pot = 5;
         t.strength = 0;
         state.ResumeTiming();
-        table.game.playerbets();
+        table.game.click(Control::btnbet);
         benchmark::DoNotOptimize(t.pot);
     }
     // Whole estimates per click (the few single draws of the decisions and

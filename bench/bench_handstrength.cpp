@@ -3,8 +3,6 @@
 
 #include "betting/decisions.h"
 #include "game/deck.h"
-#include "game/game.h"
-#include "nullservices.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,11 +11,8 @@ namespace {
 using namespace stud;
 
 void BM_Handstrength(benchmark::State& state) {
-    bench::NullServices ui;
     Xoshiro rng(2024);
-    IniFile ini("/nonexistent/never-written.ini");
-    Game game(ui, rng, ini);
-    TableState& t = game.state();
+    TableState t;
     builddecks(t);
     shuffle(t, rng);
     t.complevel = static_cast<std::int32_t>(state.range(0));

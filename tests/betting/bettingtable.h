@@ -9,6 +9,8 @@
 #include "game/random.h"
 #include "game/settings.h"
 #include "support/fakeservices.h"
+#include "support/gamesteps.h"
+#include "support/scriptedrandom.h"
 #include "support/tempdir.h"
 
 #include <gtest/gtest.h>
@@ -75,16 +77,17 @@ class BettingTable : public ::testing::Test {
     IniFile ini{dir.file("tarvo.ini")};
     ScriptedRandom draws{{}, false, kYes};
     Game game{ui, draws, ini};
-    TableState& t = game.state();
+    GameSteps steps{game};
+    TableState& t = steps.table();
 
     BettingTable() {
         ui.table = &t;
         builddecks(t);
         for (SeatId s : kAllSeats) {
             for (int p = 0; p < 7; ++p) t.seats[s].hand[p] = t.deck[kDealSlice[s] + p];
-            game.setcash(s, 100);
+            steps.setcash(s, 100);
         }
-        game.setpot(5);
+        steps.setpot(5);
         t.complevel = kNoTrials;
         t.strength = 50;
         ui.setText(Control::btnstay, "Call");

@@ -58,7 +58,7 @@ TEST_F(Estimate, EachTrialTakes202DrawsAndADecisionOneMore) {
         estimate(2, base);
         EXPECT_EQ(draws.draws, static_cast<std::uint64_t>(level + 1) * 202) << level;
         draws.draws = 0;
-        game.answers(geek);
+        steps.answers(geek);
         EXPECT_EQ(draws.draws, static_cast<std::uint64_t>(level + 1) * 202 + 1) << level;
     }
 }

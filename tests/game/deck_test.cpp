@@ -1,5 +1,6 @@
 #include "game/deck.h"
 #include "game/services.h"
+#include "support/scriptedrandom.h"
 
 #include <gtest/gtest.h>
 

@@ -9,6 +9,8 @@
 #include "game/seattable.h"
 #include "game/settings.h"
 #include "support/fakeservices.h"
+#include "support/gamesteps.h"
+#include "support/scriptedrandom.h"
 #include "support/tempdir.h"
 
 #include <gtest/gtest.h>
@@ -40,7 +42,8 @@ class GameTable : public ::testing::Test {
     ConstantRandom zero{0};
     SwitchRandom rng{zero};
     Game game{ui, rng, ini};
-    TableState& t = game.state();
+    GameSteps steps{game};
+    TableState& t = steps.table();
 
     void writeSettings(const std::string& text) {
         std::ofstream(ini.path(), std::ios::binary) << text;

@@ -5,6 +5,7 @@
 #include "game/random.h"
 #include "game/settings.h"
 #include "support/fakeservices.h"
+#include "support/scriptedrandom.h"
 #include "support/tempdir.h"
 
 #include <gtest/gtest.h>
@@ -82,11 +83,11 @@ TEST(SettingsGroups, StartUpWritesOneGroupAndDealTwo) {
     EXPECT_EQ(ini.writes(), (std::vector<std::string>{
                                 "write Color,freak,player,geek,master,champ,until,initial"}));
 
-    game.playerpasses(); // ends the deal
+    game.click(Control::btnpass); // ends the deal
     std::int64_t left = 0;
     for (SeatId s : kAllSeats) left += game.state().seats[s].cash;
     ini.log.clear();
-    game.newgame();
+    game.click(Control::btnnew);
     EXPECT_EQ(ini.log, (std::vector<std::string>{"write Color", "read Settings/Sound",
                                                  "write freak,player,geek,master,champ"}));
     EXPECT_EQ(cashTotal(mem), left) << "the cash the last deal left";
@@ -101,13 +102,13 @@ TEST(SettingsGroups, ARefusedGroupEndsTheStepThereAndKeepsTheEarlierValues) {
         LoggingSettings ini(mem);
         Game game(ui, rng, ini);
         game.startup();
-        game.playerpasses();
+        game.click(Control::btnpass);
         const std::string before = mem.text();
         ini.groups = 0;
         ini.refuseGroup = refused;
         ui.clearLog();
         try {
-            game.newgame();
+            game.click(Control::btnnew);
             FAIL() << "the refused write did not end the deal";
         } catch (const SettingsError& e) {
             EXPECT_EQ(std::string(e.what()), "Unable to write to tarvo.ini");
@@ -172,13 +173,13 @@ TEST(SettingsGroups, AKilledGameNeverLeavesHalfADealsCash) {
             try {
                 game.startup();
                 for (;;) {
-                    if (!game.dealdecided()) game.playerstays();
+                    if (!game.dealdecided()) game.click(Control::btnstay);
                     if (!game.dealdecided()) continue;
                     // Between deals: what the next "Deal" stores.
                     std::int64_t total = 0;
                     for (SeatId s : kAllSeats) total += game.state().seats[s].cash;
                     if (::write(fds[1], &total, sizeof total) != sizeof total) ::_exit(3);
-                    game.newgame();
+                    game.click(Control::btnnew);
                 }
             } catch (...) {
                 ::_exit(2);

@@ -158,11 +158,7 @@ class MonkeyTest : public QObject {
                     std::array{Timer::randomwink, Timer::winkanim, Timer::wintimer}[pick() % 3];
                 if (!w.services().isTimerEnabled(t)) continue;
                 what = QStringLiteral("tick %1").arg(static_cast<int>(t));
-                w.guarded([&] {
-                    if (t == Timer::randomwink) game.randomwinkTimer();
-                    if (t == Timer::winkanim) game.winkanimTimer();
-                    if (t == Timer::wintimer) game.wintimerTimer();
-                });
+                w.guarded([&] { game.tick(t); });
             }
             QCoreApplication::processEvents();
 

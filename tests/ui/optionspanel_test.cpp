@@ -4,6 +4,7 @@
 
 #include "game/seattable.h"
 #include "rundir.h"
+#include "support/gamesteps.h"
 #include "ui/aboutbox.h"
 #include "ui/gradientbutton.h"
 #include "ui/imagesets.h"
@@ -119,7 +120,7 @@ struct Table {
         return QTest::qWaitForWindowExposed(w.get());
     }
 
-    TableState& state() { return w->game().state(); }
+    TableState& state() { return GameSteps{w->game()}.table(); }
     OptionsPanel* panel() { return w->panel(); }
     QWidget* control(Control c) { return w->panel()->control(c); }
     void click(Control c) {

@@ -41,6 +41,11 @@ const char* eventName(Event e) {
     return "?";
 }
 
+// The control each event clicks, in the order of Event (start-up has none).
+constexpr std::array<Control, 6> kEventControl{Control::btnnew,  Control::btnnew,
+                                               Control::btnstay, Control::btnbet,
+                                               Control::btnpass, Control::NewGame1};
+
 // A deal that has not ended after this many clicks is stuck.
 constexpr int kMaxClicksPerDeal = 1000;
 
@@ -179,26 +184,10 @@ void Simulator::click(Event e) {
                                                       t().seats[2].cash, t().seats[3].cash,
                                                       t().seats[4].cash};
     try {
-        switch (e) {
-        case Event::Start:
+        if (e == Event::Start)
             game->startup();
-            break;
-        case Event::Deal:
-            game->newgame();
-            break;
-        case Event::Call:
-            game->playerstays();
-            break;
-        case Event::Raise:
-            game->playerbets();
-            break;
-        case Event::Fold:
-            game->playerpasses();
-            break;
-        case Event::NewGame:
-            game->NewGame1Click();
-            break;
-        }
+        else
+            game->click(kEventControl[static_cast<int>(e)]);
     } catch (const std::exception& ex) {
         throw Failure{std::string("the handler failed: ") + ex.what()};
     }
@@ -337,17 +326,7 @@ void Simulator::idle(int ms) {
         ui.now = due;
         const Timer which = static_cast<Timer>(next);
         ui.ticked(which);
-        switch (which) {
-        case Timer::randomwink:
-            game->randomwinkTimer();
-            break;
-        case Timer::winkanim:
-            game->winkanimTimer();
-            break;
-        case Timer::wintimer:
-            game->wintimerTimer();
-            break;
-        }
+        game->tick(which);
     }
     ui.now = end;
 }
