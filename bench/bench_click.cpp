@@ -5,11 +5,11 @@
 // figure says how much the game adds on top of the unavoidable work.
 
 #include "betting/decisions.h"
-#include "game/deck.h"
+#include "cards/evaluator.h"
 #include "game/game.h"
 #include "nullservices.h"
-#include "showdown/evaluator.h"
 #include "support/gamesteps.h"
+#include "table/deck.h"
 
 #include <benchmark/benchmark.h>
 

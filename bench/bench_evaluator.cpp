@@ -1,7 +1,7 @@
 // Cost of ranking one seven-card hand. The opponents' estimate ranks
 // thousands of random hands per decision, so the figure that matters is the
 // time per hand on random hands that the branch predictor cannot learn.
-#include "showdown/evaluator.h"
+#include "cards/evaluator.h"
 
 #include <benchmark/benchmark.h>
 

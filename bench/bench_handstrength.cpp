@@ -2,7 +2,7 @@
 // to deal per trial) with the game's own generator.
 
 #include "betting/decisions.h"
-#include "game/deck.h"
+#include "table/deck.h"
 
 #include <benchmark/benchmark.h>
 

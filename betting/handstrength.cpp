@@ -4,7 +4,7 @@
 // level is the number of trials, so a higher level means less noise.
 
 #include "betting/decisions.h"
-#include "showdown/evaluator.h"
+#include "cards/evaluator.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -6,7 +6,7 @@
 #include "betting/decisions.h"
 #include "betting/playorder.h"
 #include "game/game.h"
-#include "game/seattable.h"
+#include "table/seattable.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 #include "game/game.h"
-#include "game/seattable.h"
+#include "table/seattable.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "game/game.h"
 
-#include "game/seattable.h"
+#include "table/seattable.h"
 
 #include <array>
 #include <string>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "game/random.h"
-#include "game/services.h"
-#include "game/settings.h"
-#include "game/tablestate.h"
+#include "cards/random.h"
+#include "table/services.h"
+#include "table/settings.h"
+#include "table/tablestate.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "game/cashkeys.h"
-#include "game/deck.h"
 #include "game/game.h"
-#include "game/seattable.h"
+#include "table/cashkeys.h"
+#include "table/deck.h"
+#include "table/seattable.h"
 
 #include <array>
 #include <string>

@@ -4,7 +4,7 @@
 // that step: what was changed before the write stays, the rest is skipped.
 
 #include "game/game.h"
-#include "game/seattable.h"
+#include "table/seattable.h"
 
 #include <array>
 

@@ -2,10 +2,10 @@
 // seven cards, the best hand takes the pot (equal hands split it), and a seat
 // that has reached the target ends the match.
 
+#include "cards/evaluator.h"
 #include "game/game.h"
-#include "game/seattable.h"
 #include "showdown/award.h"
-#include "showdown/evaluator.h"
+#include "table/seattable.h"
 
 #include <algorithm>
 #include <string>

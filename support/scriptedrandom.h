@@ -2,7 +2,7 @@
 
 // Generators for tests: a constant and a script of values.
 
-#include "game/random.h"
+#include "cards/random.h"
 
 #include <cstdint>
 #include <utility>

@@ -4,14 +4,14 @@
 // fake of the window (which also logs every status line in order), a
 // settings file in a private temporary folder, and scripted draws.
 
-#include "game/deck.h"
+#include "cards/random.h"
 #include "game/game.h"
-#include "game/random.h"
-#include "game/settings.h"
 #include "support/fakeservices.h"
 #include "support/gamesteps.h"
 #include "support/scriptedrandom.h"
 #include "support/tempdir.h"
+#include "table/deck.h"
+#include "table/settings.h"
 
 #include <gtest/gtest.h>
 

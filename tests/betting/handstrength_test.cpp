@@ -4,7 +4,7 @@
 
 #include "betting/decisions.h"
 #include "bettingtable.h"
-#include "showdown/evaluator.h"
+#include "cards/evaluator.h"
 
 #include <algorithm>
 

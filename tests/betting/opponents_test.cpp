@@ -4,8 +4,8 @@
 
 #include "betting/decisions.h"
 #include "bettingtable.h"
-#include "game/seattable.h"
 #include "support/scriptedrandom.h"
+#include "table/seattable.h"
 
 using namespace stud;
 using namespace stud::testing;

@@ -3,7 +3,7 @@
 // buttons, captions and sounds show afterwards.
 
 #include "bettingtable.h"
-#include "game/seattable.h"
+#include "table/seattable.h"
 
 #include <algorithm>
 

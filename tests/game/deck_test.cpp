@@ -1,6 +1,6 @@
-#include "game/deck.h"
-#include "game/services.h"
 #include "support/scriptedrandom.h"
+#include "table/deck.h"
+#include "table/services.h"
 
 #include <gtest/gtest.h>
 

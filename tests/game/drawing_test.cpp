@@ -1,8 +1,8 @@
 // What the table drawing puts where: cards per street, face up or down,
 // clipped corners, wiped card areas, the background and the portraits.
 
-#include "game/deck.h"
 #include "gametable.h"
+#include "table/deck.h"
 
 #include <set>
 #include <tuple>

@@ -4,14 +4,14 @@
 // window, a settings file in a private temporary folder (never the user's),
 // and a generator the test can swap at any moment.
 
+#include "cards/random.h"
 #include "game/game.h"
-#include "game/random.h"
-#include "game/seattable.h"
-#include "game/settings.h"
 #include "support/fakeservices.h"
 #include "support/gamesteps.h"
 #include "support/scriptedrandom.h"
 #include "support/tempdir.h"
+#include "table/seattable.h"
+#include "table/settings.h"
 
 #include <gtest/gtest.h>
 

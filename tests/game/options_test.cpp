@@ -1,9 +1,9 @@
 #include "game/game.h"
-#include "game/seattable.h"
 #include "support/fakeservices.h"
 #include "support/gamesteps.h"
 #include "support/scriptedrandom.h"
 #include "support/tempdir.h"
+#include "table/seattable.h"
 
 #include <gtest/gtest.h>
 

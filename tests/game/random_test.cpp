@@ -4,7 +4,7 @@
 // stays in range can still be wrong; the traces of the simulator and the
 // soak depend on these exact numbers.
 
-#include "game/random.h"
+#include "cards/random.h"
 
 #include <gtest/gtest.h>
 

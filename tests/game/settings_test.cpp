@@ -1,5 +1,5 @@
-#include "game/settings.h"
 #include "support/tempdir.h"
+#include "table/settings.h"
 
 #include <gtest/gtest.h>
 

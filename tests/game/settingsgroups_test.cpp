@@ -1,12 +1,12 @@
 // Values that belong together are stored as one group: the file holds all of
 // a group or what it held before, also when the program dies mid-write.
 
+#include "cards/random.h"
 #include "game/game.h"
-#include "game/random.h"
-#include "game/settings.h"
 #include "support/fakeservices.h"
 #include "support/scriptedrandom.h"
 #include "support/tempdir.h"
+#include "table/settings.h"
 
 #include <gtest/gtest.h>
 

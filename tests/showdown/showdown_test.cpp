@@ -2,7 +2,7 @@
 // split loses its remainder, and the end of the match at the target.
 
 #include "../betting/bettingtable.h"
-#include "game/seattable.h"
+#include "table/seattable.h"
 
 using namespace stud;
 using namespace stud::testing;

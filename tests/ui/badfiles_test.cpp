@@ -5,10 +5,10 @@
 // case starts the window and then plays on, since a game left open for hours
 // must keep going whatever it finds in its folders.
 
-#include "game/seattable.h"
-#include "game/settings.h"
 #include "rundir.h"
 #include "support/gamesteps.h"
+#include "table/seattable.h"
+#include "table/settings.h"
 #include "ui/gradientbutton.h"
 #include "ui/imagesets.h"
 #include "ui/qtservices.h"

@@ -6,8 +6,8 @@
 //
 // STUD_MONKEY_EVENTS sets the number of events (20000 by default).
 
-#include "game/seattable.h"
 #include "rundir.h"
+#include "table/seattable.h"
 #include "ui/gradientbutton.h"
 #include "ui/optionspanel.h"
 #include "ui/qtservices.h"

@@ -2,9 +2,9 @@
 // what each control reports as used and what it keeps quiet about, the
 // up-down's ends, the radio groups and the keyboard.
 
-#include "game/seattable.h"
 #include "rundir.h"
 #include "support/gamesteps.h"
+#include "table/seattable.h"
 #include "ui/aboutbox.h"
 #include "ui/gradientbutton.h"
 #include "ui/imagesets.h"

@@ -3,9 +3,9 @@
 // pixel by pixel), the table bitmap and its absence, the animation timers,
 // sound, message boxes and the error display, keyboard play and scaling.
 
-#include "game/seattable.h"
 #include "rundir.h"
 #include "support/gamesteps.h"
+#include "table/seattable.h"
 #include "ui/aboutbox.h"
 #include "ui/gradientbutton.h"
 #include "ui/imagesets.h"

@@ -2,10 +2,10 @@
 
 #include "recorder.h"
 
+#include "cards/random.h"
 #include "game/game.h"
-#include "game/random.h"
-#include "game/seattable.h"
-#include "game/settings.h"
+#include "table/seattable.h"
+#include "table/settings.h"
 
 #include <array>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "game/services.h"
+#include "table/services.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/card.h"
+#include "cards/card.h"
 
 #include <array>
 #include <climits>

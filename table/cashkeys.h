@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/settings.h"
-#include "game/tablestate.h"
+#include "table/settings.h"
+#include "table/tablestate.h"
 
 #include <array>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/services.h"
-#include "game/tablestate.h"
+#include "table/services.h"
+#include "table/tablestate.h"
 
 #include <array>
 

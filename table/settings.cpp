@@ -1,4 +1,4 @@
-#include "game/settings.h"
+#include "table/settings.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/card.h"
+#include "cards/card.h"
 
 #include <cstdint>
 #include <string_view>
