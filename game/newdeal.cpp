@@ -2,6 +2,7 @@
 #include "table/cashkeys.h"
 #include "table/deck.h"
 #include "table/seattable.h"
+#include "table/strtoint.h"
 
 #include <array>
 #include <string>

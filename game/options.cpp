@@ -5,6 +5,7 @@
 
 #include "game/game.h"
 #include "table/seattable.h"
+#include "table/strtoint.h"
 
 #include <array>
 

@@ -1,4 +1,5 @@
 #include "table/settings.h"
+#include "table/strtoint.h"
 
 #include <algorithm>
 #include <cerrno>

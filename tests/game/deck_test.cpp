@@ -1,6 +1,7 @@
 #include "support/scriptedrandom.h"
 #include "table/deck.h"
 #include "table/services.h"
+#include "table/strtoint.h"
 
 #include <gtest/gtest.h>
 
