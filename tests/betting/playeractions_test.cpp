@@ -305,3 +305,24 @@ TEST_F(PlayerActions, CardSoundSplitsAtFifty) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PlayerActions, TheHumansBetIsTheSmallBetOnStreetsOneToFourAndTheBigBetOnTheLast) {
+    const std::pair<int, std::int32_t> bets[] = {{1, 6}, {2, 6}, {3, 6}, {4, 6}, {5, 12}};
+    for (const auto& [street, bet] : bets) {
+        SCOPED_TRACE(street);
+        onstreet(street, seatno(player));
+        for (SeatId s : kAllSeats) t.seats[s].folded = false;
+        t.folds = 0;
+        steps.setcash(player, 100);
+        t.ante = 3;
+        t.smallbet = 6;
+        t.bigbet = 12;
+        t.seats[player].hand = hand("2c 4d 7h 9s Jc 3d 8h"); // never wins what it paid back
+        game.click(Control::btnbet);
+        EXPECT_EQ(cash(player), 100 - bet);
+    }
+}
+
+} // namespace

@@ -349,3 +349,20 @@ TEST(IniText, WritesReadBackAndDisturbNothingElse) {
         }
     }
 }
+
+TEST(IniText, EveryAsciiLetterFoldsAndNothingElseDoes) {
+    for (char c = 'A'; c <= 'Z'; ++c) {
+        const std::string upper(1, c), lower(1, static_cast<char>(c - 'A' + 'a'));
+        const std::string text = "[s" + lower + "]\nk" + lower + "=1\n";
+        EXPECT_EQ(findIniValue(text, "S" + upper, "K" + upper), "1") << c;
+        EXPECT_EQ(setIniValue(text, "s" + upper, "k" + upper, "2"),
+                  "[s" + lower + "]\nk" + lower + "=2\n")
+            << c;
+    }
+    // Pairs one case bit apart that are no letters, and letters beyond ASCII.
+    for (const auto& [stored, asked] :
+         {std::pair{"@", "`"}, {"[", "{"}, {"^", "~"}, {"\xC4", "\xE4"}})
+        EXPECT_FALSE(
+            findIniValue(std::string("[s]\nk") + stored + "=1\n", "s", std::string("k") + asked))
+            << stored;
+}
