@@ -2,6 +2,7 @@
 // threshold, and a roll of a hundred.
 
 #include "betting/decisions.h"
+#include "table/rules.h"
 
 #include <algorithm>
 #include <array>
@@ -27,7 +28,7 @@ constexpr std::array<std::array<int, 4>, 5> kRaiseChance{{
 
 // Index of a betting street into the tables above.
 int streetrow(int street) {
-    return std::clamp(street, 1, 5) - 1;
+    return std::clamp(street, kFirstStreet, kLastStreet) - kFirstStreet;
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "betting/decisions.h"
 #include "cards/evaluator.h"
+#include "table/rules.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -38,14 +39,6 @@ constexpr std::array<StartBonus, 3> kStartBonus{{
     {4, true, 7},   // Seven or better, suited
 }};
 
-// Trials per hundred at each level: the wins are divided by it to give a
-// percentage. Any other level leaves the previous strength standing.
-struct LevelDivisor {
-    std::int32_t level;
-    int divisor;
-};
-constexpr std::array<LevelDivisor, 4> kLevelDivisors{{{200, 2}, {400, 4}, {600, 6}, {900, 9}}};
-
 int startbonusof(const Hand& h) {
     const bool suited = h[0].suit == h[1].suit && h[1].suit == h[2].suit;
     const int low = std::min({h[0].rank, h[1].rank, h[2].rank});
@@ -60,7 +53,7 @@ Estimate handstrength(const Hand& hand, int street, std::int32_t level, int prev
                       Random& rng) {
     Estimate result;
 
-    street = std::clamp(street, 1, 5);
+    street = std::clamp(street, kFirstStreet, kLastStreet);
     const int firstUnknown = kFirstUnknown[street - 1];
     // Counted in 64 bits: the level comes from a file the user can edit.
     const std::int64_t trials = std::int64_t{level} + 1;
@@ -81,7 +74,7 @@ Estimate handstrength(const Hand& hand, int street, std::int32_t level, int prev
         for (int k = 0; k < kDrawsPerTrial; k += 2) std::swap(deck[draws[k]], deck[draws[k + 1]]);
 
         for (int p = firstUnknown; p < 7; ++p) trial[p] = deck[kReplaceBase + p];
-        if (street == 1) result.startbonus = startbonusof(trial);
+        if (street == kFirstStreet) result.startbonus = startbonusof(trial);
 
         const std::int32_t own = evaluate(trial).handscore;
         int beaten = 0;
@@ -95,8 +88,9 @@ Estimate handstrength(const Hand& hand, int street, std::int32_t level, int prev
 
     simdeck = deck;
     result.strength = previous;
-    for (const LevelDivisor& d : kLevelDivisors)
-        if (level == d.level) result.strength = result.simwins / d.divisor;
+    // The wins per hundred trials give a percentage. Any other level leaves
+    // the previous strength standing.
+    if (levelItem(level) >= 0) result.strength = result.simwins / (level / 100);
     result.strength += result.startbonus;
     return result;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cards/random.h"
+#include "table/rules.h"
 #include "table/services.h"
 #include "table/settings.h"
 #include "table/tablestate.h"
@@ -34,7 +35,7 @@ class Game {
 
     const TableState& state() const { return t; }
     // The deal is decided: the showdown has begun or foldwin has paid.
-    bool dealdecided() const { return t.street >= 6 || t.decided; }
+    bool dealdecided() const { return t.street >= kDealOver || t.decided; }
     // Showdowns run since the current deal started (at most one).
     int showdownsThisDeal() const { return showdowns; }
 

@@ -1,6 +1,7 @@
 #include "game/game.h"
 #include "table/cashkeys.h"
 #include "table/deck.h"
+#include "table/rules.h"
 #include "table/seattable.h"
 #include "table/strtoint.h"
 
@@ -67,7 +68,7 @@ void Game::newgame() {
     ui.setEnabled(Control::btnpass, true);
     ui.setEnabled(Control::btnstay, true);
     ui.setEnabled(Control::btnbet, true);
-    t.street = 1;
+    t.street = kFirstStreet;
 
     // The opener moves one seat on in play order: player, freak, geek,
     // master, champ, player, ...
@@ -115,7 +116,7 @@ void Game::NewGame1Click() {
     takeante();
     setstatus(player, "");
     cleardeal();
-    t.street = 1;
+    t.street = kFirstStreet;
     for (SeatId s : kOpponents)
         if (t.seats[s].cash > 0) setstatus(s, "");
 

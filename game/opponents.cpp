@@ -6,6 +6,7 @@
 #include "betting/decisions.h"
 #include "betting/playorder.h"
 #include "game/game.h"
+#include "table/rules.h"
 #include "table/seattable.h"
 
 namespace stud {
@@ -52,7 +53,7 @@ void Game::turn(SeatId s) {
     // The opener's turn opens the next street before it decides anything.
     if (t.opener == seatno(s)) {
         streetup();
-        if (t.street >= 6) return;
+        if (t.street >= kDealOver) return;
     }
     Seat& seat = t.seats[s];
     seat.raised = false;

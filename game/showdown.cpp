@@ -3,6 +3,7 @@
 // that has reached the target ends the match.
 
 #include "cards/evaluator.h"
+#include "cards/handscore.h"
 #include "game/game.h"
 #include "showdown/award.h"
 #include "table/seattable.h"
@@ -16,7 +17,6 @@ namespace {
 
 // The straight from the Ace down to the Five has no entry in the name
 // table; a winner should still see what it won with.
-constexpr std::int32_t kWheelStraight = 403;
 constexpr const char* kWheelName = "Straight Five High";
 
 std::string showdownname(std::int32_t handscore) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "table/rules.h"
 #include "table/services.h"
 
 #include <deque>
@@ -78,7 +79,7 @@ class FakeServices : public Services {
     int timerInterval(Timer t) const override {
         auto it = intervals.find(t);
         if (it != intervals.end()) return it->second;
-        return t == Timer::randomwink ? 300 : 150;
+        return t == Timer::randomwink ? kRandomwinkMs : kBlinkMs;
     }
 
     bool selectBrush(const std::string& file) override {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cards/card.h"
+#include "table/rules.h"
 
 #include <array>
 #include <climits>
@@ -43,7 +44,7 @@ struct TableState {
     Deck deck{};    // dealt at every deal; its order carries over between deals
     Deck simdeck{}; // private deck of the opponents' hand estimate
 
-    int street = 1; // 1..5 betting streets, 6 = deal over
+    int street = kFirstStreet; // betting streets up to kLastStreet, then kDealOver
     std::int32_t pot = 0;
     std::int32_t ante = 1;
     std::int32_t smallbet = 2; // always 2 * ante
@@ -57,11 +58,11 @@ struct TableState {
     bool decided = false;      // the deal was won by foldwin; cleared at every deal start
 
     // Match limits and options (stored between runs).
-    std::int32_t initialcash = 1200;
-    std::int32_t playuntil = 1000;
-    std::int32_t complevel = 200; // 200, 400, 600 or 900 trials per estimate
+    std::int32_t initialcash = kDefaultCash;
+    std::int32_t playuntil = kDefaultUntil;
+    std::int32_t complevel = kDefaultLevel; // one of kLevels: trials per estimate
     bool soundon = true;
-    std::int32_t cardback = 52; // image index 52..59 of the card back
+    std::int32_t cardback = kFirstCardBack; // image index of the card back
 
     // The last showdown's result, which the win animation plays out.
     std::array<std::int32_t, kSeats> finalscore{};

@@ -1,5 +1,6 @@
 #include "ui/optionspanel.h"
 
+#include "table/rules.h"
 #include "ui/fonts.h"
 #include "ui/gradientbutton.h"
 
@@ -358,7 +359,7 @@ struct OptionsPanel::Parts {
 OptionsPanel::OptionsPanel(QWidget* parent) : QFrame(parent), parts_(std::make_unique<Parts>()) {
     Parts& d = *parts_;
     setFrameStyle(QFrame::NoFrame);
-    setGeometry(232, 96, 449, 377);
+    setGeometry(kPanelLeft, kPanelTop, 449, 377);
     setFont(verdana());
     setBackground(this, kPanelColour);
 
@@ -398,7 +399,7 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QFrame(parent), parts_(std::make_u
     d.label4 = addLabel(limitsPanel, 96, 112, QStringLiteral("4"));
     d.updown = new UpDown(limitsPanel);
     d.updown->setGeometry(32, 144, 73, 17);
-    d.updown->setRange(1, 15);
+    d.updown->setRange(kMinLimit, kMaxLimit);
     d.updown->setValue(1);
     d.updown->setAccessibleName(QStringLiteral("Betting limits"));
     connect(d.updown, &QAbstractSlider::valueChanged, this, [this] {

@@ -1,5 +1,6 @@
 #include "ui/tablewindow.h"
 
+#include "table/rules.h"
 #include "ui/aboutbox.h"
 #include "ui/fonts.h"
 #include "ui/gradientbutton.h"
@@ -64,8 +65,6 @@ constexpr ButtonPlace kButtons[] = {
     {Control::Options1, "Options", 419, 3, 73, 17, false},
     {Control::About1, "About", 491, 3, 73, 17, false},
 };
-
-constexpr int kPanelLeft = 232, kPanelTop = 96;
 
 // A table label: white or yellow text straight on the table, with a soft dark
 // shadow one pixel down and right, so that a long status line stays readable
