@@ -4,10 +4,12 @@
 // draws and evaluations in a bare loop with an inline xoshiro256**, so the
 // figure says how much the game adds on top of the unavoidable work.
 
-#include "game/deck.h"
+#include "betting/decisions.h"
+#include "cards/evaluator.h"
 #include "game/game.h"
 #include "nullservices.h"
-#include "showdown/evaluator.h"
+#include "support/gamesteps.h"
+#include "table/deck.h"
 
 #include <benchmark/benchmark.h>
 
@@ -44,7 +46,8 @@ struct Table {
     CountingRandom rng;
     IniFile ini{"/nonexistent/never-written.ini"};
     Game game{ui, rng, ini};
-    TableState& t = game.state();
+    GameSteps steps{game};
+    TableState& t = steps.table();
 
     Table() {
         builddecks(t);
@@ -60,10 +63,10 @@ void BM_WorstClickEstimates(benchmark::State& state) {
     t.street = 2;
     for (auto _ : state) {
         for (int k = 0; k < kEstimates; ++k) {
-            t.workhand = t.seats[1 + k % 4].hand;
-            table.game.handstrength();
+            const Estimate e = handstrength(t.seats[1 + k % 4].hand, t.street, t.complevel, 0,
+                                            t.simdeck, table.rng);
+            benchmark::DoNotOptimize(e.strength);
         }
-        benchmark::DoNotOptimize(t.strength);
     }
     state.counters["draws"] = kEstimates * (kGenius + 1) * 202.0;
     state.counters["evaluations"] = kEstimates * (kGenius + 1) * 7.0;
@@ -90,7 +93,7 @@ void BM_WorstClickRaise(benchmark::State& state) {
         t.pot = 5;
         t.strength = 0;
         state.ResumeTiming();
-        table.game.playerbets();
+        table.game.click(Control::btnbet);
         benchmark::DoNotOptimize(t.pot);
     }
     // Whole estimates per click (the few single draws of the decisions and

@@ -1,7 +1,7 @@
 // Cost of one deal's shuffle: 20001 exchanges, two draws each, then the
 // five seven-card slices. It runs inside the Deal button's handler.
-#include "game/deck.h"
-#include "game/random.h"
+#include "cards/random.h"
+#include "table/deck.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // Cost of ranking one seven-card hand. The opponents' estimate ranks
 // thousands of random hands per decision, so the figure that matters is the
 // time per hand on random hands that the branch predictor cannot learn.
-#include "showdown/evaluator.h"
+#include "cards/evaluator.h"
 
 #include <benchmark/benchmark.h>
 
@@ -125,24 +125,5 @@ void BM_EvaluateRandomHandsCold(benchmark::State& state) {
     state.SetLabel("time is per hand");
 }
 BENCHMARK(BM_EvaluateRandomHandsCold);
-
-// Through the table state, as the showdown and the estimate call it: a hand
-// copied into scratchhand, then ranked. 4096 hands that stay in the cache,
-// visited in random order.
-void BM_EvalhandScratch(benchmark::State& state) {
-    const Data& d = data();
-    TableState t;
-    std::size_t i = 0;
-    for (auto _ : state) {
-        t.scratchhand = d.hands[d.order[i] & 4095];
-        evalhand(t);
-        benchmark::DoNotOptimize(t.handscore);
-        benchmark::DoNotOptimize(t.kickscore);
-        i = (i + 1) & 4095;
-    }
-    state.SetItemsProcessed(state.iterations());
-    state.SetLabel("time is per hand");
-}
-BENCHMARK(BM_EvalhandScratch);
 
 } // namespace

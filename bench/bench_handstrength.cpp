@@ -1,9 +1,8 @@
 // One opponent estimate at each level, from the second street (three cards
 // to deal per trial) with the game's own generator.
 
-#include "game/deck.h"
-#include "game/game.h"
-#include "nullservices.h"
+#include "betting/decisions.h"
+#include "table/deck.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,19 +11,14 @@ namespace {
 using namespace stud;
 
 void BM_Handstrength(benchmark::State& state) {
-    bench::NullServices ui;
     Xoshiro rng(2024);
-    IniFile ini("/nonexistent/never-written.ini");
-    Game game(ui, rng, ini);
-    TableState& t = game.state();
+    TableState t;
     builddecks(t);
     shuffle(t, rng);
     t.complevel = static_cast<std::int32_t>(state.range(0));
-    t.street = 2;
-    t.workhand = t.seats[freak].hand;
     for (auto _ : state) {
-        game.handstrength();
-        benchmark::DoNotOptimize(t.strength);
+        const Estimate e = handstrength(t.seats[freak].hand, 2, t.complevel, 0, t.simdeck, rng);
+        benchmark::DoNotOptimize(e.strength);
     }
     const double trials = static_cast<double>(t.complevel + 1);
     state.counters["trials"] = trials;

@@ -3,6 +3,7 @@
 // The real window runs offscreen in a scratch working directory holding the
 // table bitmap; its settings go to a scratch folder too.
 
+#include "support/gamesteps.h"
 #include "ui/gradientbutton.h"
 #include "ui/tablewindow.h"
 
@@ -63,8 +64,8 @@ void BM_CallClickToFrame(benchmark::State& state) {
         state.SkipWithError("start-up failed");
         return;
     }
-    w->game().state().complevel = static_cast<std::int32_t>(state.range(0));
-    w->game().state().soundon = false;
+    stud::GameSteps{w->game()}.table().complevel = static_cast<std::int32_t>(state.range(0));
+    stud::GameSteps{w->game()}.table().soundon = false;
     w->show();
     app.processEvents();
     for (stud::Timer t : {stud::Timer::randomwink, stud::Timer::winkanim, stud::Timer::wintimer})

@@ -3,7 +3,7 @@
 // A window that draws nothing and answers every box with its first button:
 // the benchmarks measure the game's own work only.
 
-#include "game/services.h"
+#include "table/services.h"
 
 namespace stud::bench {
 

@@ -3,8 +3,9 @@
 // count how often the opponent's hand is at least as good as all six. The
 // level is the number of trials, so a higher level means less noise.
 
-#include "game/game.h"
-#include "showdown/evaluator.h"
+#include "betting/decisions.h"
+#include "cards/evaluator.h"
+#include "table/rules.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -38,14 +39,6 @@ constexpr std::array<StartBonus, 3> kStartBonus{{
     {4, true, 7},   // Seven or better, suited
 }};
 
-// Trials per hundred at each level: the wins are divided by it to give a
-// percentage. Any other level leaves the previous strength standing.
-struct LevelDivisor {
-    std::int32_t level;
-    int divisor;
-};
-constexpr std::array<LevelDivisor, 4> kLevelDivisors{{{200, 2}, {400, 4}, {600, 6}, {900, 9}}};
-
 int startbonusof(const Hand& h) {
     const bool suited = h[0].suit == h[1].suit && h[1].suit == h[2].suit;
     const int low = std::min({h[0].rank, h[1].rank, h[2].rank});
@@ -56,19 +49,19 @@ int startbonusof(const Hand& h) {
 
 } // namespace
 
-void Game::handstrength() {
-    t.simwins = 0;
-    t.startbonus = 0;
+Estimate handstrength(const Hand& hand, int street, std::int32_t level, int previous, Deck& simdeck,
+                      Random& rng) {
+    Estimate result;
 
-    const int street = std::clamp(t.street, 1, 5);
+    street = std::clamp(street, kFirstStreet, kLastStreet);
     const int firstUnknown = kFirstUnknown[street - 1];
     // Counted in 64 bits: the level comes from a file the user can edit.
-    const std::int64_t trials = std::int64_t{t.complevel} + 1;
+    const std::int64_t trials = std::int64_t{level} + 1;
 
     // Work on local copies so the loop keeps them in registers and cache;
-    // the state gets them back at the end.
-    Deck deck = t.simdeck;
-    Hand trial = t.workhand;
+    // the deck goes back at the end.
+    Deck deck = simdeck;
+    Hand trial = hand;
     Hand rival{};
     std::uint32_t draws[kDrawsPerTrial];
     HandValue last{};
@@ -81,7 +74,7 @@ void Game::handstrength() {
         for (int k = 0; k < kDrawsPerTrial; k += 2) std::swap(deck[draws[k]], deck[draws[k + 1]]);
 
         for (int p = firstUnknown; p < 7; ++p) trial[p] = deck[kReplaceBase + p];
-        if (street == 1) t.startbonus = startbonusof(trial);
+        if (street == kFirstStreet) result.startbonus = startbonusof(trial);
 
         const std::int32_t own = evaluate(trial).handscore;
         int beaten = 0;
@@ -90,18 +83,16 @@ void Game::handstrength() {
             last = evaluate(rival);
             if (own >= last.handscore) ++beaten; // ties go to the opponent
         }
-        if (beaten == kRivals) ++t.simwins;
+        if (beaten == kRivals) ++result.simwins;
     }
 
-    t.simdeck = deck;
-    if (trials > 0) {
-        t.scratchhand = rival;
-        t.handscore = last.handscore;
-        t.kickscore = last.kickscore;
-    }
-    for (const LevelDivisor& d : kLevelDivisors)
-        if (t.complevel == d.level) t.strength = t.simwins / d.divisor;
-    t.strength += t.startbonus;
+    simdeck = deck;
+    result.strength = previous;
+    // The wins per hundred trials give a percentage. Any other level leaves
+    // the previous strength standing.
+    if (levelItem(level) >= 0) result.strength = result.simwins / (level / 100);
+    result.strength += result.startbonus;
+    return result;
 }
 
 } // namespace stud

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/tablestate.h"
+#include "table/tablestate.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 // Any bytes as handeval's input: every line parses to a hand of valid cards,
 // a blank, or an error with a message; a parsed hand evaluates inside the
 // score ranges and its cards print back to a line that parses the same.
-#include "showdown/evaluator.h"
+#include "cards/evaluator.h"
 #include "tools/handeval/parse.h"
 
 #include <cstdint>

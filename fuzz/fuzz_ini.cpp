@@ -1,6 +1,6 @@
 // Any bytes as a settings file: the line reader, the lookups the game makes,
 // a write, and the settings reader on top reading a real file.
-#include "game/settings.h"
+#include "table/settings.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,5 +1,6 @@
 #include "game/game.h"
-#include "game/seattable.h"
+#include "table/rules.h"
+#include "table/seattable.h"
 
 #include <array>
 
@@ -28,7 +29,6 @@ struct WinkStep {
     int frame;    // -1: end of the blink
 };
 constexpr int kEnd = -1;
-constexpr int kBlinkMs = 150, kGlanceMs = 400;
 
 using WinkTable = std::array<WinkStep, 5>;
 constexpr std::array<WinkTable, kSeats> kWinkFrames{{
@@ -52,7 +52,6 @@ constexpr std::array<std::array<int, kWinSteps>, kSeats> kWinFrames{{
     {5, 4, 5, 4, 5, 10, 10, 10, 10, 10},
     {7, 6, 7, 6, 7, 11, 11, 11, 11, 11},
 }};
-constexpr int kWinMs = 150, kHumanWinMs = 170;
 
 } // namespace
 
@@ -63,7 +62,7 @@ void Game::randomwinkTimer() {
     for (SeatId s : kOpponents) raiseStands = raiseStands || t.seats[s].raised;
     // A pending raise keeps the faces still; on street 1 the opening bet
     // does not count as one.
-    if (!(t.street == 1 || (t.street <= 5 && !raiseStands))) return;
+    if (!(t.street == kFirstStreet || (t.street <= kLastStreet && !raiseStands))) return;
 
     t.winkstep = 0;
     const std::uint32_t r = rng.next() % 100;
@@ -74,26 +73,13 @@ void Game::randomwinkTimer() {
             break;
         }
     }
-    t.winkfreak = chosen == freak;
-    t.winkgeek = chosen == geek;
-    t.winkmaster = chosen == master;
-    t.winkchamp = chosen == champ;
+    t.winking = chosen;
     ui.setTimerEnabled(Timer::randomwink, false);
     ui.setTimerEnabled(Timer::winkanim, true);
 }
 
 void Game::winkanimTimer() {
-    SeatId s;
-    if (t.winkfreak)
-        s = freak;
-    else if (t.winkgeek)
-        s = geek;
-    else if (t.winkmaster)
-        s = master;
-    else if (t.winkchamp)
-        s = champ;
-    else
-        s = player; // no blink chosen: nothing to step, just end
+    const SeatId s = t.winking.value_or(player); // none chosen: nothing to step, just end
 
     const WinkTable& frames = kWinkFrames[s];
     const WinkStep step =

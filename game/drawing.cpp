@@ -1,5 +1,6 @@
 #include "game/game.h"
-#include "game/seattable.h"
+#include "table/rules.h"
+#include "table/seattable.h"
 
 namespace stud {
 
@@ -13,19 +14,16 @@ constexpr const char* kTableBitmap = "kaveltable.bmp";
 constexpr int kTableRight = 990, kTableBottom = 690;
 
 constexpr std::uint32_t kWindowColor = 0x000000; // black
-constexpr int kCardWidth = 71, kCardHeight = 96;
-
-constexpr int kFirstBack = 52, kLastBack = 59;
 
 // Cards on the table per street: 3, 4, 5, 6, then all seven.
 constexpr int cardsShown(int street) {
-    return street >= 5 ? 7 : street + 2;
+    return street >= kLastStreet ? 7 : street + 2;
 }
 
 // An opponent's hole cards (0, 1 and, once dealt, 6) stay down until the
 // deal is over.
 constexpr bool faceDown(int slot, int street) {
-    if (street >= 6) return false;
+    if (street >= kDealOver) return false;
     return slot == 0 || slot == 1 || slot == 6;
 }
 
@@ -50,7 +48,8 @@ void Game::drawcards() {
     t.revealblock = t.seats[player].folded && t.folds == 4;
     const int n = cardsShown(t.street);
     // The back in use; anything outside the image set falls back to the first.
-    const int back = t.cardback >= kFirstBack && t.cardback <= kLastBack ? t.cardback : kFirstBack;
+    const int back =
+        t.cardback >= kFirstCardBack && t.cardback <= kLastCardBack ? t.cardback : kFirstCardBack;
 
     const SeatInfo& me = kSeatInfo[player];
     if (!t.seats[player].folded && t.seats[player].cash > 0) {
@@ -61,7 +60,7 @@ void Game::drawcards() {
         }
     }
 
-    if (t.street >= 6 && t.revealblock) return;
+    if (t.street >= kDealOver && t.revealblock) return;
     // Slot by slot round the table, so every later card covers the one before.
     for (int i = 0; i < n; ++i) {
         for (SeatId s : kOpponents) {

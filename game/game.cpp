@@ -1,13 +1,63 @@
 #include "game/game.h"
 
-#include "game/seattable.h"
+#include "table/seattable.h"
 
+#include <array>
 #include <string>
 
 namespace stud {
 
-Game::Game(Services& services, Random& generator, IniFile& settings)
+Game::Game(Services& services, Random& generator, SettingsStore& settings)
     : ui(services), rng(generator), ini(settings) {}
+
+// The one table from a control to its handler, used by the window, the
+// simulator and the tests alike.
+Game::Handler Game::handlerOf(Control c) {
+    struct Entry {
+        Control control;
+        Handler handler;
+    };
+    static constexpr std::array<Entry, 13> kHandlers{{
+        {Control::btnnew, &Game::newgame},
+        {Control::btnstay, &Game::playerstays},
+        {Control::btnbet, &Game::playerbets},
+        {Control::btnpass, &Game::playerpasses},
+        {Control::NewGame1, &Game::NewGame1Click},
+        {Control::Options1, &Game::Options1Click},
+        {Control::enter, &Game::enterClick},
+        {Control::unenter, &Game::unenterClick},
+        {Control::UpDown1, &Game::betchange},
+        {Control::background, &Game::Backchange},
+        {Control::Levels, &Game::LevelsClick},
+        {Control::SoundOff1, &Game::SoundOff1Click},
+        {Control::Close, &Game::CloseClick},
+    }};
+    for (const Entry& e : kHandlers)
+        if (e.control == c) return e.handler;
+    return nullptr;
+}
+
+bool Game::handles(Control c) {
+    return handlerOf(c) != nullptr;
+}
+
+void Game::click(Control c) {
+    if (const Handler h = handlerOf(c)) (this->*h)();
+}
+
+void Game::tick(Timer which) {
+    switch (which) {
+    case Timer::randomwink:
+        randomwinkTimer();
+        break;
+    case Timer::winkanim:
+        winkanimTimer();
+        break;
+    case Timer::wintimer:
+        wintimerTimer();
+        break;
+    }
+}
 
 // A cash amount and its label always change together, so the table never
 // shows a stale number.

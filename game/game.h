@@ -1,33 +1,50 @@
 #pragma once
 
-#include "game/random.h"
-#include "game/services.h"
-#include "game/settings.h"
-#include "game/tablestate.h"
+#include "cards/random.h"
+#include "table/rules.h"
+#include "table/services.h"
+#include "table/settings.h"
+#include "table/tablestate.h"
 
 #include <string>
 
 namespace stud {
 
+struct GameSteps; // the tests' way to the steps below the events
+
 // The game: the one table state plus the handlers that run on it. Owned by
-// the main window for the life of the process; every click and timer tick is
-// forwarded to one handler here, which runs to completion and reaches the
-// screen and speaker only through Services. Nothing is kept between events
-// outside `t`.
+// the main window for the life of the process. Its public face is its
+// events: start-up, a click on a control, a timer's tick and the repaint,
+// each running to completion and reaching the screen and speaker only
+// through Services; plus a read-only view of the state. Nothing is kept
+// between events outside `t`.
 class Game {
   public:
-    Game(Services& ui, Random& rng, IniFile& settings);
+    Game(Services& ui, Random& rng, SettingsStore& settings);
 
-    TableState& state() { return t; }
-    const TableState& state() const { return t; }
-    Services& services() { return ui; }
-    Random& random() { return rng; }
-    IniFile& settings() { return ini; }
-
-    // ---- start-up, deal, match (game/) --------------------------------
     // Building the main window: settings read and written back, first deal
     // dealt and drawn with champ's opening bet standing. Throws StudError.
     void startup();
+    // A click on a button or a change of a panel control, through the one
+    // table from control to handler. Controls the game does not handle
+    // (About1 opens the window's own box) do nothing.
+    void click(Control c);
+    static bool handles(Control c);
+    void tick(Timer which);
+    void redraw(); // the window's paint handler: drawtable, then drawcards
+
+    const TableState& state() const { return t; }
+    // The deal is decided: the showdown has begun or foldwin has paid.
+    bool dealdecided() const { return t.street >= kDealOver || t.decided; }
+    // Showdowns run since the current deal started (at most one).
+    int showdownsThisDeal() const { return showdowns; }
+
+  private:
+    friend struct GameSteps;
+    using Handler = void (Game::*)();
+    static Handler handlerOf(Control c);
+
+    // ---- start-up, deal, match (game/) --------------------------------
     void newgame();       // "Deal"
     void NewGame1Click(); // "New Game"
 
@@ -52,7 +69,6 @@ class Game {
     void wintimerTimer();
 
     // ---- painting (game/drawing.cpp) -----------------------------------
-    void redraw(); // the window's paint handler: drawtable, then drawcards
     void drawtable();
     void drawcards();
     void markcorners(int left, int top);
@@ -77,28 +93,21 @@ class Game {
     void foldwin();
     void answers(SeatId s); // freakanswers .. champanswers
     void turn(SeatId s);    // freakturn .. champturn
-    void decidecall();
-    void decideraise();
-    void handstrength();
+    // An opponent's fresh estimate of its own hand (betting/decisions.h).
+    int estimate(SeatId s);
 
     // showdown (showdown/)
     void showdown();
 
-    // The deal is decided: the showdown has begun or foldwin has paid.
-    bool dealdecided() const { return t.street >= 6 || t.decided; }
-    // Showdowns run since the current deal started (at most one).
-    int showdownsThisDeal() const { return showdowns; }
-
-  private:
-    TableState t;
-    Services& ui;
-    Random& rng;
-    IniFile& ini;
-    int showdowns = 0;
-
     // Start of a deal or a match: nobody folded or raised, no opponent out,
     // the foldwin mark and the showdown count cleared.
     void cleardeal();
+
+    TableState t;
+    Services& ui;
+    Random& rng;
+    SettingsStore& ini;
+    int showdowns = 0;
 };
 
 } // namespace stud

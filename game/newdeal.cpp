@@ -1,7 +1,9 @@
-#include "game/cashkeys.h"
-#include "game/deck.h"
 #include "game/game.h"
-#include "game/seattable.h"
+#include "table/cashkeys.h"
+#include "table/deck.h"
+#include "table/rules.h"
+#include "table/seattable.h"
+#include "table/strtoint.h"
 
 #include <array>
 #include <string>
@@ -39,7 +41,9 @@ void Game::newgame() {
     ini.writeInteger("Background", "Color", t.cardback);
     t.soundon = ini.readBool("Settings", "Sound", true);
     ui.setText(Control::SoundOff1, t.soundon ? "On" : "Off");
-    for (const CashKey& k : kCashKeys) ini.writeInteger("Cash", k.key, t.seats[k.seat].cash);
+    // The five seats' cash is one group: a crash between two of them would
+    // otherwise make money appear or vanish at the next start.
+    ini.write(cashgroup(t));
 
     setstatus(player, "");
 
@@ -64,7 +68,7 @@ void Game::newgame() {
     ui.setEnabled(Control::btnpass, true);
     ui.setEnabled(Control::btnstay, true);
     ui.setEnabled(Control::btnbet, true);
-    t.street = 1;
+    t.street = kFirstStreet;
 
     // The opener moves one seat on in play order: player, freak, geek,
     // master, champ, player, ...
@@ -112,7 +116,7 @@ void Game::NewGame1Click() {
     takeante();
     setstatus(player, "");
     cleardeal();
-    t.street = 1;
+    t.street = kFirstStreet;
     for (SeatId s : kOpponents)
         if (t.seats[s].cash > 0) setstatus(s, "");
 

@@ -4,28 +4,15 @@
 // that step: what was changed before the write stays, the rest is skipped.
 
 #include "game/game.h"
-#include "game/seattable.h"
+#include "table/rules.h"
+#include "table/seattable.h"
+#include "table/strtoint.h"
 
 #include <array>
 
 namespace stud {
 
 namespace {
-
-// The range a typed cash amount must fall in, both for the initial cash and
-// for the play-until amount.
-constexpr std::int32_t kMinAmount = 100;
-constexpr std::int32_t kMaxAmount = 1000000;
-
-// The up-down's range; the position is the ante.
-constexpr int kMinLimit = 1;
-constexpr int kMaxLimit = 15;
-
-// `Levels` items "Amateur", "Expert", "Master", "Genius": trials per estimate.
-constexpr std::array<std::int32_t, 4> kLevels{200, 400, 600, 900};
-
-constexpr std::int32_t kFirstCardBack = 52;
-constexpr int kCardBacks = 8;
 
 // The cash labels are refreshed in the order the table has always used.
 constexpr std::array<SeatId, kSeats> kCashOrder{freak, player, geek, master, champ};

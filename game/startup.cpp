@@ -1,29 +1,14 @@
-#include "game/cashkeys.h"
-#include "game/deck.h"
 #include "game/game.h"
-#include "game/seattable.h"
+#include "table/cashkeys.h"
+#include "table/deck.h"
+#include "table/rules.h"
+#include "table/seattable.h"
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace stud {
-
-namespace {
-
-// The four opponent levels, in the order of the `Levels` radio group.
-constexpr std::array<std::int32_t, 4> kLevels{200, 400, 600, 900};
-constexpr std::int32_t kDefaultLevel = 200;
-
-// The card backs are entries 52..59 of the card image set.
-constexpr std::int32_t kFirstBack = 52, kLastBack = 59;
-
-int levelItem(std::int32_t level) {
-    for (int i = 0; i < static_cast<int>(kLevels.size()); ++i)
-        if (kLevels[i] == level) return i;
-    return -1;
-}
-
-} // namespace
 
 void Game::cleardeal() {
     for (SeatId s : kAllSeats) {
@@ -45,9 +30,9 @@ void Game::startup() {
     ui.setText(Control::btnpass, "Fold");
     ui.setEnabled(Control::btnnew, false);
     setstatus(player, "");
-    ui.setTimerInterval(Timer::randomwink, 300);
-    ui.setTimerInterval(Timer::winkanim, 150);
-    ui.setTimerInterval(Timer::wintimer, 150);
+    ui.setTimerInterval(Timer::randomwink, kRandomwinkMs);
+    ui.setTimerInterval(Timer::winkanim, kBlinkMs);
+    ui.setTimerInterval(Timer::wintimer, kWinMs);
     ui.setTimerEnabled(Timer::randomwink, true);
     ui.setTimerEnabled(Timer::winkanim, false);
     ui.setTimerEnabled(Timer::wintimer, false);
@@ -56,11 +41,12 @@ void Game::startup() {
     // the image set would draw garbage, and a huge level would make every
     // decision run billions of trials, so both fall back to what the panel
     // shows for them (the first back, "Amateur").
-    t.cardback = ini.readInteger("Background", "Color", kFirstBack);
-    if (t.cardback < kFirstBack || t.cardback > kLastBack) t.cardback = kFirstBack;
-    for (const CashKey& k : kCashKeys) t.seats[k.seat].cash = ini.readInteger("Cash", k.key, 1200);
-    t.playuntil = ini.readInteger("Cash", "until", 1000);
-    t.initialcash = ini.readInteger("Cash", "initial", 1200);
+    t.cardback = ini.readInteger("Background", "Color", kFirstCardBack);
+    if (t.cardback < kFirstCardBack || t.cardback > kLastCardBack) t.cardback = kFirstCardBack;
+    for (const CashKey& k : kCashKeys)
+        t.seats[k.seat].cash = ini.readInteger("Cash", k.key, kDefaultCash);
+    t.playuntil = ini.readInteger("Cash", "until", kDefaultUntil);
+    t.initialcash = ini.readInteger("Cash", "initial", kDefaultCash);
     t.soundon = ini.readBool("Settings", "Sound", true);
     ui.setText(Control::SoundOff1, t.soundon ? "On" : "Off");
     t.complevel = ini.readInteger("Levels", "comp", kDefaultLevel);
@@ -68,19 +54,22 @@ void Game::startup() {
     ui.selectItem(Control::Levels, levelItem(t.complevel));
 
     // Written back at once, so a first start leaves a complete file.
-    ini.writeInteger("Background", "Color", t.cardback);
-    for (const CashKey& k : kCashKeys) ini.writeInteger("Cash", k.key, t.seats[k.seat].cash);
-    ini.writeInteger("Cash", "until", t.playuntil);
-    ini.writeInteger("Cash", "initial", t.initialcash);
+    // One group, so the file holds all eight or what it held before.
+    std::vector<SettingsValue> group{{"Background", "Color", std::to_string(t.cardback)}};
+    for (const CashKey& k : kCashKeys)
+        group.push_back({"Cash", k.key, std::to_string(t.seats[k.seat].cash)});
+    group.push_back({"Cash", "until", std::to_string(t.playuntil)});
+    group.push_back({"Cash", "initial", std::to_string(t.initialcash)});
+    ini.write(group);
 
-    ui.selectItem(Control::background, t.cardback - kFirstBack);
+    ui.selectItem(Control::background, t.cardback - kFirstCardBack);
     ui.setText(Control::money, std::to_string(t.initialcash));
     ui.setText(Control::until, std::to_string(t.playuntil));
 
     t.ante = 1;
     rng.seed(ui.currentTime());
 
-    t.street = 1;
+    t.street = kFirstStreet;
     t.opener = 1;
     t.rotation = 1;
     cleardeal();

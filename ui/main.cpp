@@ -1,4 +1,4 @@
-#include "game/settings.h"
+#include "table/settings.h"
 #include "ui/commandline.h"
 #include "ui/messagewidth.h"
 #include "ui/tablewindow.h"

@@ -1,5 +1,6 @@
 #include "ui/optionspanel.h"
 
+#include "table/rules.h"
 #include "ui/accessibility.h"
 #include "ui/fonts.h"
 #include "ui/gradientbutton.h"
@@ -368,7 +369,7 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QFrame(parent), parts_(std::make_u
     installAccessibility();
     setAccessibleRole(this, QAccessible::Pane);
     setFrameStyle(QFrame::NoFrame);
-    setGeometry(232, 96, 449, 377);
+    setGeometry(kPanelLeft, kPanelTop, 449, 377);
     setFont(verdana());
     setBackground(this, kPanelColour);
 
@@ -411,7 +412,7 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QFrame(parent), parts_(std::make_u
     setAccessibleValueText(
         d.updown, limitsText(QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")));
     d.updown->setGeometry(32, 144, 73, 17);
-    d.updown->setRange(1, 15);
+    d.updown->setRange(kMinLimit, kMaxLimit);
     d.updown->setValue(1);
     d.updown->setAccessibleName(QStringLiteral("Betting limits"));
     connect(d.updown, &QAbstractSlider::valueChanged, this, [this] {

@@ -1,5 +1,6 @@
 #include "ui/qtservices.h"
 
+#include "table/rules.h"
 #include "ui/messagewidth.h"
 #include "ui/optionspanel.h"
 #include "ui/soundplayer.h"
@@ -24,7 +25,7 @@ namespace {
 
 // The three animation timers start stopped at their first intervals; the
 // game's start-up sets them going.
-constexpr std::array<int, 3> kTimerStart{300, 150, 150};
+constexpr std::array<int, 3> kTimerStart{kRandomwinkMs, kBlinkMs, kWinMs};
 
 constexpr const char* kSoundFiles[] = {"card1.wav", "card2.wav", "chip1.wav", "chip3.wav",
                                        "chip4.wav"};

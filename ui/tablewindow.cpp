@@ -1,5 +1,6 @@
 #include "ui/tablewindow.h"
 
+#include "table/rules.h"
 #include "ui/aboutbox.h"
 #include "ui/accessibility.h"
 #include "ui/fonts.h"
@@ -67,8 +68,6 @@ constexpr ButtonPlace kButtons[] = {
     {Control::Options1, "Options", 419, 3, 73, 17, false},
     {Control::About1, "About", 491, 3, 73, 17, false},
 };
-
-constexpr int kPanelLeft = 232, kPanelTop = 96;
 
 // Each seat's card area, where its hand is read out, and the label with its
 // name, which a screen reader reads together with the cash and status.
@@ -170,16 +169,13 @@ TableWindow::TableWindow(std::unique_ptr<Random> random, int scale, QWidget* par
     about_->hide();
 
     services_->setRepaintHandler([this] { game_->redraw(); });
-    const auto tick = [this](void (Game::*handler)()) {
-        return [this, handler] {
+    for (Timer which : {Timer::randomwink, Timer::winkanim, Timer::wintimer}) {
+        services_->setTimerHandler(which, [this, which] {
             // A failing tick must not stack one error box per interval.
             if (showingError_) return;
-            guarded([&] { (game_.get()->*handler)(); });
-        };
-    };
-    services_->setTimerHandler(Timer::randomwink, tick(&Game::randomwinkTimer));
-    services_->setTimerHandler(Timer::winkanim, tick(&Game::winkanimTimer));
-    services_->setTimerHandler(Timer::wintimer, tick(&Game::wintimerTimer));
+            guarded([&] { game_->tick(which); });
+        });
+    }
 }
 
 TableWindow::~TableWindow() {
@@ -277,31 +273,10 @@ void TableWindow::clicked(Control c) {
     const bool reported = playButton || c == Control::NewGame1;
     if (reported) speech_->begin();
     guarded([&] {
-        switch (c) {
-        case Control::btnnew:
-            game_->newgame();
-            break;
-        case Control::btnstay:
-            game_->playerstays();
-            break;
-        case Control::btnbet:
-            game_->playerbets();
-            break;
-        case Control::btnpass:
-            game_->playerpasses();
-            break;
-        case Control::NewGame1:
-            game_->NewGame1Click();
-            break;
-        case Control::Options1:
-            game_->Options1Click();
-            break;
-        case Control::About1:
+        if (c == Control::About1)
             about_->exec();
-            break;
-        default:
-            break;
-        }
+        else
+            game_->click(c);
     });
     // A button the game has just disabled hands the focus on in tab order,
     // which could land on "New Game"; a keyboard player wants the next move.
@@ -326,33 +301,7 @@ void TableWindow::focusNextMove() {
 
 void TableWindow::connectPanel() {
     connect(panel_, &OptionsPanel::activated, this, [this](Control c) {
-        guarded([&] {
-            switch (c) {
-            case Control::enter:
-                game_->enterClick();
-                break;
-            case Control::unenter:
-                game_->unenterClick();
-                break;
-            case Control::Levels:
-                game_->LevelsClick();
-                break;
-            case Control::background:
-                game_->Backchange();
-                break;
-            case Control::UpDown1:
-                game_->betchange();
-                break;
-            case Control::SoundOff1:
-                game_->SoundOff1Click();
-                break;
-            case Control::Close:
-                game_->CloseClick();
-                break;
-            default:
-                break;
-            }
-        });
+        guarded([&] { game_->click(c); });
         // Closed, the panel hands the focus back to where it was opened.
         if (c == Control::Close && !panel_->isVisible())
             button(Control::Options1)->setFocus(Qt::OtherFocusReason);

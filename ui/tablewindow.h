@@ -1,9 +1,9 @@
 #pragma once
 
+#include "cards/random.h"
 #include "game/game.h"
-#include "game/random.h"
-#include "game/services.h"
-#include "game/settings.h"
+#include "table/services.h"
+#include "table/settings.h"
 #include "ui/qtservices.h"
 
 #include <QIcon>

@@ -4,11 +4,14 @@
 // fake of the window (which also logs every status line in order), a
 // settings file in a private temporary folder, and scripted draws.
 
-#include "game/deck.h"
+#include "cards/random.h"
 #include "game/game.h"
-#include "game/random.h"
-#include "game/settings.h"
 #include "support/fakeservices.h"
+#include "support/gamesteps.h"
+#include "support/scriptedrandom.h"
+#include "support/tempdir.h"
+#include "table/deck.h"
+#include "table/settings.h"
 
 #include <gtest/gtest.h>
 
@@ -69,21 +72,22 @@ class BettingTable : public ::testing::Test {
     // "card2.wav", 99 "card1.wav".
     static constexpr std::uint32_t kYes = 99, kNo = 0;
 
-    std::filesystem::path dir = makeDir();
+    TempDir dir{"studbet"};
     LoggingServices ui;
-    IniFile ini{(dir / "tarvo.ini").string()};
+    IniFile ini{dir.file("tarvo.ini")};
     ScriptedRandom draws{{}, false, kYes};
     Game game{ui, draws, ini};
-    TableState& t = game.state();
+    GameSteps steps{game};
+    TableState& t = steps.table();
 
     BettingTable() {
         ui.table = &t;
         builddecks(t);
         for (SeatId s : kAllSeats) {
             for (int p = 0; p < 7; ++p) t.seats[s].hand[p] = t.deck[kDealSlice[s] + p];
-            game.setcash(s, 100);
+            steps.setcash(s, 100);
         }
-        game.setpot(5);
+        steps.setpot(5);
         t.complevel = kNoTrials;
         t.strength = 50;
         ui.setText(Control::btnstay, "Call");
@@ -91,17 +95,6 @@ class BettingTable : public ::testing::Test {
         ui.setEnabled(Control::btnnew, false);
         deal(1);
     }
-    ~BettingTable() override {
-        std::error_code ec;
-        std::filesystem::remove_all(dir, ec);
-    }
-
-    static std::filesystem::path makeDir() {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "studbet-XXXXXX").string();
-        if (!mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
-        return tmpl;
-    }
-
     // A deal on street 1 with `opener`'s opening bet standing, as the deal
     // start leaves it once the opening answers are done.
     void deal(int opener) {

@@ -2,8 +2,9 @@
 // by hand, and the draws either keep them as they are (every exchange swaps
 // a card with itself) or toggle one card in and out of the hand.
 
+#include "betting/decisions.h"
 #include "bettingtable.h"
-#include "showdown/evaluator.h"
+#include "cards/evaluator.h"
 
 #include <algorithm>
 
@@ -32,11 +33,11 @@ class Estimate : public BettingTable {
     const Hand base = hand("As 3c 5d 7h 9s Jh Kc");
 
     int estimate(int street, const Hand& h) {
-        t.street = street;
-        t.workhand = h;
-        game.handstrength();
-        return t.strength;
+        last = stud::handstrength(h, street, t.complevel, previous, t.simdeck, draws);
+        return last.strength;
     }
+    stud::Estimate last;
+    int previous = 0;
     static Hand with(Hand h, int pos, const char* card) {
         h[pos] = cards(card).front();
         return h;
@@ -57,7 +58,7 @@ TEST_F(Estimate, EachTrialTakes202DrawsAndADecisionOneMore) {
         estimate(2, base);
         EXPECT_EQ(draws.draws, static_cast<std::uint64_t>(level + 1) * 202) << level;
         draws.draws = 0;
-        game.decidecall();
+        steps.answers(geek);
         EXPECT_EQ(draws.draws, static_cast<std::uint64_t>(level + 1) * 202 + 1) << level;
     }
 }
@@ -86,7 +87,7 @@ TEST_F(Estimate, TiesOnTheCategoryCountForTheOpponentAtEveryLevel) {
     for (std::int32_t level : kLevels) {
         t.complevel = level;
         EXPECT_EQ(estimate(4, own), 100) << level;
-        EXPECT_EQ(t.simwins, level + 1);
+        EXPECT_EQ(last.simwins, level + 1);
     }
 }
 
@@ -101,19 +102,18 @@ TEST_F(Estimate, WinsAreDividedByTheLevelInHundredsTruncating) {
         // Ad in for the first c.wins trials, then out again for the rest.
         for (int n = 0; n <= c.level; ++n) trial(n == 0 || n == c.wins);
         EXPECT_EQ(estimate(4, base), c.strength) << c.level;
-        EXPECT_EQ(t.simwins, c.wins) << c.level;
+        EXPECT_EQ(last.simwins, c.wins) << c.level;
     }
 }
 
 TEST_F(Estimate, ExchangesDrawIThenJModulo52AndTheOrderCarriesOver) {
     const Deck start = t.simdeck;
     t.complevel = 0; // one trial; a level outside the four keeps the old strength
-    t.strength = 37;
+    previous = 37;
     script({52, 103}); // 0 and 51
-    estimate(2, base);
+    EXPECT_EQ(estimate(2, base), 37);
     EXPECT_EQ(t.simdeck[0], start[51]);
     EXPECT_EQ(t.simdeck[51], start[0]);
-    EXPECT_EQ(t.strength, 37);
     script({0, 1});
     estimate(2, base);
     EXPECT_EQ(t.simdeck[0], start[1]);
@@ -134,20 +134,13 @@ TEST_F(Estimate, StrongStartBonusOnTheFirstStreetOnly) {
 }
 
 TEST(EstimateWithRealDraws, AMadeHandRatesFarAboveABrokenOne) {
-    FakeServices ui;
     Xoshiro rng(7);
-    IniFile ini("/nonexistent/never-written.ini");
-    Game game(ui, rng, ini);
-    TableState& t = game.state();
+    TableState t;
     builddecks(t);
-    t.complevel = 900;
-    t.street = 4;
-    t.workhand = hand("Ac Ad Ah As Kc Kd 2h");
-    game.handstrength();
-    EXPECT_GT(t.strength, 80);
-    t.workhand = hand("2c 4d 7h 9s Jc 3d 8h");
-    game.handstrength();
-    EXPECT_LT(t.strength, 10);
+    EXPECT_GT(stud::handstrength(hand("Ac Ad Ah As Kc Kd 2h"), 4, 900, 0, t.simdeck, rng).strength,
+              80);
+    EXPECT_LT(stud::handstrength(hand("2c 4d 7h 9s Jc 3d 8h"), 4, 900, 0, t.simdeck, rng).strength,
+              10);
 }
 
 } // namespace

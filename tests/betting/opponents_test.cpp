@@ -2,8 +2,10 @@
 // raises. The strength is set by hand (no trials), so each decision takes
 // exactly one draw and every one of the hundred draws can be tried.
 
+#include "betting/decisions.h"
 #include "bettingtable.h"
-#include "game/seattable.h"
+#include "support/scriptedrandom.h"
+#include "table/seattable.h"
 
 using namespace stud;
 using namespace stud::testing;
@@ -39,15 +41,9 @@ TEST_F(Opponents, CallAndRaiseThresholdsPerStreet) {
                                                                            // last street
     };
     for (const Threshold& c : cases) {
-        t.street = c.street;
-        t.strength = c.strength;
-        const int calls = yeses(draws, [&] {
-            game.decidecall();
-            return t.willcall;
-        });
+        const int calls = yeses(draws, [&] { return decidecall(c.strength, c.street, draws); });
         const int raises = yeses(draws, [&] {
-            game.decideraise();
-            return t.oppraise > 0;
+            return decideraise(c.strength, c.street, t.smallbet, t.bigbet, draws) > 0;
         });
         EXPECT_EQ(calls, c.calls) << "street " << c.street << " strength " << c.strength;
         EXPECT_EQ(raises, c.raises) << "street " << c.street << " strength " << c.strength;
@@ -56,19 +52,19 @@ TEST_F(Opponents, CallAndRaiseThresholdsPerStreet) {
 
 TEST_F(Opponents, RaiseIsTheSmallBetOnTheFirstTwoStreetsAndTheBigBetAfter) {
     for (int street = 1; street <= 4; ++street) {
-        t.street = street;
         script({kYes});
-        game.decideraise();
-        EXPECT_EQ(t.oppraise, street <= 2 ? t.smallbet : t.bigbet) << street;
+        EXPECT_EQ(decideraise(50, street, t.smallbet, t.bigbet, draws),
+                  street <= 2 ? t.smallbet : t.bigbet)
+            << street;
     }
 }
 
 TEST_F(Opponents, AnOpponentThatCannotPayTheWholeCallFolds) {
     onstreet(3, seatno(champ));
     t.tocall = 4;
-    game.setcash(geek, 3);
+    steps.setcash(geek, 3);
     script({kYes});
-    game.answers(geek);
+    steps.answers(geek);
     EXPECT_TRUE(t.seats[geek].folded);
     EXPECT_EQ(t.folds, 1);
     EXPECT_EQ(ui.text(Control::geekstatus), "Folds");
@@ -79,9 +75,9 @@ TEST_F(Opponents, AnOpponentThatCannotPayTheWholeCallFolds) {
               (std::array{120, 160, 380, 260}));
 
     // With exactly the amount it calls down to zero and is then out.
-    game.setcash(master, 4);
+    steps.setcash(master, 4);
     script({kYes});
-    game.answers(master);
+    steps.answers(master);
     EXPECT_EQ(ui.text(Control::masterstatus), "Calls");
     EXPECT_EQ(cash(master), 0);
     EXPECT_FALSE(t.seats[master].folded);
@@ -108,13 +104,13 @@ TEST_F(Opponents, AFoldingOpenerHandsTheRoleToTheNextOpponentStillIn) {
         onstreet(2, seatno(c.folding));
         for (SeatId s : kAllSeats) {
             t.seats[s].folded = false;
-            game.setcash(s, 100);
+            steps.setcash(s, 100);
         }
         t.folds = 0;
         for (SeatId s : c.folded) t.seats[s].folded = true;
-        for (SeatId s : c.broke) game.setcash(s, 0);
+        for (SeatId s : c.broke) steps.setcash(s, 0);
         script({kNo});
-        game.answers(c.folding);
+        steps.answers(c.folding);
         EXPECT_EQ(t.opener, c.opener) << "folding " << c.folding;
     }
 }
@@ -135,7 +131,7 @@ TEST_F(Opponents, ARaiseIsPaidAnsweredAtOnceAndLeavesTheHumanToCallOrFold) {
     };
     for (const RaiseCase& c : cases) {
         onstreet(2, seatno(player));
-        for (SeatId s : kOpponents) game.setstatus(s, "Checks");
+        for (SeatId s : kOpponents) steps.setstatus(s, "Checks");
         t.seats[freak].raised = true; // an earlier raise is taken over
         ui.log.clear();
         ui.sounds.clear();
@@ -146,7 +142,7 @@ TEST_F(Opponents, ARaiseIsPaidAnsweredAtOnceAndLeavesTheHumanToCallOrFold) {
         const auto before = cash(c.raiser);
         script({kYes, kYes, kYes, kYes});
 
-        game.turn(c.raiser);
+        steps.turn(c.raiser);
         Log expected{std::string(kNames[c.raiser]) + " Raises 2"};
         expected.insert(expected.end(), c.answered.begin(), c.answered.end());
         EXPECT_EQ(acts(), expected);
@@ -167,9 +163,9 @@ TEST_F(Opponents, ARaiseIsPaidAnsweredAtOnceAndLeavesTheHumanToCallOrFold) {
 
 TEST_F(Opponents, ARaiseIsNotLimitedByCashAndLeavesTheRaiserOutButNotFolded) {
     onstreet(3, seatno(player));
-    game.setcash(geek, 1);
+    steps.setcash(geek, 1);
     script({kYes, kYes, kYes});
-    game.turn(geek);
+    steps.turn(geek);
     EXPECT_EQ(cash(geek), 1 - t.bigbet);
     EXPECT_FALSE(t.seats[geek].folded);
     EXPECT_FALSE(indeal(t, geek));
@@ -180,7 +176,7 @@ TEST_F(Opponents, OnlyFreaksTurnRedrawsTheTableWhenTheSeatIsOut) {
     for (SeatId s : kOpponents) t.seats[s].folded = true;
     for (SeatId s : kOpponents) {
         ui.draws.clear();
-        game.turn(s);
+        steps.turn(s);
         EXPECT_EQ(!ui.images().empty(), s == freak) << s;
     }
     EXPECT_EQ(draws.draws, 0u);

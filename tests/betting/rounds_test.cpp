@@ -13,14 +13,14 @@ using Rounds = BettingTable;
 TEST_F(Rounds, StreetupShowsTheNextStreetAndRunsTheShowdownOnceAtTheEnd) {
     onstreet(4, seatno(player));
     ui.draws.clear();
-    game.streetup();
+    steps.streetup();
     EXPECT_EQ(t.street, 5);
     EXPECT_FALSE(ui.images().empty());
     EXPECT_EQ(game.showdownsThisDeal(), 0);
-    game.streetup();
+    steps.streetup();
     EXPECT_EQ(t.street, 6);
     EXPECT_EQ(game.showdownsThisDeal(), 1);
-    game.streetup(); // nothing after the end of the deal
+    steps.streetup(); // nothing after the end of the deal
     EXPECT_EQ(t.street, 6);
     EXPECT_EQ(game.showdownsThisDeal(), 1);
 }
@@ -29,23 +29,23 @@ TEST_F(Rounds, AnswersAreAskedOnlyOfSeatsStillInTheDeal) {
     onstreet(2, seatno(champ));
     t.tocall = 2;
     t.seats[geek].folded = true;
-    game.setcash(master, 0);
+    steps.setcash(master, 0);
     script({kYes, kYes});
-    game.answerupto(champ, true);
+    steps.answerupto(champ, true);
     EXPECT_EQ(acts(), (Log{"freak Calls 2", "champ Calls 2"}));
     EXPECT_EQ(draws.draws, 2u);
 
     ui.log.clear();
     script({kYes});
-    game.answerupto(master, false); // up to the one before master: freak (geek is out)
+    steps.answerupto(master, false); // up to the one before master: freak (geek is out)
     EXPECT_EQ(acts(), (Log{"freak Calls 2"}));
 }
 
 TEST_F(Rounds, EveryTurnIsMadeSoABrokeOpenerStillOpensTheStreet) {
     onstreet(2, seatno(master));
-    game.setcash(master, 0);
+    steps.setcash(master, 0);
     script({kNo, kNo, kNo});
-    game.turnsfrom(freak);
+    steps.turnsfrom(freak);
     EXPECT_EQ(acts(), (Log{"freak Checks 2", "geek Checks 2", "champ Checks 3"}));
     EXPECT_EQ(t.opener, seatno(master)); // out for lack of cash, it keeps the role
 }
@@ -53,7 +53,7 @@ TEST_F(Rounds, EveryTurnIsMadeSoABrokeOpenerStillOpensTheStreet) {
 TEST_F(Rounds, TurnsStopAtTheShowdownWhenTheOpenerClosesTheLastStreet) {
     onstreet(5, seatno(geek));
     script({kNo});
-    game.turnsfrom(freak);
+    steps.turnsfrom(freak);
     EXPECT_EQ(t.street, 6);
     EXPECT_EQ(game.showdownsThisDeal(), 1);
     EXPECT_EQ(draws.draws, 1u); // master and champ never decide
@@ -61,8 +61,8 @@ TEST_F(Rounds, TurnsStopAtTheShowdownWhenTheOpenerClosesTheLastStreet) {
 
 TEST_F(Rounds, FoldwinPaysThePotMarksTheDealAndStartsTheHumansWin) {
     onstreet(3, seatno(player));
-    game.setpot(40);
-    game.foldwin();
+    steps.setpot(40);
+    steps.foldwin();
     EXPECT_EQ(cash(player), 140);
     EXPECT_EQ(ui.text(Control::cash), "140");
     EXPECT_EQ(t.pot, 40);
@@ -76,18 +76,18 @@ TEST_F(Rounds, FoldwinPaysThePotMarksTheDealAndStartsTheHumansWin) {
     EXPECT_EQ(t.street, 3);
 
     // Every button handler now leaves the table alone.
-    game.playerstays();
-    game.playerbets();
-    game.playerpasses();
+    game.click(Control::btnstay);
+    game.click(Control::btnbet);
+    game.click(Control::btnpass);
     EXPECT_EQ(cash(player), 140);
     EXPECT_EQ(draws.draws, 0u);
     EXPECT_EQ(game.showdownsThisDeal(), 0);
 }
 
 TEST_F(Rounds, FoldwinNearTheLimitDoesNotWrap) {
-    game.setcash(player, INT32_MAX - 3);
-    game.setpot(10);
-    game.foldwin();
+    steps.setcash(player, INT32_MAX - 3);
+    steps.setpot(10);
+    steps.foldwin();
     EXPECT_EQ(cash(player), INT32_MAX);
 }
 

@@ -2,6 +2,7 @@
 // animation, and the interval changes and timer switches between them.
 
 #include "gametable.h"
+#include "support/scriptedrandom.h"
 
 using namespace stud;
 using stud::testing::FakeServices;
@@ -22,11 +23,8 @@ class Animation : public stud::testing::GameTable {
         return out;
     }
     SeatId winker() const {
-        EXPECT_EQ(t.winkfreak + t.winkgeek + t.winkmaster + t.winkchamp, 1);
-        if (t.winkfreak) return freak;
-        if (t.winkgeek) return geek;
-        if (t.winkmaster) return master;
-        return champ;
+        EXPECT_TRUE(t.winking.has_value());
+        return t.winking.value_or(player);
     }
     // Start a blink for the seat picked by draw r and run it to its end;
     // returns the portrait frames drawn and the winkanim intervals seen.
@@ -34,12 +32,12 @@ class Animation : public stud::testing::GameTable {
         ScriptedRandom pick({r});
         use(pick);
         ui.timers[Timer::winkanim] = false;
-        game.randomwinkTimer();
+        game.tick(Timer::randomwink);
         use(zero);
         ui.clearLog();
         std::vector<int> out;
         for (int tick = 0; tick < 10 && ui.isTimerEnabled(Timer::winkanim); ++tick) {
-            game.winkanimTimer();
+            game.tick(Timer::winkanim);
             if (intervals) intervals->push_back(ui.timerInterval(Timer::winkanim));
         }
         for (const Frame& f : frames()) out.push_back(f.index);
@@ -55,7 +53,7 @@ class Animation : public stud::testing::GameTable {
         ui.timers[Timer::wintimer] = true;
         int ticks = 0;
         while (ui.isTimerEnabled(Timer::wintimer) && ticks < 50) {
-            game.wintimerTimer();
+            game.tick(Timer::wintimer);
             ++ticks;
         }
         return ticks;
@@ -73,7 +71,7 @@ TEST_F(Animation, BlinkChoiceFollowsTheDrawBoundaries) {
         ui.timers[Timer::winkanim] = false;
         ui.timers[Timer::randomwink] = true;
         t.winkstep = 3;
-        game.randomwinkTimer();
+        game.tick(Timer::randomwink);
         EXPECT_EQ(winker(), seat) << r;
         EXPECT_EQ(pick.draws, 1u);
         EXPECT_EQ(t.winkstep, 0);
@@ -88,33 +86,33 @@ TEST_F(Animation, NoNewBlinkWhileOneRunsOrARaiseStandsOrTheDealIsOver) {
     ui.timers[Timer::randomwink] = true;
 
     ui.timers[Timer::winkanim] = true; // a blink is running
-    game.randomwinkTimer();
+    game.tick(Timer::randomwink);
     EXPECT_EQ(pick.draws, 0u);
     EXPECT_TRUE(ui.isTimerEnabled(Timer::randomwink));
     ui.timers[Timer::winkanim] = false;
 
     t.street = 3;
     t.seats[geek].raised = true; // geek's raise waits for the human
-    game.randomwinkTimer();
+    game.tick(Timer::randomwink);
     EXPECT_EQ(pick.draws, 0u);
     EXPECT_TRUE(ui.isTimerEnabled(Timer::randomwink)) << "keeps waiting";
     EXPECT_FALSE(ui.isTimerEnabled(Timer::winkanim));
 
     t.street = 6; // deal over
     t.seats[geek].raised = false;
-    game.randomwinkTimer();
+    game.tick(Timer::randomwink);
     EXPECT_EQ(pick.draws, 0u);
 
     t.street = 1; // the opening bet on street 1 does not stop the faces
     t.seats[champ].raised = true;
-    game.randomwinkTimer();
+    game.tick(Timer::randomwink);
     EXPECT_EQ(pick.draws, 1u);
     EXPECT_TRUE(ui.isTimerEnabled(Timer::winkanim));
 
     ui.timers[Timer::winkanim] = false;
     t.street = 5;
     t.seats[champ].raised = false;
-    game.randomwinkTimer();
+    game.tick(Timer::randomwink);
     EXPECT_EQ(pick.draws, 2u) << "street 5 without a raise blinks";
 }
 
@@ -139,9 +137,9 @@ TEST_F(Animation, MastersGlanceRunsSlowAndSetsTheIntervalBack) {
     // and the next blinks run at it until a glance finishes again.
     ScriptedRandom pick({60});
     use(pick);
-    game.randomwinkTimer();
-    game.winkanimTimer();
-    game.winkanimTimer();
+    game.tick(Timer::randomwink);
+    game.tick(Timer::winkanim);
+    game.tick(Timer::winkanim);
     ui.setTimerEnabled(Timer::winkanim, false); // an opponent raised
     EXPECT_EQ(ui.timerInterval(Timer::winkanim), 400);
     intervals.clear();
@@ -154,7 +152,7 @@ TEST_F(Animation, HumanWinShowsTheCoinPileGlintingThenTheBareTable) {
     t.bestscore = 1000;
     t.winstep = 0;
     ui.timers[Timer::wintimer] = true;
-    game.wintimerTimer();
+    game.tick(Timer::wintimer);
     EXPECT_EQ(ui.timerInterval(Timer::wintimer), 170) << "slower from the first step";
     EXPECT_EQ(runWin(), 9);
     std::vector<Frame> expect;
@@ -189,7 +187,7 @@ TEST_F(Animation, EveryOpponentHasItsOwnWinFramesAndColumnsRunInSeatOrder) {
     t.bestscore = 7;
     t.winstep = 5;
     ui.timers[Timer::wintimer] = true;
-    game.wintimerTimer();
+    game.tick(Timer::wintimer);
     EXPECT_EQ(frames(), (std::vector<Frame>{coin(2), portrait(freak, 8), portrait(geek, 9),
                                             portrait(master, 10), portrait(champ, 11)}));
     EXPECT_EQ(t.winstep, 6);

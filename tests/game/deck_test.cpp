@@ -1,5 +1,7 @@
-#include "game/deck.h"
-#include "game/services.h"
+#include "support/scriptedrandom.h"
+#include "table/deck.h"
+#include "table/services.h"
+#include "table/strtoint.h"
 
 #include <gtest/gtest.h>
 

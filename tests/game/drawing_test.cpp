@@ -1,8 +1,8 @@
 // What the table drawing puts where: cards per street, face up or down,
 // clipped corners, wiped card areas, the background and the portraits.
 
-#include "game/deck.h"
 #include "gametable.h"
+#include "table/deck.h"
 
 #include <set>
 #include <tuple>
@@ -62,7 +62,7 @@ TEST_F(Drawing, StreetsUncoverTheOpponentsUpcardsAndKeepHoleCardsDown) {
         SCOPED_TRACE(street);
         ui.clearLog();
         t.street = street;
-        game.drawcards();
+        steps.drawcards();
         const int n = street + 2 > 7 ? 7 : street + 2;
         std::vector<int> mine, theirs[kSeats];
         for (int i = 0; i < n; ++i) mine.push_back(face(player, i));
@@ -81,7 +81,7 @@ TEST_F(Drawing, StreetsUncoverTheOpponentsUpcardsAndKeepHoleCardsDown) {
 
 TEST_F(Drawing, HumanRowFirstThenSlotBySlotRoundTheTable) {
     t.street = 2;
-    game.drawcards();
+    steps.drawcards();
     const auto all = cards();
     ASSERT_EQ(all.size(), 4u + 4u * 4u);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(all[i], (Placed{face(player, i), 335 + 30 * i, 500}));
@@ -98,7 +98,7 @@ TEST_F(Drawing, HumanRowFirstThenSlotBySlotRoundTheTable) {
 
 TEST_F(Drawing, EveryCardGetsFourBlackCornersRightAfterIt) {
     t.street = 3;
-    game.drawcards();
+    steps.drawcards();
     int images = 0;
     for (std::size_t i = 0; i < ui.draws.size(); ++i) {
         const auto& d = ui.draws[i];
@@ -125,7 +125,7 @@ TEST_F(Drawing, SeatsOutOfPlayVanish) {
     t.seats[master].cash = 0; // broke in the middle of the deal
     t.seats[champ].cash = -3; // raised itself below zero
     t.seats[player].cash = 0; // a human without cash sees nothing either
-    game.drawcards();
+    steps.drawcards();
     EXPECT_TRUE(row(player).empty());
     EXPECT_TRUE(row(freak).empty());
     EXPECT_TRUE(row(master).empty());
@@ -138,7 +138,7 @@ TEST_F(Drawing, DealOverShowsEveryHandUnlessRevealBlocked) {
     t.street = 6;
     t.seats[player].folded = true;
     t.folds = 3;
-    game.drawcards();
+    steps.drawcards();
     EXPECT_FALSE(t.revealblock);
     EXPECT_TRUE(row(player).empty()) << "the human folded";
     for (SeatId s : kOpponents) {
@@ -150,25 +150,25 @@ TEST_F(Drawing, DealOverShowsEveryHandUnlessRevealBlocked) {
     // The human folded and every opponent is out: nothing of theirs is shown.
     ui.clearLog();
     t.folds = 4;
-    game.drawcards();
+    steps.drawcards();
     EXPECT_TRUE(t.revealblock);
     EXPECT_TRUE(cards().empty());
 
     // revealblock is worked out afresh at every call.
     t.seats[player].folded = false;
-    game.drawcards();
+    steps.drawcards();
     EXPECT_FALSE(t.revealblock);
 }
 
 TEST_F(Drawing, CardBackFollowsTheChosenBackAndNeverLeavesTheImageSet) {
     t.street = 1;
     t.cardback = 59;
-    game.drawcards();
+    steps.drawcards();
     EXPECT_EQ(row(champ)[0], 59);
     for (int bad : {0, 51, 60, 1000, -1}) {
         ui.clearLog();
         t.cardback = bad;
-        game.drawcards();
+        steps.drawcards();
         EXPECT_EQ(row(champ)[0], 52) << bad;
         EXPECT_EQ(row(champ)[1], 52) << bad;
     }
@@ -197,7 +197,7 @@ TEST_F(Drawing, TableBackgroundIsReadAtEveryPaintAndOnlyBeepsWhenMissing) {
 
     // Sound off silences effects, never the beep.
     t.soundon = false;
-    game.drawtable();
+    steps.drawtable();
     EXPECT_EQ(ui.beeps, 3);
 }
 
@@ -211,7 +211,7 @@ TEST_F(Drawing, ClearcardsWipesExactlyTheSeatsCardArea) {
     }};
     for (SeatId s : kAllSeats) {
         ui.clearLog();
-        game.clearcards(s);
+        steps.clearcards(s);
         ASSERT_EQ(ui.draws.size(), 1u);
         const auto& d = ui.draws[0];
         EXPECT_EQ(d.op, Op::FillRect);
@@ -226,7 +226,7 @@ TEST_F(Drawing, ClearcardsWipesExactlyTheSeatsCardArea) {
 }
 
 TEST_F(Drawing, PortraitsRestInSeatOrderAtTheirPlaces) {
-    game.resetportraits();
+    steps.resetportraits();
     const auto imgs = ui.images();
     ASSERT_EQ(imgs.size(), 4u);
     const std::array<Placed, 4> expect{{{0, 48, 268}, {2, 160, 29}, {4, 632, 29}, {6, 744, 268}}};
@@ -235,7 +235,7 @@ TEST_F(Drawing, PortraitsRestInSeatOrderAtTheirPlaces) {
         EXPECT_EQ((Placed{imgs[k].index, imgs[k].x, imgs[k].y}), expect[k]);
     }
     ui.clearLog();
-    game.drawportrait(master, 17);
+    steps.drawportrait(master, 17);
     ASSERT_EQ(ui.draws.size(), 1u) << "portraits have no clipped corners";
     EXPECT_EQ((Placed{ui.draws[0].index, ui.draws[0].x, ui.draws[0].y}), (Placed{17, 632, 29}));
 }

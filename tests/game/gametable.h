@@ -4,39 +4,21 @@
 // window, a settings file in a private temporary folder (never the user's),
 // and a generator the test can swap at any moment.
 
+#include "cards/random.h"
 #include "game/game.h"
-#include "game/random.h"
-#include "game/seattable.h"
-#include "game/settings.h"
 #include "support/fakeservices.h"
+#include "support/gamesteps.h"
+#include "support/scriptedrandom.h"
+#include "support/tempdir.h"
+#include "table/seattable.h"
+#include "table/settings.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
 
 namespace stud::testing {
-
-class TempDir {
-  public:
-    TempDir() {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "studtest-XXXXXX").string();
-        if (!mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
-        path_ = tmpl;
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
 
 // Forwards every draw to whichever generator the test plugs in.
 class SwitchRandom final : public Random {
@@ -60,7 +42,8 @@ class GameTable : public ::testing::Test {
     ConstantRandom zero{0};
     SwitchRandom rng{zero};
     Game game{ui, rng, ini};
-    TableState& t = game.state();
+    GameSteps steps{game};
+    TableState& t = steps.table();
 
     void writeSettings(const std::string& text) {
         std::ofstream(ini.path(), std::ios::binary) << text;

@@ -3,6 +3,7 @@
 // confirmation and conversion of a new match.
 
 #include "gametable.h"
+#include "support/scriptedrandom.h"
 
 #include <algorithm>
 
@@ -23,7 +24,7 @@ class NewDeal : public stud::testing::GameTable {
 
     // Leave the deal in progress the way a player would: fold it.
     void endDeal() {
-        if (!game.dealdecided()) game.playerpasses();
+        if (!game.dealdecided()) game.click(Control::btnpass);
     }
     // Start the next deal with the given opener.
     void dealWithOpener(int opener) {
@@ -31,7 +32,7 @@ class NewDeal : public stud::testing::GameTable {
         for (SeatId s : kAllSeats) cashAtDeal[s] = t.seats[s].cash;
         t.rotation = opener == 5 ? 1 : opener + 1;
         ui.clearLog();
-        game.newgame();
+        game.click(Control::btnnew);
         ASSERT_EQ(t.opener, opener);
     }
 
@@ -76,7 +77,7 @@ class NewDeal : public stud::testing::GameTable {
                 t.seats[champ].raised};
     }
     void setCash(std::array<std::int32_t, kSeats> cash) {
-        for (SeatId s : kAllSeats) game.setcash(s, cash[s]);
+        for (SeatId s : kAllSeats) steps.setcash(s, cash[s]);
     }
     std::int64_t moneyOnTable() const {
         std::int64_t sum = t.pot;
@@ -90,7 +91,7 @@ TEST_F(NewDeal, OpenersRotateFromTheHumanRoundTheTable) {
     std::vector<int> openers;
     for (int deal = 0; deal < 6; ++deal) {
         endDeal();
-        game.newgame();
+        game.click(Control::btnnew);
         openers.push_back(t.opener);
         EXPECT_EQ(t.rotation, t.opener);
         for (SeatId s : kOpponents)
@@ -129,7 +130,7 @@ TEST_F(NewDeal, AllFourFoldingToTheHumansOpeningEndsTheDealAtOnce) {
     const std::int32_t cashBefore = t.seats[player].cash;
     t.rotation = 1;
     ui.clearLog();
-    game.newgame();
+    game.click(Control::btnnew);
     ASSERT_EQ(t.opener, 5);
     EXPECT_EQ(wipedAfterDeal(), (std::vector<SeatId>{freak, geek, master, champ}));
     EXPECT_TRUE(t.decided);
@@ -143,7 +144,7 @@ TEST_F(NewDeal, AllFourFoldingToTheHumansOpeningEndsTheDealAtOnce) {
     EXPECT_EQ(humanCards, 3);
 
     // The next deal starts clean.
-    game.newgame();
+    game.click(Control::btnnew);
     EXPECT_FALSE(t.decided);
     EXPECT_EQ(t.opener, 4);
 }
@@ -200,7 +201,7 @@ TEST_F(NewDeal, TheAnteIsSetIntoThePotAndBrokeOpponentsSitOut) {
     t.smallbet = 4;
     t.bigbet = 8;
     t.rotation = 2; // champ opens: nobody acts in the deal start
-    game.newgame();
+    game.click(Control::btnnew);
     EXPECT_EQ(t.seated, 3);
     EXPECT_EQ(t.folds, 2) << "freak and master are out before a card is dealt";
     EXPECT_EQ(t.pot, 6);
@@ -222,7 +223,7 @@ TEST_F(NewDeal, DealStoresTheCashFirstAndRereadsTheSoundSwitch) {
     writeSettings("[Settings]\nSound=0\n"); // changed by hand while the game runs
     t.rotation = 2;                         // champ opens: nobody answers at the start
     ui.clearLog();
-    game.newgame();
+    game.click(Control::btnnew);
     IniFile file(ini.path());
     EXPECT_EQ(file.readInteger("Background", "Color", 0), 57);
     EXPECT_EQ(file.readInteger("Cash", "player", 0), 321) << "before this deal's ante";
@@ -262,7 +263,7 @@ TEST_F(NewDeal, TheMatchEndsWhenTheHumanOrEveryOpponentIsBroke) {
     // Both at once: the human's loss is tested first.
     setCash({0, 0, -3, 0, 0});
     ui.clearLog();
-    game.newgame();
+    game.click(Control::btnnew);
     ASSERT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(ui.boxes[0].text, "You lose!");
     EXPECT_EQ(ui.boxes[0].caption, "Game over");
@@ -274,7 +275,7 @@ TEST_F(NewDeal, TheMatchEndsWhenTheHumanOrEveryOpponentIsBroke) {
 
     setCash({5, 0, -3, 0, 0});
     ui.clearLog();
-    game.newgame();
+    game.click(Control::btnnew);
     ASSERT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(ui.boxes[0].text, "You win!");
     EXPECT_EQ(ui.boxes[0].caption, "Game over");
@@ -285,7 +286,7 @@ TEST_F(NewDeal, TheMatchEndsWhenTheHumanOrEveryOpponentIsBroke) {
     setCash({5, 0, -3, 0, 2});
     t.rotation = 2;
     ui.clearLog();
-    game.newgame();
+    game.click(Control::btnnew);
     EXPECT_TRUE(ui.boxes.empty());
     EXPECT_EQ(t.folds, 3);
 }
@@ -297,7 +298,7 @@ TEST_F(NewDeal, NewGameAnsweredNoChangesNothingButTheSeedAndPortraits) {
     ui.clearLog();
     ui.answers.push_back(Answer::No);
     ui.setText(Control::money, "5000");
-    game.NewGame1Click();
+    game.click(Control::NewGame1);
     ASSERT_EQ(ui.boxes.size(), 1u);
     EXPECT_EQ(ui.boxes[0].text, "Are you sure?");
     EXPECT_EQ(ui.boxes[0].caption, "New game");
@@ -313,12 +314,12 @@ TEST_F(NewDeal, NewGameAnsweredNoChangesNothingButTheSeedAndPortraits) {
 
 TEST_F(NewDeal, NewGameGivesEverySeatTheTypedAmount) {
     use(folding);
-    game.playerpasses(); // the match so far ends with a fold
+    game.click(Control::btnpass); // the match so far ends with a fold
     const int rotation = t.rotation;
     ui.setText(Control::money, "5000");
     ui.setText(Control::btnstay, "Check");
     ui.clearLog();
-    game.NewGame1Click();
+    game.click(Control::NewGame1);
     for (SeatId s : kAllSeats) EXPECT_EQ(t.seats[s].cash, 4999) << s;
     EXPECT_EQ(ui.text(Control::cash), "4999");
     EXPECT_EQ(t.pot, 5);
@@ -342,7 +343,7 @@ TEST_F(NewDeal, NewGameGivesEverySeatTheTypedAmount) {
 
     // The ante in force is what is taken.
     t.ante = 3;
-    game.NewGame1Click();
+    game.click(Control::NewGame1);
     for (SeatId s : kAllSeats) EXPECT_EQ(t.seats[s].cash, 4997);
     EXPECT_EQ(t.pot, 15);
 }
@@ -353,7 +354,7 @@ TEST_F(NewDeal, NewGameWithATextThatIsNoNumberLeavesTheMatchAlone) {
     for (const char* text : {"abc", "", "12a", " 100", "99999999999"}) {
         ui.setText(Control::money, text);
         try {
-            game.NewGame1Click();
+            game.click(Control::NewGame1);
             ADD_FAILURE() << "no error for '" << text << "'";
         } catch (const StudError& e) {
             EXPECT_EQ(std::string(e.what()),
@@ -373,7 +374,7 @@ TEST_F(NewDeal, NewGameRefusesAnAmountThatWouldLeaveNobodyToPlay) {
     for (const char* text : {"0", "-50"}) {
         ui.clearLog();
         ui.setText(Control::money, text);
-        game.NewGame1Click();
+        game.click(Control::NewGame1);
         ASSERT_EQ(ui.boxes.size(), 2u);
         EXPECT_EQ(ui.boxes[1].text, "the value is off limits");
         for (SeatId s : kAllSeats) EXPECT_EQ(t.seats[s].cash, before.seats[s].cash);
@@ -383,7 +384,7 @@ TEST_F(NewDeal, NewGameRefusesAnAmountThatWouldLeaveNobodyToPlay) {
     }
     // One unit is still a match, however short.
     ui.setText(Control::money, "1");
-    game.NewGame1Click();
+    game.click(Control::NewGame1);
     EXPECT_EQ(t.initialcash, 1);
     EXPECT_EQ(t.pot, 5);
 }

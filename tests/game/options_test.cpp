@@ -1,6 +1,9 @@
 #include "game/game.h"
-#include "game/seattable.h"
 #include "support/fakeservices.h"
+#include "support/gamesteps.h"
+#include "support/scriptedrandom.h"
+#include "support/tempdir.h"
+#include "table/seattable.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +15,7 @@
 
 using namespace stud;
 using stud::testing::FakeServices;
+using stud::testing::TempDir;
 
 namespace {
 
@@ -20,25 +24,11 @@ namespace fs = std::filesystem;
 // A game over a fake window and a settings file of its own in a fresh folder.
 class Options : public ::testing::Test {
   protected:
-    Options() : ini(iniPath()), game(ui, rng, ini) {
+    Options() : game(ui, rng, ini) {
         ui.visible[Control::Panel1] = false;
-        for (SeatId s : kAllSeats) game.setcash(s, 1200);
+        for (SeatId s : kAllSeats) steps.setcash(s, 1200);
         ui.clearLog();
     }
-    ~Options() override {
-        std::error_code ec;
-        fs::remove_all(dir, ec);
-    }
-
-    std::string iniPath() {
-        dir = fs::temp_directory_path() /
-              ("options_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        return (dir / "tarvo.ini").string();
-    }
-
     std::string file() const {
         std::ifstream in(ini.path());
         std::stringstream s;
@@ -58,11 +48,13 @@ class Options : public ::testing::Test {
         return out;
     }
 
-    fs::path dir;
+    TempDir tmp{"studoptions"};
+    const fs::path& dir = tmp.path();
     FakeServices ui;
     ConstantRandom rng;
-    IniFile ini;
+    IniFile ini{tmp.file("tarvo.ini")};
     Game game;
+    GameSteps steps{game};
 };
 
 using Strings = std::vector<std::string>;
@@ -75,27 +67,27 @@ TEST_F(Options, InitialCashAcceptsBothEndsOfTheRange) {
         SCOPED_TRACE(v);
         ui.clearLog();
         ui.texts[Control::money] = std::to_string(v);
-        game.enterClick();
+        game.click(Control::enter);
         EXPECT_EQ(messages(), Strings{"New initial cash value confirmation"});
         EXPECT_EQ(game.state().initialcash, v);
         EXPECT_NE(file().find("initial=" + std::to_string(v)), std::string::npos) << file();
         EXPECT_EQ(cash(), Amounts(5, v - 1));
     }
     ui.texts[Control::money] = "+250"; // a sign is part of a whole number
-    game.enterClick();
+    game.click(Control::enter);
     EXPECT_EQ(game.state().initialcash, 250);
 }
 
 TEST_F(Options, InitialCashOfAThousandWithAnteTwoGivesEverySeat998) {
     ui.positions[Control::UpDown1] = 2;
-    game.betchange();
+    game.click(Control::UpDown1);
     // A deal in progress: something in the pot, one opponent broke.
-    game.setpot(37);
-    game.setcash(geek, 0);
-    game.state().street = 3;
+    steps.setpot(37);
+    steps.setcash(geek, 0);
+    steps.table().street = 3;
     ui.texts[Control::money] = "1000";
 
-    game.enterClick();
+    game.click(Control::enter);
 
     EXPECT_EQ(cash(), Amounts(5, 998));
     for (SeatId s : kAllSeats) EXPECT_EQ(ui.text(kSeatInfo[s].cashLabel), "998");
@@ -129,7 +121,7 @@ TEST_F(Options, InitialCashOutOfRangeOrNotANumberChangesNothing) {
         SCOPED_TRACE("typed '" + c.typed + "'");
         ui.clearLog();
         ui.texts[Control::money] = c.typed;
-        game.enterClick();
+        game.click(Control::enter);
         EXPECT_EQ(messages(), Strings{c.message});
         EXPECT_EQ(game.state().initialcash, 1200);
         EXPECT_EQ(cash(), Amounts(5, 1200));
@@ -146,7 +138,7 @@ TEST_F(Options, PlayUntilIsStoredWithoutTouchingTheCash) {
         SCOPED_TRACE(v);
         ui.clearLog();
         ui.texts[Control::until] = std::to_string(v);
-        game.unenterClick();
+        game.click(Control::unenter);
         EXPECT_EQ(messages(), Strings{"New until value confirmation"});
         EXPECT_EQ(game.state().playuntil, v);
         EXPECT_NE(file().find("until=" + std::to_string(v)), std::string::npos) << file();
@@ -165,7 +157,7 @@ TEST_F(Options, PlayUntilRejectionsKeepThePreviousTarget) {
         SCOPED_TRACE("typed '" + typed + "'");
         ui.clearLog();
         ui.texts[Control::until] = typed;
-        game.unenterClick();
+        game.click(Control::unenter);
         EXPECT_EQ(messages(), Strings{message});
         EXPECT_EQ(game.state().playuntil, 1000);
         EXPECT_FALSE(fs::exists(ini.path()));
@@ -184,19 +176,19 @@ TEST_F(Options, LimitsFollowTheUpDownAndAreNotStored) {
                        ui.text(Control::Label4)};
     };
     ui.positions[Control::UpDown1] = 2;
-    game.betchange();
+    game.click(Control::UpDown1);
     EXPECT_EQ(limits(), (Amounts{2, 4, 8}));
     EXPECT_EQ(labels(), (Strings{"2", "4", "8"}));
 
     // At either end the control stays put and the limits with it.
     ui.positions[Control::UpDown1] = 1;
-    game.betchange();
-    game.betchange();
+    game.click(Control::UpDown1);
+    game.click(Control::UpDown1);
     EXPECT_EQ(limits(), (Amounts{1, 2, 4}));
     EXPECT_EQ(labels(), (Strings{"1", "2", "4"}));
     ui.positions[Control::UpDown1] = 15;
-    game.betchange();
-    game.betchange();
+    game.click(Control::UpDown1);
+    game.click(Control::UpDown1);
     EXPECT_EQ(limits(), (Amounts{15, 30, 60}));
     EXPECT_EQ(labels(), (Strings{"15", "30", "60"}));
 
@@ -206,11 +198,11 @@ TEST_F(Options, LimitsFollowTheUpDownAndAreNotStored) {
 
 TEST_F(Options, LimitsNeverLeaveTheRangeOfTheControl) {
     ui.positions[Control::UpDown1] = 0;
-    game.betchange();
+    game.click(Control::UpDown1);
     EXPECT_EQ(game.state().ante, 1);
     EXPECT_EQ(ui.position(Control::UpDown1), 1);
     ui.positions[Control::UpDown1] = 99;
-    game.betchange();
+    game.click(Control::UpDown1);
     EXPECT_EQ(game.state().bigbet, 60);
     EXPECT_EQ(ui.position(Control::UpDown1), 15);
 }
@@ -219,14 +211,14 @@ TEST_F(Options, LimitsNeverLeaveTheRangeOfTheControl) {
 
 TEST_F(Options, CardBackIsStoredAndShownAtOnce) {
     ui.items[Control::background] = 7; // "8"
-    game.Backchange();
+    game.click(Control::background);
     EXPECT_EQ(game.state().cardback, 59);
     EXPECT_NE(file().find("Color=59"), std::string::npos) << file();
     EXPECT_NE(file().find("[Background]"), std::string::npos);
     EXPECT_EQ(ui.windowRepaints, 1);
 
     ui.items[Control::background] = 0; // "1"
-    game.Backchange();
+    game.click(Control::background);
     EXPECT_EQ(game.state().cardback, 52);
     EXPECT_NE(file().find("Color=52"), std::string::npos) << file();
     EXPECT_EQ(ui.windowRepaints, 2);
@@ -236,7 +228,7 @@ TEST_F(Options, EveryLevelIsStoredWithItsTrialCount) {
     const std::pair<int, std::int32_t> levels[]{{3, 900}, {1, 400}, {2, 600}, {0, 200}};
     for (const auto& [item, trials] : levels) {
         ui.items[Control::Levels] = item;
-        game.LevelsClick();
+        game.click(Control::Levels);
         EXPECT_EQ(game.state().complevel, trials);
         EXPECT_NE(file().find("comp=" + std::to_string(trials)), std::string::npos) << file();
         EXPECT_NE(file().find("[Levels]"), std::string::npos);
@@ -247,8 +239,8 @@ TEST_F(Options, EveryLevelIsStoredWithItsTrialCount) {
 TEST_F(Options, NoItemChosenLeavesLevelAndBackAlone) {
     ui.items[Control::Levels] = -1;
     ui.items[Control::background] = -1;
-    game.LevelsClick();
-    game.Backchange();
+    game.click(Control::Levels);
+    game.click(Control::background);
     EXPECT_EQ(game.state().complevel, 200);
     EXPECT_EQ(game.state().cardback, 52);
     EXPECT_EQ(ui.windowRepaints, 0);
@@ -256,36 +248,36 @@ TEST_F(Options, NoItemChosenLeavesLevelAndBackAlone) {
 }
 
 TEST_F(Options, SoundToggledTwiceWritesTwiceAndEndsAsItBegan) {
-    game.SoundOff1Click();
+    game.click(Control::SoundOff1);
     EXPECT_FALSE(game.state().soundon);
     EXPECT_EQ(ui.text(Control::SoundOff1), "Off");
     EXPECT_NE(file().find("Sound=0"), std::string::npos) << file();
     EXPECT_NE(file().find("[Settings]"), std::string::npos);
 
     // Sounds stop at once.
-    game.playsound("card1.wav");
+    steps.playsound("card1.wav");
     EXPECT_TRUE(ui.sounds.empty());
 
-    game.SoundOff1Click();
+    game.click(Control::SoundOff1);
     EXPECT_TRUE(game.state().soundon);
     EXPECT_EQ(ui.text(Control::SoundOff1), "On");
     EXPECT_NE(file().find("Sound=1"), std::string::npos) << file();
     EXPECT_EQ(file().find("Sound=0"), std::string::npos) << file();
-    game.playsound("card1.wav");
+    steps.playsound("card1.wav");
     EXPECT_EQ(ui.sounds, Strings{"card1.wav"});
 }
 
 // ---- the panel itself --------------------------------------------------------
 
 TEST_F(Options, OptionsButtonTogglesThePanelAndOkHidesIt) {
-    game.Options1Click();
+    game.click(Control::Options1);
     EXPECT_TRUE(ui.isVisible(Control::Panel1));
-    game.Options1Click();
+    game.click(Control::Options1);
     EXPECT_FALSE(ui.isVisible(Control::Panel1));
-    game.Options1Click();
-    game.CloseClick();
+    game.click(Control::Options1);
+    game.click(Control::Close);
     EXPECT_FALSE(ui.isVisible(Control::Panel1));
-    game.CloseClick(); // Ok on a hidden panel changes nothing
+    game.click(Control::Close); // Ok on a hidden panel changes nothing
     EXPECT_FALSE(ui.isVisible(Control::Panel1));
     EXPECT_FALSE(fs::exists(ini.path()));
 }
@@ -296,7 +288,7 @@ TEST_F(Options, OptionsButtonTogglesThePanelAndOkHidesIt) {
 class RefusedWrites : public Options {
   protected:
     RefusedWrites() : blocked(blockedPath()), blockedGame(ui, rng, blocked) {
-        for (SeatId s : kAllSeats) blockedGame.setcash(s, 1200);
+        for (SeatId s : kAllSeats) GameSteps{blockedGame}.setcash(s, 1200);
         ui.clearLog();
     }
     std::string blockedPath() {
@@ -310,7 +302,7 @@ class RefusedWrites : public Options {
 
 TEST_F(RefusedWrites, AcceptedInitialCashIsKeptButNoSeatIsPaid) {
     ui.texts[Control::money] = "1000";
-    EXPECT_THROW(blockedGame.enterClick(), SettingsError);
+    EXPECT_THROW(blockedGame.click(Control::enter), SettingsError);
     EXPECT_EQ(blockedGame.state().initialcash, 1000);
     for (SeatId s : kAllSeats) EXPECT_EQ(blockedGame.state().seats[s].cash, 1200);
     EXPECT_EQ(messages(), Strings{"New initial cash value confirmation"});
@@ -318,19 +310,19 @@ TEST_F(RefusedWrites, AcceptedInitialCashIsKeptButNoSeatIsPaid) {
 
 TEST_F(RefusedWrites, EachHandlerKeepsWhatItChangedBeforeTheWrite) {
     ui.texts[Control::until] = "500";
-    EXPECT_THROW(blockedGame.unenterClick(), SettingsError);
+    EXPECT_THROW(blockedGame.click(Control::unenter), SettingsError);
     EXPECT_EQ(blockedGame.state().playuntil, 500);
 
     ui.items[Control::background] = 3;
-    EXPECT_THROW(blockedGame.Backchange(), SettingsError);
+    EXPECT_THROW(blockedGame.click(Control::background), SettingsError);
     EXPECT_EQ(blockedGame.state().cardback, 55);
     EXPECT_EQ(ui.windowRepaints, 0);
 
     ui.items[Control::Levels] = 2;
-    EXPECT_THROW(blockedGame.LevelsClick(), SettingsError);
+    EXPECT_THROW(blockedGame.click(Control::Levels), SettingsError);
     EXPECT_EQ(blockedGame.state().complevel, 600);
 
-    EXPECT_THROW(blockedGame.SoundOff1Click(), SettingsError);
+    EXPECT_THROW(blockedGame.click(Control::SoundOff1), SettingsError);
     EXPECT_FALSE(blockedGame.state().soundon);
     EXPECT_EQ(ui.text(Control::SoundOff1), "Off");
 }

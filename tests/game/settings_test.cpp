@@ -1,4 +1,5 @@
-#include "game/settings.h"
+#include "support/tempdir.h"
+#include "table/settings.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@
 #include <unistd.h>
 
 using namespace stud;
+using stud::testing::TempDir;
 namespace fs = std::filesystem;
 
 namespace {
@@ -25,17 +27,6 @@ namespace {
 // Every test works in a fresh folder of its own, never in the user's config.
 class Settings : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string tmpl = (fs::temp_directory_path() / "studsettings.XXXXXX").string();
-        ASSERT_NE(::mkdtemp(tmpl.data()), nullptr);
-        dir = tmpl;
-        file = (dir / "tarvo.ini").string();
-    }
-    void TearDown() override {
-        fs::permissions(dir, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(dir);
-    }
-
     void put(const std::string& text) const { std::ofstream(file, std::ios::binary) << text; }
     std::string contents() const {
         std::ifstream in(file, std::ios::binary);
@@ -57,8 +48,9 @@ class Settings : public ::testing::Test {
         }
     }
 
-    fs::path dir;
-    std::string file;
+    TempDir tmp{"studsettings"};
+    const fs::path& dir = tmp.path();
+    std::string file = tmp.file("tarvo.ini");
 };
 
 } // namespace
@@ -356,4 +348,21 @@ TEST(IniText, WritesReadBackAndDisturbNothingElse) {
             }
         }
     }
+}
+
+TEST(IniText, EveryAsciiLetterFoldsAndNothingElseDoes) {
+    for (char c = 'A'; c <= 'Z'; ++c) {
+        const std::string upper(1, c), lower(1, static_cast<char>(c - 'A' + 'a'));
+        const std::string text = "[s" + lower + "]\nk" + lower + "=1\n";
+        EXPECT_EQ(findIniValue(text, "S" + upper, "K" + upper), "1") << c;
+        EXPECT_EQ(setIniValue(text, "s" + upper, "k" + upper, "2"),
+                  "[s" + lower + "]\nk" + lower + "=2\n")
+            << c;
+    }
+    // Pairs one case bit apart that are no letters, and letters beyond ASCII.
+    for (const auto& [stored, asked] :
+         {std::pair{"@", "`"}, {"[", "{"}, {"^", "~"}, {"\xC4", "\xE4"}})
+        EXPECT_FALSE(
+            findIniValue(std::string("[s]\nk") + stored + "=1\n", "s", std::string("k") + asked))
+            << stored;
 }

@@ -1,8 +1,8 @@
 // Building the table at program start: the settings read and written back,
 // odd stored values, the first deal with champ's opening bet standing.
 
-#include "game/deck.h"
 #include "gametable.h"
+#include "table/deck.h"
 
 using namespace stud;
 

@@ -1,4 +1,4 @@
-#include "showdown/evaluator.h"
+#include "cards/evaluator.h"
 #include "tests/showdown/reference_evaluator.h"
 
 #include <gtest/gtest.h>
@@ -244,20 +244,11 @@ TEST(Evaluator, RepeatedAndForeignCardsFollowTheChain) {
     }
 }
 
-TEST(Evaluator, EvalhandReadsScratchhandAndWritesOnlyTheScores) {
-    TableState t;
-    t.scratchhand = cards("9c 9d Kh Qs 5c 3d 2h");
-    t.seats[player].hand = cards("Ac Ad Ah As Kc Kd 2h");
-    t.pot = 17;
-    evalhand(t);
-    EXPECT_EQ(t.handscore, 107);
-    EXPECT_EQ(t.kickscore, 88);
-    EXPECT_EQ(t.pot, 17);
-    EXPECT_EQ(t.scratchhand, cards("9c 9d Kh Qs 5c 3d 2h"));
-
-    // A hand without kickers resets a kickscore left by the hand before.
-    t.scratchhand = cards("4h 5h 6h 7h 8h 9h Kc");
-    evalhand(t);
-    EXPECT_EQ(t.handscore, 1000);
-    EXPECT_EQ(t.kickscore, 0);
+TEST(Evaluator, AHandWithoutKickersScoresNone) {
+    const HandValue pair = evaluate(cards("9c 9d Kh Qs 5c 3d 2h"));
+    EXPECT_EQ(pair.handscore, 107);
+    EXPECT_EQ(pair.kickscore, 88);
+    const HandValue straightFlush = evaluate(cards("4h 5h 6h 7h 8h 9h Kc"));
+    EXPECT_EQ(straightFlush.handscore, 1000);
+    EXPECT_EQ(straightFlush.kickscore, 0);
 }

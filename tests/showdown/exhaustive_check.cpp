@@ -8,7 +8,7 @@
 //    some straight flushes are not found from their starting card and are
 //    scored as flushes instead (the two together keep their known sum).
 // Prints the totals; exits 1 on the first kind of failure it sees.
-#include "showdown/evaluator.h"
+#include "cards/evaluator.h"
 #include "tests/showdown/reference_evaluator.h"
 
 #include <array>

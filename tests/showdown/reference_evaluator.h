@@ -8,7 +8,7 @@
 // a card outside the deck is skipped, repeated cards count as often as they
 // appear, and a kicker that does not exist weighs 0.
 
-#include "showdown/evaluator.h"
+#include "cards/evaluator.h"
 
 namespace stud::reference {
 

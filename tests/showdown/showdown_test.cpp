@@ -2,7 +2,7 @@
 // split loses its remainder, and the end of the match at the target.
 
 #include "../betting/bettingtable.h"
-#include "game/seattable.h"
+#include "table/seattable.h"
 
 using namespace stud;
 using namespace stud::testing;
@@ -22,7 +22,7 @@ class Showdown : public BettingTable {
     void seat(std::initializer_list<const char*> hands, std::int32_t pot) {
         int s = 0;
         for (const char* h : hands) t.seats[s++].hand = hand(h);
-        game.setpot(pot);
+        steps.setpot(pot);
         t.street = 6;
         ui.sounds.clear();
     }
@@ -33,8 +33,8 @@ class Showdown : public BettingTable {
 TEST_F(Showdown, TheBestHandTakesThePotAndEverySeatStillInIsNamed) {
     seat({kNines, kFullHouse, kAceHigh, kAceHigh, kFlush}, 40);
     t.seats[geek].folded = true;
-    game.setstatus(geek, "Folds");
-    game.showdown();
+    steps.setstatus(geek, "Folds");
+    steps.showdown();
 
     EXPECT_EQ(status(player), "One pair Nines");
     EXPECT_EQ(status(freak), "Full house Sevens");
@@ -77,9 +77,9 @@ TEST_F(Showdown, EqualBestHandsShareThePotAndTheRemainderLeavesPlay) {
         {{kNinesWeaker, kNines, kAceHigh, kAceHigh, kAceHigh}, 9, {100, 109, 100, 100, 100}},
     };
     for (const Split& c : cases) {
-        for (SeatId s : kAllSeats) game.setcash(s, 100);
+        for (SeatId s : kAllSeats) steps.setcash(s, 100);
         seat({c.hands[0], c.hands[1], c.hands[2], c.hands[3], c.hands[4]}, c.pot);
-        game.showdown();
+        steps.showdown();
         for (SeatId s : kAllSeats) {
             EXPECT_EQ(cash(s), c.cash[s]) << "pot " << c.pot << " seat " << s;
             EXPECT_EQ(ui.text(kSeatInfo[s].cashLabel), std::to_string(c.cash[s]));
@@ -89,7 +89,7 @@ TEST_F(Showdown, EqualBestHandsShareThePotAndTheRemainderLeavesPlay) {
 
 TEST_F(Showdown, TiedWinnersAllLightUpAndChimeInSeatOrder) {
     seat({kNines, kAceHigh, kNinesAgain, kAceHigh, kNines}, 9);
-    game.showdown();
+    steps.showdown();
     EXPECT_EQ(ui.sounds, (std::vector<std::string>{"chip3.wav", "chip4.wav", "chip4.wav"}));
     for (SeatId s : {player, geek, champ}) EXPECT_EQ(color(s), TextColor::Yellow) << s;
     EXPECT_EQ(color(freak), TextColor::White);
@@ -99,10 +99,10 @@ TEST_F(Showdown, SeatsOutOfTheShowdownKeepTheirStatusAndCannotWin) {
     // The human folded; master has the best hand but spent its last money.
     seat({kFullHouse, kAceHigh, kNines, kFullHouse, kFlush}, 30);
     t.seats[player].folded = true;
-    game.setstatus(player, "you fold");
-    game.setstatus(master, "Calls");
-    game.setcash(master, 0);
-    game.showdown();
+    steps.setstatus(player, "you fold");
+    steps.setstatus(master, "Calls");
+    steps.setcash(master, 0);
+    steps.showdown();
     EXPECT_EQ(status(player), "you fold");
     EXPECT_EQ(status(master), "Calls");
     EXPECT_EQ(t.finalscore[player], -180);
@@ -115,8 +115,8 @@ TEST_F(Showdown, WithEveryoneOutAndTheCardsHiddenChampIsPaidAndNoLineIsLeft) {
     seat({kFullHouse, kFullHouse, kFullHouse, kFullHouse, kAceHigh}, 12);
     for (SeatId s : kAllSeats) t.seats[s].folded = true;
     t.folds = 4;
-    for (SeatId s : kAllSeats) game.setstatus(s, "Folds");
-    game.showdown();
+    for (SeatId s : kAllSeats) steps.setstatus(s, "Folds");
+    steps.showdown();
     EXPECT_TRUE(t.revealblock);
     for (SeatId s : kAllSeats) EXPECT_EQ(status(s), "") << s;
     EXPECT_EQ(cash(champ), 112);
@@ -125,7 +125,7 @@ TEST_F(Showdown, WithEveryoneOutAndTheCardsHiddenChampIsPaidAndNoLineIsLeft) {
 
 TEST_F(Showdown, TheStraightFromTheAceIsNamedAfterItsFive) {
     seat({kWheel, kAceHigh, kAceHigh, kAceHigh, kNines}, 5);
-    game.showdown();
+    steps.showdown();
     EXPECT_EQ(status(player), "Straight Five High");
     EXPECT_EQ(cash(player), 105);
 }
@@ -134,7 +134,7 @@ TEST_F(Showdown, EverySeatAtTheTargetEndsTheMatchWithItsOwnBoxInSeatOrder) {
     t.initialcash = 100;
     t.playuntil = 10;
     seat({kAceHigh, kNines, kAceHigh, kAceHigh, kNinesAgain}, 21);
-    game.showdown();
+    steps.showdown();
     EXPECT_EQ(cash(freak), 110);
     EXPECT_EQ(cash(champ), 110);
     ASSERT_EQ(ui.boxes.size(), 2u);
@@ -153,13 +153,13 @@ TEST_F(Showdown, EverySeatAtTheTargetEndsTheMatchWithItsOwnBoxInSeatOrder) {
     t.playuntil = INT32_MAX;
     for (SeatId s : kAllSeats) t.seats[s].folded = false;
     seat({kNines, kAceHigh, kAceHigh, kAceHigh, kAceHigh}, 5);
-    game.showdown();
+    steps.showdown();
     EXPECT_TRUE(ui.boxes.empty());
     t.initialcash = 50;
     t.playuntil = 0;
     seat({kNines, kAceHigh, kAceHigh, kAceHigh, kAceHigh}, 0);
-    game.setcash(freak, 10);
-    game.showdown();
+    steps.setcash(freak, 10);
+    steps.showdown();
     ASSERT_EQ(ui.boxes.size(), 4u);
     EXPECT_EQ(ui.boxes[0].text, "You win!");
 }

@@ -4,6 +4,7 @@
 // where the focus rests, and that none of it shows on the screen.
 
 #include "rundir.h"
+#include "support/gamesteps.h"
 #include "ui/aboutbox.h"
 #include "ui/accessibility.h"
 #include "ui/gradientbutton.h"
@@ -67,7 +68,7 @@ struct Table {
             w->services().timer(t)->stop();
         return true;
     }
-    TableState& state() { return w->game().state(); }
+    TableState& state() { return GameSteps{w->game()}.table(); }
     GradientButton* button(Control c) { return w->button(c); }
     void click(Control c) { QTest::mouseClick(button(c), Qt::LeftButton); }
     bool dealOver() { return button(Control::btnnew)->isEnabled(); }
@@ -372,7 +373,7 @@ void AccessibilityTest::focusRestsOnTheNextMove() {
     // off, and the focus waits on "New Game", the only way on.
     for (int i = 0; i < 30 && !tb.dealOver(); ++i) tb.click(Control::btnstay);
     QVERIFY(tb.dealOver());
-    tb.w->game().setcash(player, 0);
+    GameSteps{tb.w->game()}.setcash(player, 0);
     tb.button(Control::btnnew)->setFocus();
     QTest::keyClick(tb.button(Control::btnnew), Qt::Key_Space);
     QVERIFY(tb.boxes.back() == QStringLiteral("You lose!"));

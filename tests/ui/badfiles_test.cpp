@@ -5,9 +5,10 @@
 // case starts the window and then plays on, since a game left open for hours
 // must keep going whatever it finds in its folders.
 
-#include "game/seattable.h"
-#include "game/settings.h"
 #include "rundir.h"
+#include "support/gamesteps.h"
+#include "table/seattable.h"
+#include "table/settings.h"
 #include "ui/gradientbutton.h"
 #include "ui/imagesets.h"
 #include "ui/qtservices.h"
@@ -87,7 +88,7 @@ struct Table {
             w->services().timer(t)->stop();
         return QTest::qWaitForWindowExposed(w.get());
     }
-    TableState& state() { return w->game().state(); }
+    TableState& state() { return GameSteps{w->game()}.table(); }
     GradientButton* button(Control c) { return w->button(c); }
     void click(Control c) { QTest::mouseClick(button(c), Qt::LeftButton); }
     int errors() const {
@@ -459,7 +460,7 @@ void BadFilesTest::brokenSoundFiles() {
     QVERIFY(tb.boxes.empty());
 
     // With sound switched off nothing is played, so nothing fails.
-    QVERIFY(tb.w->guarded([&] { tb.w->game().SoundOff1Click(); }));
+    QVERIFY(tb.w->guarded([&] { tb.w->game().click(Control::SoundOff1); }));
     QVERIFY(!tb.state().soundon);
     PLAY(tb, 2);
     QTest::qWait(50);

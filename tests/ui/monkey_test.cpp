@@ -6,8 +6,9 @@
 //
 // STUD_MONKEY_EVENTS sets the number of events (20000 by default).
 
-#include "game/seattable.h"
 #include "rundir.h"
+#include "support/invariants.h"
+#include "table/seattable.h"
 #include "ui/gradientbutton.h"
 #include "ui/optionspanel.h"
 #include "ui/qtservices.h"
@@ -35,15 +36,6 @@ using namespace stud;
 namespace {
 
 using stud::testing::dataDir;
-
-// The seats' cash plus the pot while the deal goes on; once it is decided the
-// pot has been paid out and only keeps its number until the next deal.
-std::int64_t moneyInPlay(const Game& game) {
-    const TableState& s = game.state();
-    std::int64_t sum = game.dealdecided() ? 0 : s.pot;
-    for (const Seat& seat : s.seats) sum += seat.cash;
-    return sum;
-}
 
 } // namespace
 
@@ -113,9 +105,9 @@ class MonkeyTest : public QObject {
 
         const int perLevel = std::max(1, events / 4);
         int deals = 0, matches = 0, showdowns = 0;
+        InvariantChecker checker;
         for (int e = 0; e < perLevel; ++e) {
-            const std::int64_t before = moneyInPlay(game);
-            const int showdownsBefore = game.showdownsThisDeal();
+            checker.before(game);
             const bool decidedBefore = game.dealdecided();
             moneyReset = false;
 
@@ -158,53 +150,16 @@ class MonkeyTest : public QObject {
                     std::array{Timer::randomwink, Timer::winkanim, Timer::wintimer}[pick() % 3];
                 if (!w.services().isTimerEnabled(t)) continue;
                 what = QStringLiteral("tick %1").arg(static_cast<int>(t));
-                w.guarded([&] {
-                    if (t == Timer::randomwink) game.randomwinkTimer();
-                    if (t == Timer::winkanim) game.winkanimTimer();
-                    if (t == Timer::wintimer) game.wintimerTimer();
-                });
+                w.guarded([&] { game.tick(t); });
             }
             QCoreApplication::processEvents();
 
             // ---- invariants -------------------------------------------------
             const QByteArray where = QStringLiteral("event %1 (%2)").arg(e).arg(what).toUtf8();
-            const int sd = game.showdownsThisDeal();
-            QVERIFY2(sd <= 1, where);
-            const bool showdownNow = sd > showdownsBefore && !moneyReset;
-            if (showdownNow) ++showdowns;
-            if (!moneyReset) {
-                std::int64_t remainder = 0;
-                if (showdownNow) {
-                    int winners = 0;
-                    for (SeatId seat : kAllSeats) winners += s.finalscore[seat] == s.bestscore;
-                    QVERIFY2(winners >= 1, where);
-                    remainder = s.pot % winners;
-                }
-                QVERIFY2(moneyInPlay(game) == before - remainder, where);
-            }
-            std::array<bool, 52> seen{};
-            for (const Card& c : s.deck) {
-                QVERIFY2(c.suit >= 0 && c.suit < 4 && c.rank >= 0 && c.rank < 13, where);
-                QVERIFY2(!seen[c.image()], where);
-                seen[c.image()] = true;
-            }
-            int raised = 0;
-            for (SeatId seat : kOpponents) raised += s.seats[seat].raised;
-            QVERIFY2(raised <= 1, where);
-            QVERIFY2(s.street >= 1 && s.street <= 6 && s.folds >= 0 && s.folds <= 4, where);
-            QVERIFY2(s.opener >= 1 && s.opener <= 5, where);
-            QVERIFY2(s.cardback >= 52 && s.cardback <= 59, where);
-            if (game.dealdecided()) {
-                QVERIFY2(!w.button(Control::btnstay)->isEnabled(), where);
-                QVERIFY2(!w.button(Control::btnbet)->isEnabled(), where);
-                QVERIFY2(!w.button(Control::btnpass)->isEnabled(), where);
-                if (!decidedBefore && !moneyReset) ++matches; // counts ended deals
-            }
-            for (SeatId seat : kAllSeats)
-                QVERIFY2(w.label(kSeatInfo[seat].cashLabel)->text() ==
-                             QString::number(s.seats[seat].cash),
-                         where);
-            QVERIFY2(w.label(Control::betsize)->text() == QString::number(s.pot), where);
+            const std::string broken = checker.after(game, w.services(), moneyReset);
+            QVERIFY2(broken.empty(), (where + ": " + broken.c_str()).constData());
+            if (checker.showdownNow) ++showdowns;
+            if (game.dealdecided() && !decidedBefore && !moneyReset) ++matches; // ended deals
         }
         qInfo("level %d: %d events, %d Deal clicks, %d deals ended, %d showdowns, %d boxes",
               s.complevel, perLevel, deals, matches, showdowns, boxes);

@@ -2,8 +2,9 @@
 // what each control reports as used and what it keeps quiet about, the
 // up-down's ends, the radio groups and the keyboard.
 
-#include "game/seattable.h"
 #include "rundir.h"
+#include "support/gamesteps.h"
+#include "table/seattable.h"
 #include "ui/aboutbox.h"
 #include "ui/gradientbutton.h"
 #include "ui/imagesets.h"
@@ -119,7 +120,7 @@ struct Table {
         return QTest::qWaitForWindowExposed(w.get());
     }
 
-    TableState& state() { return w->game().state(); }
+    TableState& state() { return GameSteps{w->game()}.table(); }
     OptionsPanel* panel() { return w->panel(); }
     QWidget* control(Control c) { return w->panel()->control(c); }
     void click(Control c) {

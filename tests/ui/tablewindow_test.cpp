@@ -3,8 +3,9 @@
 // pixel by pixel), the table bitmap and its absence, the animation timers,
 // sound, message boxes and the error display, keyboard play and scaling.
 
-#include "game/seattable.h"
 #include "rundir.h"
+#include "support/gamesteps.h"
+#include "table/seattable.h"
 #include "ui/aboutbox.h"
 #include "ui/gradientbutton.h"
 #include "ui/imagesets.h"
@@ -80,7 +81,7 @@ struct Table {
         for (Timer t : {Timer::randomwink, Timer::winkanim, Timer::wintimer})
             w->services().timer(t)->stop();
     }
-    TableState& state() { return w->game().state(); }
+    TableState& state() { return GameSteps{w->game()}.table(); }
     GradientButton* button(Control c) { return w->button(c); }
     QLabel* label(Control c) { return w->label(c); }
     void click(Control c) { QTest::mouseClick(button(c), Qt::LeftButton); }
@@ -425,7 +426,7 @@ void TableWindowTest::portraitsSurviveLabelRepaints() {
     QVERIFY(tb.startAndShow());
     tb.stopTimers();
     const ImageSets& sets = tb.w->services().images();
-    tb.w->game().drawportrait(freak, 12);
+    GameSteps{tb.w->game()}.drawportrait(freak, 12);
     // A label changing its text repaints the canvas behind it, not the game's
     // drawing: the portrait stays, and nothing was loaded or drawn again.
     tb.w->services().setText(Control::freakstatus, "Calls with a long status line here");

@@ -7,7 +7,7 @@
 // (the name is left out where the game shows none). Blank lines and lines
 // starting with '#' are skipped. A malformed line is reported on standard
 // error with its number and skipped; the exit status is then 2.
-#include "showdown/evaluator.h"
+#include "cards/evaluator.h"
 #include "tools/handeval/parse.h"
 
 #include <cstdio>

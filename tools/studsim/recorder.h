@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/services.h"
+#include "table/services.h"
 
 #include <array>
 #include <cstdint>

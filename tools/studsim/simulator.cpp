@@ -2,59 +2,26 @@
 
 #include "recorder.h"
 
+#include "support/invariants.h"
+
+#include "cards/random.h"
 #include "game/game.h"
-#include "game/random.h"
-#include "game/seattable.h"
-#include "game/settings.h"
+#include "table/seattable.h"
+#include "table/settings.h"
 
 #include <array>
 #include <chrono>
-#include <cstdlib>
 #include <exception>
-#include <filesystem>
-#include <fstream>
 #include <iomanip>
 #include <memory>
 #include <ostream>
 #include <sstream>
-
-#include <unistd.h>
 
 namespace studsim {
 
 using namespace stud;
 
 namespace {
-
-// A private folder for the settings file, so a run never touches the user's.
-// Every "Deal" writes six keys, each synced to disk: unless TMPDIR says
-// otherwise the folder goes to memory, where a sync costs nothing.
-std::filesystem::path scratchBase() {
-    std::error_code ec;
-    if (!std::getenv("TMPDIR") && std::filesystem::is_directory("/dev/shm", ec) &&
-        access("/dev/shm", W_OK) == 0)
-        return "/dev/shm";
-    return std::filesystem::temp_directory_path();
-}
-
-class ScratchDir {
-  public:
-    ScratchDir() {
-        std::string tmpl = (scratchBase() / "studsim-XXXXXX").string();
-        if (!mkdtemp(tmpl.data())) throw std::runtime_error("cannot create a temporary folder");
-        path_ = tmpl;
-    }
-    ~ScratchDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
 
 enum class Event { Start, Deal, Call, Raise, Fold, NewGame };
 
@@ -76,6 +43,11 @@ const char* eventName(Event e) {
     return "?";
 }
 
+// The control each event clicks, in the order of Event (start-up has none).
+constexpr std::array<Control, 6> kEventControl{Control::btnnew,  Control::btnnew,
+                                               Control::btnstay, Control::btnbet,
+                                               Control::btnpass, Control::NewGame1};
+
 // A deal that has not ended after this many clicks is stuck.
 constexpr int kMaxClicksPerDeal = 1000;
 
@@ -87,12 +59,11 @@ class Simulator {
   public:
     Simulator(const Options& o, std::ostream& out)
         : opt(o), out(out), ui(o.seed * 1000003u), policy(o.seed ^ 0x5EEDF00Dull),
-          ini((dir.path() / kSettingsFileName).string()) {
+          ini(startFile(o)) {
         if (o.splitmix)
             rng = std::make_unique<SplitMix>(o.splitmixState, true);
         else
             rng = std::make_unique<Xoshiro>(o.seed);
-        writeStartFile();
         game = std::make_unique<Game>(ui, *rng, ini);
     }
 
@@ -102,13 +73,12 @@ class Simulator {
     const char* lastEvent() const { return eventName(last); }
 
   private:
-    void writeStartFile();
+    static std::string startFile(const Options& o);
     void click(Event e);
     Event choose();
     void idle(int ms);
-    void check(Event e, std::int64_t moneyBefore, int showdownsBefore, bool decidedBefore);
+    void check(Event e, bool decidedBefore);
     void traceLine(Event e);
-    std::int64_t money() const;
     void endMatch();
 
     const TableState& t() const { return game->state(); }
@@ -116,11 +86,13 @@ class Simulator {
 
     const Options& opt;
     std::ostream& out;
-    ScratchDir dir;
     RecordingServices ui;
+    InvariantChecker checker;
     Xoshiro policy; // the human's own dice, apart from the game's generator
     std::unique_ptr<Random> rng;
-    IniFile ini;
+    // In memory: a run never touches the user's file, and the six keys
+    // every "Deal" stores cost nothing.
+    MemorySettings ini;
     std::unique_ptr<Game> game;
 
     Event last = Event::Start;
@@ -136,28 +108,18 @@ class Simulator {
     std::array<std::int64_t, kSeats> matchStart{};
 };
 
-void Simulator::writeStartFile() {
+std::string Simulator::startFile(const Options& o) {
     std::ostringstream f;
-    if (opt.initial || opt.until) {
+    if (o.initial || o.until) {
         f << "[Cash]\n";
-        if (opt.initial) {
+        if (o.initial) {
             for (const char* key : {"freak", "player", "geek", "master", "champ", "initial"})
-                f << key << '=' << *opt.initial << '\n';
+                f << key << '=' << *o.initial << '\n';
         }
-        if (opt.until) f << "until=" << *opt.until << '\n';
+        if (o.until) f << "until=" << *o.until << '\n';
     }
-    if (opt.level != 200) f << "[Levels]\ncomp=" << opt.level << '\n';
-    if (f.str().empty()) return; // the defaults: no file at all
-    std::ofstream(ini.path(), std::ios::binary) << f.str();
-}
-
-std::int64_t Simulator::money() const {
-    std::int64_t sum = 0;
-    for (SeatId s : kAllSeats) sum += t().seats[s].cash;
-    // Once a deal is decided its pot has been paid out; the number only stays
-    // on the table until the next deal replaces it.
-    if (!game->dealdecided()) sum += t().pot;
-    return sum;
+    if (o.level != 200) f << "[Levels]\ncomp=" << o.level << '\n';
+    return f.str(); // empty for the defaults: no file at all
 }
 
 void Simulator::endMatch() {
@@ -208,33 +170,16 @@ void Simulator::click(Event e) {
     last = e;
     ++clicks;
     ui.clearEvent();
-    const std::int64_t before = e == Event::Start ? 0 : money();
-    const int showdownsBefore = game->showdownsThisDeal();
+    checker.before(*game);
     const bool decidedBefore = t().decided;
     const std::array<std::int32_t, kSeats> cashBefore{t().seats[0].cash, t().seats[1].cash,
                                                       t().seats[2].cash, t().seats[3].cash,
                                                       t().seats[4].cash};
     try {
-        switch (e) {
-        case Event::Start:
+        if (e == Event::Start)
             game->startup();
-            break;
-        case Event::Deal:
-            game->newgame();
-            break;
-        case Event::Call:
-            game->playerstays();
-            break;
-        case Event::Raise:
-            game->playerbets();
-            break;
-        case Event::Fold:
-            game->playerpasses();
-            break;
-        case Event::NewGame:
-            game->NewGame1Click();
-            break;
-        }
+        else
+            game->click(kEventControl[static_cast<int>(e)]);
     } catch (const std::exception& ex) {
         throw Failure{std::string("the handler failed: ") + ex.what()};
     }
@@ -260,11 +205,11 @@ void Simulator::click(Event e) {
         throw Failure{"the deal has not ended after " + std::to_string(kMaxClicksPerDeal) +
                       " clicks"};
 
-    check(e, before, showdownsBefore, decidedBefore);
+    check(e, decidedBefore);
     if (opt.trace || opt.log) traceLine(e);
 }
 
-void Simulator::check(Event e, std::int64_t before, int showdownsBefore, bool decidedBefore) {
+void Simulator::check(Event e, bool decidedBefore) {
     const TableState& s = t();
 
     bool gameOver = false;
@@ -281,65 +226,18 @@ void Simulator::check(Event e, std::int64_t before, int showdownsBefore, bool de
         matchOver = true;
     }
 
-    // The showdown runs at most once per deal.
-    const int sd = game->showdownsThisDeal();
-    if (sd > 1) throw Failure{"the showdown ran " + std::to_string(sd) + " times in one deal"};
-    const bool showdownNow =
-        e != Event::Deal && e != Event::NewGame && e != Event::Start && sd > showdownsBefore;
-    if (showdownNow) ++showdowns;
+    // What holds after any event, for the monkey test just as well.
+    const std::string broken = checker.after(*game, ui, e == Event::Start || e == Event::NewGame);
+    if (!broken.empty()) throw Failure{broken};
+    if (checker.showdownNow) ++showdowns;
+    lostRemainders += checker.remainder;
     if (!decidedBefore && s.decided && e != Event::Deal && e != Event::NewGame) ++foldwins;
-    if (showdownNow && s.decided) throw Failure{"a deal was decided by foldwin and a showdown"};
-
-    // Money is conserved; only the remainder of a split leaves play.
-    if (e != Event::Start && e != Event::NewGame) {
-        std::int64_t remainder = 0;
-        if (showdownNow) {
-            int winners = 0;
-            for (SeatId seat : kAllSeats) winners += s.finalscore[seat] == s.bestscore;
-            if (winners < 1) throw Failure{"a showdown without a winner"};
-            remainder = s.pot % winners;
-        }
-        const std::int64_t after = money();
-        if (after != before - remainder) {
-            std::ostringstream m;
-            m << "money is not conserved: " << before << " in play before, " << after << " after, "
-              << remainder << " lost to a split";
-            throw Failure{m.str()};
-        }
-        lostRemainders += remainder;
-    }
-
-    // The deck and the simulation deck are always permutations, and every
-    // hand is its slice of the deck.
-    for (const Deck* d : {&s.deck, &s.simdeck}) {
-        std::array<bool, 52> seen{};
-        for (const Card& c : *d) {
-            if (c.suit < 0 || c.suit > 3 || c.rank < 0 || c.rank > 12 || seen[c.image()])
-                throw Failure{d == &s.deck ? "the deck is not a permutation"
-                                           : "the simulation deck is not a permutation"};
-            seen[c.image()] = true;
-        }
-    }
-    static constexpr std::array<int, kSeats> slice{7, 0, 14, 21, 28};
-    for (SeatId seat : kAllSeats)
-        for (int p = 0; p < 7; ++p)
-            if (!(s.seats[seat].hand[p] == s.deck[slice[seat] + p]))
-                throw Failure{"a hand is not its slice of the deck"};
-
-    int raised = 0;
-    for (SeatId seat : kOpponents) raised += s.seats[seat].raised;
-    if (raised > 1) throw Failure{std::to_string(raised) + " raised flags are set"};
-    if (s.seats[player].raised) throw Failure{"the human has a raised flag"};
-
-    if (s.street < 1 || s.street > 6) throw Failure{"street " + std::to_string(s.street)};
-    if (s.folds < 0 || s.folds > 4) throw Failure{"folds " + std::to_string(s.folds)};
-    if (s.opener < 1 || s.opener > 5) throw Failure{"opener " + std::to_string(s.opener)};
+    if (checker.showdownNow && s.decided)
+        throw Failure{"a deal was decided by foldwin and a showdown"};
 
     // Buttons: while a deal is on the human can always call or fold and
     // cannot deal; once it is over only "Deal" works, or nothing at match end.
     if (game->dealdecided()) {
-        if (on(Control::btnstay) || on(Control::btnbet) || on(Control::btnpass))
-            throw Failure{"a button of the betting is enabled after the deal ended"};
         if (on(Control::btnnew) == matchOver)
             throw Failure{matchOver ? "\"Deal\" is enabled after the match ended"
                                     : "\"Deal\" is not enabled after the deal ended"};
@@ -348,13 +246,6 @@ void Simulator::check(Event e, std::int64_t before, int showdownsBefore, bool de
         if (!on(Control::btnstay) || !on(Control::btnpass))
             throw Failure{"the human cannot call or fold in the middle of a deal"};
     }
-
-    // Every amount is shown as it is.
-    for (SeatId seat : kAllSeats)
-        if (ui.text(kSeatInfo[seat].cashLabel) != std::to_string(s.seats[seat].cash))
-            throw Failure{"a cash label does not show the seat's cash"};
-    if (ui.text(Control::betsize) != std::to_string(s.pot))
-        throw Failure{"the pot label does not show the pot"};
 }
 
 void Simulator::idle(int ms) {
@@ -373,17 +264,7 @@ void Simulator::idle(int ms) {
         ui.now = due;
         const Timer which = static_cast<Timer>(next);
         ui.ticked(which);
-        switch (which) {
-        case Timer::randomwink:
-            game->randomwinkTimer();
-            break;
-        case Timer::winkanim:
-            game->winkanimTimer();
-            break;
-        case Timer::wintimer:
-            game->wintimerTimer();
-            break;
-        }
+        game->tick(which);
     }
     ui.now = end;
 }

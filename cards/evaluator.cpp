@@ -1,4 +1,4 @@
-#include "showdown/evaluator.h"
+#include "cards/evaluator.h"
 
 #include <algorithm>
 #include <array>

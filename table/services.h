@@ -119,11 +119,4 @@ class Services {
     virtual std::uint64_t currentTime() = 0;
 };
 
-// Text-to-integer conversion: an optional sign and decimal digits, nothing
-// else (no spaces). Throws StudError "'text' is not a valid integer value"
-// for any other text and for a value outside 32 bits.
-std::int32_t strToInt(const std::string& text);
-// The same test without the error.
-bool tryStrToInt(const std::string& text, std::int32_t& out);
-
 } // namespace stud

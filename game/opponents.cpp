@@ -3,63 +3,25 @@
 // taken from the per-seat tables. Every decision weighs a fresh estimate of
 // the opponent's hand against a threshold and a roll of a hundred.
 
+#include "betting/decisions.h"
 #include "betting/playorder.h"
 #include "game/game.h"
-#include "game/seattable.h"
-
-#include <algorithm>
+#include "table/rules.h"
+#include "table/seattable.h"
 
 namespace stud {
 
-namespace {
-
-// decidecall: an opponent calls when its strength is above the street's
-// threshold (and the roll is not the one losing number), else it folds.
-constexpr std::array<int, 5> kCallAbove{15, 10, 5, 5, 5};
-
-// decideraise: the raise chance of the highest strength bound exceeded.
-// Rows are streets 1 to 5; nobody raises on the last street.
-constexpr std::array<int, 4> kRaiseBounds{20, 25, 30, 40};
-constexpr std::array<std::array<int, 4>, 5> kRaiseChance{{
-    {50, 70, 70, 70},
-    {50, 90, 100, 100},
-    {40, 60, 60, 100},
-    {50, 80, 80, 100},
-    {0, 0, 0, 0},
-}};
-
-// Index of a betting street into the tables above.
-int streetrow(int street) {
-    return std::clamp(street, 1, 5) - 1;
-}
-
-} // namespace
-
-void Game::decidecall() {
-    handstrength();
-    t.willcall = false;
-    t.chance = 0;
-    if (t.strength > kCallAbove[streetrow(t.street)]) t.chance = 100;
-    const auto r = static_cast<int>(rng.next() % 100);
-    t.willcall = r > 100 - t.chance;
-}
-
-void Game::decideraise() {
-    t.oppraise = 0;
-    t.chance = 0;
-    handstrength();
-    const auto& row = kRaiseChance[streetrow(t.street)];
-    for (std::size_t i = 0; i < kRaiseBounds.size(); ++i)
-        if (t.strength > kRaiseBounds[i]) t.chance = row[i];
-    const auto r = static_cast<int>(rng.next() % 100);
-    if (r > 100 - t.chance) t.oppraise = t.street <= 2 ? t.smallbet : t.bigbet;
+int Game::estimate(SeatId s) {
+    const Estimate e =
+        handstrength(t.seats[s].hand, t.street, t.complevel, t.strength, t.simdeck, rng);
+    t.strength = e.strength;
+    return e.strength;
 }
 
 void Game::answers(SeatId s) {
     Seat& seat = t.seats[s];
-    t.workhand = seat.hand;
-    decidecall();
-    if (t.willcall && std::int64_t{seat.cash} - t.tocall >= 0) {
+    const bool willcall = decidecall(estimate(s), t.street, rng);
+    if (willcall && std::int64_t{seat.cash} - t.tocall >= 0) {
         setstatus(s, "Calls");
         setcash(s, clampMoney(std::int64_t{seat.cash} - t.tocall));
         setpot(clampMoney(std::int64_t{t.pot} + t.tocall));
@@ -85,22 +47,21 @@ void Game::answers(SeatId s) {
 }
 
 void Game::turn(SeatId s) {
-    t.oppraise = 0;
+    std::int32_t oppraise = 0;
     if (s == freak) drawcards(); // freak's turn always brings the table up to date
 
     // The opener's turn opens the next street before it decides anything.
     if (t.opener == seatno(s)) {
         streetup();
-        if (t.street >= 6) return;
+        if (t.street >= kDealOver) return;
     }
     Seat& seat = t.seats[s];
     seat.raised = false;
 
     if (indeal(t, s)) {
         t.tocall = 0;
-        t.workhand = seat.hand;
-        decideraise();
-        if (t.oppraise == 0) {
+        oppraise = decideraise(estimate(s), t.street, t.smallbet, t.bigbet, rng);
+        if (oppraise == 0) {
             setstatus(s, "Checks");
         } else {
             setstatuscolor(s, TextColor::Yellow);
@@ -110,11 +71,11 @@ void Game::turn(SeatId s) {
             playsound("chip1.wav");
         }
     }
-    if (t.oppraise <= 0) return;
+    if (oppraise <= 0) return;
 
     // The raise is not limited by the opponent's cash: it may go below zero
     // and is then out of the deal without having folded.
-    t.tocall = clampMoney(std::int64_t{t.tocall} + t.oppraise);
+    t.tocall = clampMoney(std::int64_t{t.tocall} + oppraise);
     setcash(s, clampMoney(std::int64_t{seat.cash} - t.tocall));
     setpot(clampMoney(std::int64_t{t.pot} + t.tocall));
     for (SeatId o : kOpponents) t.seats[o].raised = (o == s);

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "game/tablestate.h"
+#include "table/settings.h"
+#include "table/tablestate.h"
 
 #include <array>
+#include <string>
 
 namespace stud {
 
@@ -19,5 +21,13 @@ inline constexpr std::array<CashKey, kSeats> kCashKeys{{
     {master, "master"},
     {champ, "champ"},
 }};
+
+// Every seat's cash as one settings group, in the file's order.
+inline std::array<SettingsValue, kSeats> cashgroup(const TableState& t) {
+    std::array<SettingsValue, kSeats> group;
+    for (std::size_t i = 0; i < kCashKeys.size(); ++i)
+        group[i] = {"Cash", kCashKeys[i].key, std::to_string(t.seats[kCashKeys[i].seat].cash)};
+    return group;
+}
 
 } // namespace stud

@@ -1,4 +1,5 @@
-#include "game/settings.h"
+#include "table/settings.h"
+#include "table/strtoint.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -90,14 +91,6 @@ bool IniLineReader::next(IniLine& line) {
     while (!value.empty() && isBlank(value.front())) value.remove_prefix(1);
     line.value = trim(value);
     return true;
-}
-
-std::vector<IniLine> parseIni(std::string_view text) {
-    std::vector<IniLine> lines;
-    IniLineReader reader(text);
-    IniLine line;
-    while (reader.next(line)) lines.push_back(line);
-    return lines;
 }
 
 std::optional<std::string_view> findIniValue(std::string_view text, std::string_view section,
@@ -341,43 +334,75 @@ std::string resolveLink(const std::string& path) {
 
 } // namespace
 
-IniFile::IniFile(std::string path) : path_(std::move(path)) {}
+// ---- the store ---------------------------------------------------------------------
 
-std::string IniFile::readString(std::string_view section, std::string_view key,
-                                const std::string& def) const {
-    try {
-        std::string text;
-        mode_t mode = 0;
-        if (loadFile(path_, text, mode) != LoadResult::Ok) return def;
-        const auto value = findIniValue(text, section, key);
-        return value ? std::string(*value) : def;
-    } catch (const std::bad_alloc&) {
-        return def; // reading never fails, not even for want of memory
-    }
+std::string SettingsStore::readString(std::string_view section, std::string_view key,
+                                      const std::string& def) const {
+    return read(section, key).value_or(def);
 }
 
-std::int32_t IniFile::readInteger(std::string_view section, std::string_view key,
-                                  std::int32_t def) const {
+std::int32_t SettingsStore::readInteger(std::string_view section, std::string_view key,
+                                        std::int32_t def) const {
     // A sentinel default cannot tell "missing" from a stored value equal to
     // it, so look the text up and parse it here.
-    try {
-        std::string text;
-        mode_t mode = 0;
-        if (loadFile(path_, text, mode) != LoadResult::Ok) return def;
-        const auto value = findIniValue(text, section, key);
-        if (!value) return def;
-        return parseIniInteger(*value).value_or(def);
-    } catch (const std::bad_alloc&) {
-        return def;
-    }
+    const auto value = read(section, key);
+    if (!value) return def;
+    return parseIniInteger(*value).value_or(def);
 }
 
-bool IniFile::readBool(std::string_view section, std::string_view key, bool def) const {
+bool SettingsStore::readBool(std::string_view section, std::string_view key, bool def) const {
     return readInteger(section, key, def ? 1 : 0) != 0;
 }
 
-void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
-    if (!isWritableIniEntry(section, key, value)) throw SettingsError(path_);
+void SettingsStore::writeString(std::string_view section, std::string_view key,
+                                std::string_view value) {
+    const SettingsValue one{section, key, std::string(value)};
+    write({&one, 1});
+}
+
+void SettingsStore::writeInteger(std::string_view section, std::string_view key,
+                                 std::int32_t value) {
+    writeString(section, key, std::to_string(value));
+}
+
+void SettingsStore::writeBool(std::string_view section, std::string_view key, bool value) {
+    writeString(section, key, value ? "1" : "0");
+}
+
+namespace {
+
+bool isWritableGroup(std::span<const SettingsValue> group) {
+    for (const SettingsValue& v : group)
+        if (!isWritableIniEntry(v.section, v.key, v.value)) return false;
+    return true;
+}
+
+// `text` with every value of the group set, in order.
+std::string withGroup(std::string_view text, std::span<const SettingsValue> group) {
+    std::string updated(text);
+    for (const SettingsValue& v : group) updated = setIniValue(updated, v.section, v.key, v.value);
+    return updated;
+}
+
+} // namespace
+
+IniFile::IniFile(std::string path) : path_(std::move(path)) {}
+
+std::optional<std::string> IniFile::read(std::string_view section, std::string_view key) const {
+    try {
+        std::string text;
+        mode_t mode = 0;
+        if (loadFile(path_, text, mode) != LoadResult::Ok) return std::nullopt;
+        const auto value = findIniValue(text, section, key);
+        if (!value) return std::nullopt;
+        return std::string(*value);
+    } catch (const std::bad_alloc&) {
+        return std::nullopt; // reading never fails, not even for want of memory
+    }
+}
+
+void IniFile::write(std::span<const SettingsValue> group) {
+    if (!isWritableGroup(group)) throw SettingsError(path_);
     const std::string target = resolveLink(path_);
     if (!makeDirectories(parentOf(target))) throw SettingsError(path_);
 
@@ -395,7 +420,7 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
 
     std::string updated;
     try {
-        updated = setIniValue(text, section, key, value);
+        updated = withGroup(text, group);
     } catch (const std::bad_alloc&) {
         throw SettingsError(path_);
     }
@@ -405,12 +430,20 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
         throw SettingsError(path_);
 }
 
-void IniFile::writeInteger(std::string_view section, std::string_view key, std::int32_t value) {
-    writeString(section, key, std::to_string(value));
+std::optional<std::string> MemorySettings::read(std::string_view section,
+                                                std::string_view key) const {
+    const auto value = findIniValue(text_, section, key);
+    if (!value) return std::nullopt;
+    return std::string(*value);
 }
 
-void IniFile::writeBool(std::string_view section, std::string_view key, bool value) {
-    writeString(section, key, value ? "1" : "0");
+void MemorySettings::write(std::span<const SettingsValue> group) {
+    if (refuse || !isWritableGroup(group)) throw SettingsError(name_);
+    std::string updated = withGroup(text_, group);
+    if (updated.size() > kMaxIniFileSize) throw SettingsError(name_);
+    if (updated == text_) return;
+    text_ = std::move(updated);
+    ++groupsWritten;
 }
 
 SettingsError::SettingsError(const std::string& file) : StudError("Unable to write to " + file) {}

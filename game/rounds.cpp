@@ -3,7 +3,9 @@
 // opponent has left.
 
 #include "betting/playorder.h"
+#include "cards/handscore.h"
 #include "game/game.h"
+#include "table/rules.h"
 
 namespace stud {
 
@@ -13,7 +15,7 @@ void Game::streetup() {
     if (dealdecided()) return;
     ++t.street;
     drawcards();
-    if (t.street >= 6) showdown();
+    if (t.street >= kDealOver) showdown();
 }
 
 void Game::answerupto(SeatId last, bool lastAnswers) {
@@ -43,8 +45,10 @@ void Game::foldwin() {
     ui.setEnabled(Control::btnstay, false);
     // The pot keeps its value until the next deal sets it anew.
     setcash(player, clampMoney(std::int64_t{t.seats[player].cash} + t.pot));
-    t.finalscore[player] = 1000;
-    t.bestscore = 1000;
+    // The human takes the pot as with a straight flush: the win animation
+    // plays his coin pile.
+    t.finalscore[player] = category::kStraightFlush;
+    t.bestscore = category::kStraightFlush;
     t.winstep = 0;
     t.decided = true;
     playsound("chip3.wav");

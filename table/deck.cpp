@@ -1,4 +1,4 @@
-#include "game/deck.h"
+#include "table/deck.h"
 
 #include <utility>
 

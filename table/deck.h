@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/random.h"
-#include "game/tablestate.h"
+#include "cards/random.h"
+#include "table/tablestate.h"
 
 namespace stud {
 

@@ -1,4 +1,5 @@
-#include "showdown/evaluator.h"
+#include "cards/evaluator.h"
+#include "cards/handscore.h"
 
 #include <array>
 #include <string_view>
@@ -32,7 +33,7 @@ constexpr Names kTwoPairs{"",
 constexpr Names kThree{"Three Twos",   "Three Threes", "Three Fours", "Three Fives", "Three Sixes",
                        "Three Sevens", "Three Eights", "Three Nines", "Three Tens",  "Three Jacks",
                        "Three Queens", "Three Kings",  "Three Aces"};
-// The wheel (403) has no name of its own.
+// The wheel (kWheelStraight) has no name of its own.
 constexpr Names kStraight{"",
                           "",
                           "",
@@ -78,15 +79,19 @@ constexpr std::string_view pick(const Names& names, std::int32_t score, std::int
 
 std::string_view handname(std::int32_t handscore) noexcept {
     const std::int32_t s = handscore;
-    if (s >= 0 && s <= 12) return pick(kHighCard, s, 0);
-    if (s >= 100 && s <= 112) return pick(kOnePair, s, 100);
-    if (s >= 200 && s <= 212) return pick(kTwoPairs, s, 200);
-    if (s >= 300 && s <= 312) return pick(kThree, s, 300);
-    if (s >= 400 && s <= 412) return pick(kStraight, s, 400);
-    if (s >= 450 && s <= 462) return pick(kFlush, s, 450);
-    if (s >= 500 && s <= 512) return pick(kFullHouse, s, 500);
-    if (s >= 800 && s <= 812) return pick(kFour, s, 800);
-    if (s == 1000) return "Straight flush";
+    struct Category {
+        std::int32_t base;
+        const Names& names;
+    };
+    const Category categories[] = {
+        {category::kHighCard, kHighCard},   {category::kOnePair, kOnePair},
+        {category::kTwoPairs, kTwoPairs},   {category::kThree, kThree},
+        {category::kStraight, kStraight},   {category::kFlush, kFlush},
+        {category::kFullHouse, kFullHouse}, {category::kFour, kFour},
+    };
+    for (const Category& c : categories)
+        if (s >= c.base && s <= c.base + 12) return pick(c.names, s, c.base);
+    if (s == category::kStraightFlush) return "Straight flush";
     return {};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "game/services.h"
+#include "table/rules.h"
+#include "table/services.h"
 
 #include <deque>
 #include <map>
@@ -78,7 +79,7 @@ class FakeServices : public Services {
     int timerInterval(Timer t) const override {
         auto it = intervals.find(t);
         if (it != intervals.end()) return it->second;
-        return t == Timer::randomwink ? 300 : 150;
+        return t == Timer::randomwink ? kRandomwinkMs : kBlinkMs;
     }
 
     bool selectBrush(const std::string& file) override {

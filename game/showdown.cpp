@@ -2,9 +2,11 @@
 // seven cards, the best hand takes the pot (equal hands split it), and a seat
 // that has reached the target ends the match.
 
+#include "cards/evaluator.h"
+#include "cards/handscore.h"
 #include "game/game.h"
-#include "game/seattable.h"
-#include "showdown/evaluator.h"
+#include "showdown/award.h"
+#include "table/seattable.h"
 
 #include <algorithm>
 #include <string>
@@ -15,11 +17,7 @@ namespace {
 
 // The straight from the Ace down to the Five has no entry in the name
 // table; a winner should still see what it won with.
-constexpr std::int32_t kWheelStraight = 403;
 constexpr const char* kWheelName = "Straight Five High";
-
-// Weight of the category over the kickers in the showdown's comparison.
-constexpr std::int32_t kCategoryWeight = 300;
 
 std::string showdownname(std::int32_t handscore) {
     if (handscore == kWheelStraight) return kWheelName;
@@ -31,50 +29,34 @@ std::string showdownname(std::int32_t handscore) {
 void Game::showdown() {
     ++showdowns;
     for (SeatId s : kOpponents) setstatuscolor(s, TextColor::White);
-
-    // Every seat is ranked, also those out of the showdown.
-    std::array<std::int32_t, kSeats> category{};
-    std::array<std::int32_t, kSeats> key{};
-    for (SeatId s : kAllSeats) {
-        t.scratchhand = t.seats[s].hand;
-        evalhand(t);
-        category[s] = t.handscore;
-        key[s] = t.handscore * kCategoryWeight + t.kickscore;
-    }
+    const Award a = award(t.seats, t.pot);
     drawcards();
 
+    t.finalscore = a.finalscore;
     for (SeatId s : kAllSeats) {
-        // Out: folded, or spent its last money during the deal. Its status
-        // keeps what it last did ("Folds", "you fold").
-        if (t.seats[s].folded || t.seats[s].cash <= 0) {
-            t.finalscore[s] = kSeatInfo[s].outscore;
-            continue;
-        }
-        t.finalscore[s] = key[s];
-        const std::string name = showdownname(category[s]);
+        // A seat out of the showdown keeps what it last did ("Folds", "you fold").
+        if (t.seats[s].folded || t.seats[s].cash <= 0) continue;
+        const std::string name = showdownname(a.category[s]);
         if (!name.empty()) setstatus(s, name);
     }
     if (t.revealblock)
         for (SeatId s : kAllSeats) setstatus(s, "");
 
-    t.bestscore = *std::max_element(t.finalscore.begin(), t.finalscore.end());
+    t.bestscore = a.bestscore;
     t.winstep = 0;
     ui.setTimerEnabled(Timer::wintimer, true);
 
-    int winners = 0;
     for (SeatId s : kAllSeats) {
         if (t.finalscore[s] != t.bestscore) continue;
-        ++winners;
         setstatuscolor(s, TextColor::Yellow);
         playsound(kSeatInfo[s].winSound);
     }
 
     // Equal best hands share the pot; what does not divide evenly is paid
     // to nobody.
-    const std::int32_t share = t.pot / winners;
     for (SeatId s : kAllSeats)
         if (t.finalscore[s] == t.bestscore)
-            t.seats[s].cash = clampMoney(std::int64_t{t.seats[s].cash} + share);
+            t.seats[s].cash = clampMoney(std::int64_t{t.seats[s].cash} + a.share);
     for (SeatId s : kAllSeats) setcash(s, t.seats[s].cash);
 
     ui.setEnabled(Control::btnnew, true);

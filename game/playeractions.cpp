@@ -4,6 +4,7 @@
 
 #include "betting/playorder.h"
 #include "game/game.h"
+#include "table/rules.h"
 
 namespace stud {
 
@@ -14,7 +15,7 @@ constexpr const char* kChipSound = "chip1.wav";
 
 // The human's bet: the small bet on streets 1 to 4, the big bet on the last.
 std::int32_t playerbetsize(const TableState& t) {
-    return t.street <= 4 ? t.smallbet : t.bigbet;
+    return t.street < kLastStreet ? t.smallbet : t.bigbet;
 }
 
 } // namespace
@@ -46,11 +47,11 @@ void Game::playerbets() {
     // On the first street the opening bet (or a raise that replaced it) is
     // settled by the human's raise: everybody up to its bettor answers.
     const SeatId bettor = standingbettor(t);
-    if (t.street == 1 && bettor != player) answerupto(bettor, true);
+    if (t.street == kFirstStreet && bettor != player) answerupto(bettor, true);
     for (SeatId s : kOpponents)
         if (indeal(t, s)) setstatus(s, "");
     for (SeatId s : kOpponents) t.seats[s].raised = false;
-    if (t.street >= 2 && t.street <= 5) answerupto(champ, true);
+    if (t.street > kFirstStreet && t.street <= kLastStreet) answerupto(champ, true);
 
     setcash(player, t.seats[player].cash);
     setpot(t.pot);
@@ -60,7 +61,7 @@ void Game::playerbets() {
     // turns that follow already belong to the next one.
     if (t.opener == seatno(player)) {
         streetup();
-        if (t.street >= 6) return;
+        if (t.street >= kDealOver) return;
     }
     cardsound();
     t.tocall = 0;
@@ -74,7 +75,7 @@ void Game::playerstays() {
     for (SeatId s : kAllSeats) setstatuscolor(s, TextColor::White);
     setstatus(player, "");
     ui.setText(Control::btnstay, "Check");
-    if (t.street == 1) t.tocall = t.smallbet;
+    if (t.street == kFirstStreet) t.tocall = t.smallbet;
 
     if (standingbettor(t) == player) {
         // A check: nothing to pay, the opponents act from freak on.
@@ -84,15 +85,14 @@ void Game::playerstays() {
     } else {
         playercalls();
     }
-    t.oppraise = 0;
     if (dealdecided()) return;
 
     if (t.opener == seatno(player)) {
         streetup();
-        if (t.street >= 6) return;
+        if (t.street >= kDealOver) return;
     }
     // The first street always ends with the human's check or call.
-    if (t.street == 1) streetup();
+    if (t.street == kFirstStreet) streetup();
     cardsound();
 }
 
@@ -107,13 +107,13 @@ void Game::playercalls() {
 
     // The seats before the bettor still owe its bet. On the first street the
     // bettor answers too: that is when an opening bet is actually paid.
-    answerupto(bettor, t.street == 1);
+    answerupto(bettor, t.street == kFirstStreet);
     if (t.decided) return;
 
     setpot(t.pot);
     ui.setEnabled(Control::btnbet, true);
     t.tocall = 0;
-    if (t.street >= 2 && t.street <= 5)
+    if (t.street > kFirstStreet && t.street <= kLastStreet)
         for (SeatId s : kOpponents)
             if (indeal(t, s)) setstatus(s, "");
     if (bettor != champ) turnsfrom(static_cast<SeatId>(bettor + 1));
@@ -138,7 +138,7 @@ void Game::playerpasses() {
     for (SeatId s : kOpponents) setstatuscolor(s, TextColor::White);
     setstatus(player, "you fold");
     ui.setText(Control::btnstay, "Check");
-    t.street = 6;
+    t.street = kDealOver;
     ui.setEnabled(Control::btnnew, true);
     ui.setEnabled(Control::btnbet, false);
     ui.setEnabled(Control::btnpass, false);

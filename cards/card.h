@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace stud {
@@ -13,5 +14,8 @@ struct Card {
     constexpr int image() const { return 13 * suit + rank; }
     friend constexpr bool operator==(const Card&, const Card&) = default;
 };
+
+using Hand = std::array<Card, 7>; // dealing order; 0, 1 and 6 are the hole cards
+using Deck = std::array<Card, 52>;
 
 } // namespace stud

@@ -1,4 +1,6 @@
-#include "game/services.h"
+#include "table/strtoint.h"
+
+#include "table/services.h"
 
 #include <limits>
 
@@ -9,7 +11,8 @@ bool tryStrToInt(const std::string& text, std::int32_t& out) {
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     if (i == text.size()) return false;
-    // Accumulate as a negative number so that INT32_MIN fits too.
+    // The digits are gathered as a positive number in 64 bits, which holds
+    // the magnitude of INT32_MIN (one more than INT32_MAX) too.
     std::int64_t value = 0;
     for (; i < text.size(); ++i) {
         const char c = text[i];

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/tablestate.h"
+#include "cards/card.h"
 
 #include <cstdint>
 #include <string_view>
@@ -16,13 +16,6 @@ struct HandValue {
 // Rank seven cards in slot order with the game's own rules (one straight-flush
 // start, flush by its top card, weighted kickers). Allocation-free.
 HandValue evaluate(const Hand& cards) noexcept;
-
-// Rank t.scratchhand into t.handscore and t.kickscore.
-inline void evalhand(TableState& t) noexcept {
-    const HandValue v = evaluate(t.scratchhand);
-    t.handscore = v.handscore;
-    t.kickscore = v.kickscore;
-}
 
 // Display text of a handscore ("Full house Aces"), or an empty view when the
 // score has no name (403, the straight Ace to Five, among others).

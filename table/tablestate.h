@@ -1,10 +1,12 @@
 #pragma once
 
-#include "game/card.h"
+#include "cards/card.h"
+#include "table/rules.h"
 
 #include <array>
 #include <climits>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace stud {
@@ -26,9 +28,6 @@ constexpr SeatId seatOfNo(int no) {
     return static_cast<SeatId>(5 - no);
 }
 
-using Hand = std::array<Card, 7>;
-using Deck = std::array<Card, 52>;
-
 struct Seat {
     std::int32_t cash = 0; // may become zero or negative
     bool folded = false;   // gave up the current deal
@@ -42,17 +41,15 @@ struct Seat {
 struct TableState {
     std::array<Seat, kSeats> seats{};
 
-    Deck deck{};        // dealt at every deal; its order carries over between deals
-    Deck simdeck{};     // private deck of the opponents' hand estimate
-    Hand scratchhand{}; // input of the evaluator
+    Deck deck{};    // dealt at every deal; its order carries over between deals
+    Deck simdeck{}; // private deck of the opponents' hand estimate
 
-    int street = 1; // 1..5 betting streets, 6 = deal over
+    int street = kFirstStreet; // betting streets up to kLastStreet, then kDealOver
     std::int32_t pot = 0;
     std::int32_t ante = 1;
     std::int32_t smallbet = 2; // always 2 * ante
     std::int32_t bigbet = 4;   // always 4 * ante
     std::int32_t tocall = 0;   // what an answering seat pays
-    std::int32_t oppraise = 0; // raise of the opponent whose turn it is, 0 = check
     int folds = 0;             // opponents out of the current deal
     int seated = 0;            // seats with cash >= 1 when the ante was taken
     int opener = 1;            // seatno whose turn opens each street
@@ -61,30 +58,25 @@ struct TableState {
     bool decided = false;      // the deal was won by foldwin; cleared at every deal start
 
     // Match limits and options (stored between runs).
-    std::int32_t initialcash = 1200;
-    std::int32_t playuntil = 1000;
-    std::int32_t complevel = 200; // 200, 400, 600 or 900 trials per estimate
+    std::int32_t initialcash = kDefaultCash;
+    std::int32_t playuntil = kDefaultUntil;
+    std::int32_t complevel = kDefaultLevel; // one of kLevels: trials per estimate
     bool soundon = true;
-    std::int32_t cardback = 52; // image index 52..59 of the card back
+    std::int32_t cardback = kFirstCardBack; // image index of the card back
 
-    // Results left for other handlers.
-    std::int32_t handscore = 0;
-    std::int32_t kickscore = 0;
+    // The last showdown's result, which the win animation plays out.
     std::array<std::int32_t, kSeats> finalscore{};
     std::int32_t bestscore = 0;
     int winstep = 0;
 
-    // Portrait blink state.
-    bool winkfreak = false, winkgeek = false, winkmaster = false, winkchamp = false;
+    // Portrait blink state: who blinks (nobody before the first blink) and
+    // how far the blink has come.
+    std::optional<SeatId> winking;
     int winkstep = 0;
 
-    // Opponent estimate working values.
-    Hand workhand{};
-    int chance = 0;
-    bool willcall = false;
+    // The last estimate's strength: the next one keeps it when the level
+    // runs a number of trials it has no divisor for.
     int strength = 0;
-    int startbonus = 0;
-    int simwins = 0;
 };
 
 // Money arithmetic is done in 64 bits and brought back into the 32-bit range

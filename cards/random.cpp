@@ -1,4 +1,4 @@
-#include "game/random.h"
+#include "cards/random.h"
 
 namespace stud {
 

@@ -1,35 +1,39 @@
 #pragma once
 
-#include "game/services.h"
+#include "table/services.h"
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace stud {
 
-// A small initialization file: "[Section]" headers and "key=value" lines.
-// Sections and keys match without regard to case and the first duplicate
-// wins; lines the game does not know are kept byte for byte. Nothing is
-// cached: every read opens the file, every write rewrites it at once,
-// atomically (temporary file + rename), so a crash never leaves half a file.
-//
-// Writing a key of a section that is missing appends the section at the end
-// of the file (after a blank line); a missing key goes after the last
-// non-blank line of its section. New lines end the way the file's first line
-// does ("\r\n" or "\n"). A value that is already stored is not written again.
-// A symbolic link is followed and the file it names is replaced; the old
-// file's permissions are kept, a new file is private to the user (0600); a
-// read-only file is not replaced (the write fails).
-class IniFile {
+// One value to store: a settings group is a list of these.
+struct SettingsValue {
+    std::string_view section;
+    std::string_view key;
+    std::string value;
+};
+
+// Where the game keeps what it remembers between runs: the card back, the
+// seats' cash, the match limits, the level and the sound switch. Reads never
+// fail (a missing value gives the default); a write stores a whole group or
+// nothing, so values that belong together (the five seats' cash) can never be
+// found half old and half new.
+class SettingsStore {
   public:
-    explicit IniFile(std::string path);
+    virtual ~SettingsStore() = default;
 
-    const std::string& path() const { return path_; }
+    // The stored text of a value, or nothing when it is missing.
+    virtual std::optional<std::string> read(std::string_view section,
+                                            std::string_view key) const = 0;
+    // Stores every value of the group at once, or none of them: throws
+    // SettingsError when the store refuses, and then keeps what it held.
+    virtual void write(std::span<const SettingsValue> group) = 0;
 
-    // Missing file, section or key gives the default; reading never fails.
     std::string readString(std::string_view section, std::string_view key,
                            const std::string& def) const;
     // Decimal, or hex when longer than two characters and starting "0x"/"0X".
@@ -39,18 +43,64 @@ class IniFile {
     // Read as an integer with default 1/0; any nonzero value is true.
     bool readBool(std::string_view section, std::string_view key, bool def) const;
 
-    // Throws SettingsError when the file cannot be written; the old file then
-    // stays whole. Also refused, with the same error: a section or key that
-    // could not be read back (empty, with a line break, "]" in a section, "="
-    // in a key, a key starting "[", ";" or "#", spaces at either end), a value
-    // with a line break, and an existing file that cannot be read or is
-    // larger than kMaxIniFileSize (rewriting it would lose what we cannot see).
+    // Groups of one.
     void writeString(std::string_view section, std::string_view key, std::string_view value);
     void writeInteger(std::string_view section, std::string_view key, std::int32_t value);
     void writeBool(std::string_view section, std::string_view key, bool value);
+};
+
+// The file-backed store: a small initialization file with "[Section]"
+// headers and "key=value" lines. Sections and keys match without regard to
+// case and the first duplicate wins; lines the game does not know are kept
+// byte for byte. Nothing is cached: every read opens the file, every group
+// written rewrites it at once, atomically (temporary file + rename), so a
+// crash never leaves half a file nor half a group.
+//
+// Writing a key of a section that is missing appends the section at the end
+// of the file (after a blank line); a missing key goes after the last
+// non-blank line of its section. New lines end the way the file's first line
+// does ("\r\n" or "\n"). A group whose values are all stored already is not
+// written again. A symbolic link is followed and the file it names is
+// replaced; the old file's permissions are kept, a new file is private to the
+// user (0600); a read-only file is not replaced (the write fails).
+//
+// A write is refused, with SettingsError, when the file cannot be written
+// (the old file then stays whole); also for a section or key that could not
+// be read back (empty, with a line break, "]" in a section, "=" in a key, a
+// key starting "[", ";" or "#", spaces at either end), a value with a line
+// break, and an existing file that cannot be read or is larger than
+// kMaxIniFileSize (rewriting it would lose what we cannot see).
+class IniFile final : public SettingsStore {
+  public:
+    explicit IniFile(std::string path);
+
+    const std::string& path() const { return path_; }
+
+    std::optional<std::string> read(std::string_view section, std::string_view key) const override;
+    void write(std::span<const SettingsValue> group) override;
 
   private:
     std::string path_;
+};
+
+// The in-memory store of tests and the simulator: the same text, the same
+// rules, no disk. `refuse` makes every write fail the way a read-only file
+// does, naming `name`.
+class MemorySettings final : public SettingsStore {
+  public:
+    explicit MemorySettings(std::string text = {}, std::string name = "memory")
+        : text_(std::move(text)), name_(std::move(name)) {}
+
+    const std::string& text() const { return text_; }
+    std::optional<std::string> read(std::string_view section, std::string_view key) const override;
+    void write(std::span<const SettingsValue> group) override;
+
+    bool refuse = false;
+    int groupsWritten = 0; // groups that changed the text
+
+  private:
+    std::string text_;
+    std::string name_;
 };
 
 // "Unable to write to <file>".
@@ -101,9 +151,6 @@ class IniLineReader {
     std::string_view rest_;
     bool sectionSeen_ = false;
 };
-
-// All lines of a text (a convenience for tests and tools).
-std::vector<IniLine> parseIni(std::string_view text);
 
 // The value of the first `key` in the first `section`, both matched without
 // regard to ASCII case; nothing when either is missing. Keys in a later

@@ -1,0 +1,40 @@
+# Replays the recorded sessions and requires byte-identical traces: the
+# engine's behaviour, down to every event, is what the traces froze.
+# Usage: cmake -DSTUDSIM=<studsim> -DGOLDEN=<this folder> -DWORK=<scratch> -P replay.cmake
+# Session N (counting from 1) of sessions.txt was recorded as NN.txt in
+# traces.tar.gz; record.sh writes both again.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+file(ARCHIVE_EXTRACT INPUT ${GOLDEN}/traces.tar.gz DESTINATION ${WORK})
+file(STRINGS ${GOLDEN}/sessions.txt sessions)
+
+set(index 0)
+set(failed 0)
+foreach(session IN LISTS sessions)
+    math(EXPR index "${index} + 1")
+    if(index LESS 10)
+        set(name "0${index}")
+    else()
+        set(name "${index}")
+    endif()
+    separate_arguments(args UNIX_COMMAND "${session}")
+    execute_process(COMMAND ${STUDSIM} --trace ${args}
+                    OUTPUT_FILE ${WORK}/${name}.out ERROR_VARIABLE err RESULT_VARIABLE rc)
+    if(NOT rc EQUAL 0)
+        message(SEND_ERROR "session ${name} (${session}): studsim exited with ${rc}: ${err}")
+        math(EXPR failed "${failed} + 1")
+        continue()
+    endif()
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK}/${name}.txt
+                            ${WORK}/${name}.out RESULT_VARIABLE differ)
+    if(NOT differ EQUAL 0)
+        message(SEND_ERROR "session ${name} (${session}) differs from its recorded trace; "
+                           "compare ${WORK}/${name}.txt with ${WORK}/${name}.out")
+        math(EXPR failed "${failed} + 1")
+    endif()
+endforeach()
+if(failed GREATER 0)
+    message(FATAL_ERROR "${failed} of ${index} sessions differ")
+endif()
+list(LENGTH sessions count)
+message(STATUS "${count} sessions replayed byte for byte")
