@@ -98,6 +98,8 @@ BENCHMARK(BM_CallClickToFrame)->Arg(200)->Arg(900)->Unit(benchmark::kMillisecond
 
 } // namespace
 
+// Its own main (the library's is then left out at link time), so that the
+// application object is on main's stack and ends before Qt's globals.
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

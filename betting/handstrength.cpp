@@ -25,6 +25,16 @@ constexpr std::array<int, 5> kFirstUnknown{3, 4, 5, 6, 6};
 // last cards, past the six rival hands in simdeck[0..41].
 constexpr int kReplaceBase = 45;
 
+// Every draw modulo 52, in a pass of its own that the compiler vectorises:
+// the exchanges depend on each other and stay serial. Machines with AVX2
+// get a version of their own, picked when the program is loaded.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+[[gnu::target_clones("avx2", "default")]]
+#endif
+void modulo52(std::uint32_t* draws, int n) {
+    for (int k = 0; k < n; ++k) draws[k] %= 52;
+}
+
 // Bonus for a strong start, judged on the first three cards on street 1.
 // The first row that holds wins.
 struct StartBonus {
@@ -45,16 +55,6 @@ struct LevelDivisor {
     int divisor;
 };
 constexpr std::array<LevelDivisor, 4> kLevelDivisors{{{200, 2}, {400, 4}, {600, 6}, {900, 9}}};
-
-// Every draw modulo 52, in a pass of its own that the compiler vectorises:
-// the exchanges depend on each other and stay serial. Machines with AVX2
-// get a version of their own, picked when the program is loaded.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-[[gnu::target_clones("avx2", "default")]]
-#endif
-void modulo52(std::uint32_t* draws, int n) {
-    for (int k = 0; k < n; ++k) draws[k] %= 52;
-}
 
 int startbonusof(const Hand& h) {
     const bool suited = h[0].suit == h[1].suit && h[1].suit == h[2].suit;
