@@ -7,28 +7,17 @@ namespace stud {
 
 namespace {
 
-// The output half of xoshiro256**, on a block of state words at once. It
-// has no dependence from one draw to the next, so the compiler vectorises
-// it; machines with AVX2 get a version of their own, picked when the
-// program is loaded, and every other x86-64 the plain SSE2 one.
+// The state update is a chain of exclusive ors that no draw can skip, so it
+// runs alone over a block, keeping the word that each draw scrambles; the
+// scrambling then takes the block at once. With BMI2 (in the AVX2 clone) the
+// rotations and shifts need no copies.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-[[gnu::target_clones("avx2", "default")]]
+[[gnu::target_clones("arch=x86-64-v3", "default")]]
 #endif
-void scramble(const std::uint64_t* words, std::uint32_t* out, std::size_t n) {
-    for (std::size_t i = 0; i < n; ++i)
-        out[i] = static_cast<std::uint32_t>(std::rotl(words[i] * 5, 7) * 9 >> 33);
-}
-
-} // namespace
-
-void Xoshiro::fill(std::uint32_t* out, std::size_t n) {
-    // The state update is a chain of exclusive ors that no draw can skip,
-    // so it runs alone, keeping the word that each draw scrambles; the
-    // scrambling then goes a block at a time. The draws are exactly those of
-    // calling next() n times.
+void fillBlocks(std::uint64_t* s, std::uint32_t* out, std::size_t n) {
     constexpr std::size_t kBlock = 64;
     std::uint64_t words[kBlock];
-    std::uint64_t s0 = s_[0], s1 = s_[1], s2 = s_[2], s3 = s_[3];
+    std::uint64_t s0 = s[0], s1 = s[1], s2 = s[2], s3 = s[3];
     while (n > 0) {
         const std::size_t m = std::min(n, kBlock);
 #pragma GCC unroll 4
@@ -42,14 +31,22 @@ void Xoshiro::fill(std::uint32_t* out, std::size_t n) {
             s2 ^= t;
             s3 = std::rotl(s3, 45);
         }
-        scramble(words, out, m);
+        for (std::size_t i = 0; i < m; ++i)
+            out[i] = static_cast<std::uint32_t>(std::rotl(words[i] * 5, 7) * 9 >> 33);
         out += m;
         n -= m;
     }
-    s_[0] = s0;
-    s_[1] = s1;
-    s_[2] = s2;
-    s_[3] = s3;
+    s[0] = s0;
+    s[1] = s1;
+    s[2] = s2;
+    s[3] = s3;
+}
+
+} // namespace
+
+// The draws are exactly those of calling next() n times.
+void Xoshiro::fill(std::uint32_t* out, std::size_t n) {
+    fillBlocks(s_, out, n);
 }
 
 void Xoshiro::seed(std::uint64_t value) {
