@@ -200,50 +200,6 @@ TEST(Evaluator, AgreesWithTheStepByStepChain) {
     EXPECT_EQ(mismatches, 0);
 }
 
-// The game never repeats a card or hands over a value outside the deck, but
-// the evaluator must still give the chain's answer (and never read out of
-// bounds): repeated cards count as often as they appear, foreign cards are
-// skipped.
-TEST(Evaluator, RepeatedAndForeignCardsFollowTheChain) {
-    expectHand("Ah Ah Ah Ah Ah Ah Ah", 462, 0); // seven hearts: the flush test comes first
-    expectHand("Ah Ah Ah Ah As As As", 812, 0); // seven Aces are four of a kind
-    expectHand("Ah Ah Kd Qc 9s 5d 3c", 112, 5 * 11 + 3 * 10 + 7);
-    expectHand("2h 3h 4h 5h 6h 6h 6h", 1000, 0);
-    expectHand("2c 2c 2c 3d 3d 9s 9s", 500, 35); // three copies of a card make a set
-
-    Hand h = cards("Ac Kd 9h 7s 5c 3d 2h");
-    h[6] = Card{4, 0};  // a fifth suit
-    h[5] = Card{1, 13}; // a fourteenth rank
-    h[4] = Card{-1, -7};
-    const HandValue v = evaluate(h);
-    EXPECT_EQ(v.handscore, 12);
-    EXPECT_EQ(v.kickscore, 5 * 11 + 7);
-
-    Hand none{};
-    none.fill(Card{INT32_MIN, INT32_MAX});
-    EXPECT_EQ(evaluate(none).handscore, 0);
-    EXPECT_EQ(evaluate(none).kickscore, 0);
-
-    std::mt19937_64 rng(99);
-    std::uniform_int_distribution<int> suit(-1, 4), rank(-1, 13), wide(0, 9);
-    for (int i = 0; i < 500'000; ++i) {
-        Hand odd{};
-        // Mostly real cards from a small pool so that repeats are common:
-        // two suits of six ranks (many flushes) or four suits of three ranks
-        // (five or more cards of a rank without a flush).
-        const int suits = i % 2 ? 2 : 4, ranks = i % 2 ? 6 : 3;
-        for (Card& c : odd) {
-            c = wide(rng) == 0
-                    ? Card{suit(rng), rank(rng)}
-                    : Card{static_cast<int>(rng() % suits), static_cast<int>(rng() % ranks)};
-        }
-        const HandValue fast = evaluate(odd);
-        const HandValue slow = reference::evaluate(odd);
-        ASSERT_EQ(fast.handscore, slow.handscore) << show(odd);
-        ASSERT_EQ(fast.kickscore, slow.kickscore) << show(odd);
-    }
-}
-
 // Values far outside the deck in any one slot, including those that share
 // their low sixteen bits with a real card, take the careful way: none of
 // them may be read as the card it resembles.
@@ -297,6 +253,50 @@ TEST(Evaluator, EveryRankSpreadWithoutAFlushAgreesWithTheChain) {
     spread(spread, 0, 7);
     EXPECT_EQ(spreads, 50'388);
     EXPECT_EQ(mismatches, 0);
+}
+
+// The game never repeats a card or hands over a value outside the deck, but
+// the evaluator must still give the chain's answer (and never read out of
+// bounds): repeated cards count as often as they appear, foreign cards are
+// skipped.
+TEST(Evaluator, RepeatedAndForeignCardsFollowTheChain) {
+    expectHand("Ah Ah Ah Ah Ah Ah Ah", 462, 0); // seven hearts: the flush test comes first
+    expectHand("Ah Ah Ah Ah As As As", 812, 0); // seven Aces are four of a kind
+    expectHand("Ah Ah Kd Qc 9s 5d 3c", 112, 5 * 11 + 3 * 10 + 7);
+    expectHand("2h 3h 4h 5h 6h 6h 6h", 1000, 0);
+    expectHand("2c 2c 2c 3d 3d 9s 9s", 500, 35); // three copies of a card make a set
+
+    Hand h = cards("Ac Kd 9h 7s 5c 3d 2h");
+    h[6] = Card{4, 0};  // a fifth suit
+    h[5] = Card{1, 13}; // a fourteenth rank
+    h[4] = Card{-1, -7};
+    const HandValue v = evaluate(h);
+    EXPECT_EQ(v.handscore, 12);
+    EXPECT_EQ(v.kickscore, 5 * 11 + 7);
+
+    Hand none{};
+    none.fill(Card{INT32_MIN, INT32_MAX});
+    EXPECT_EQ(evaluate(none).handscore, 0);
+    EXPECT_EQ(evaluate(none).kickscore, 0);
+
+    std::mt19937_64 rng(99);
+    std::uniform_int_distribution<int> suit(-1, 4), rank(-1, 13), wide(0, 9);
+    for (int i = 0; i < 500'000; ++i) {
+        Hand odd{};
+        // Mostly real cards from a small pool so that repeats are common:
+        // two suits of six ranks (many flushes) or four suits of three ranks
+        // (five or more cards of a rank without a flush).
+        const int suits = i % 2 ? 2 : 4, ranks = i % 2 ? 6 : 3;
+        for (Card& c : odd) {
+            c = wide(rng) == 0
+                    ? Card{suit(rng), rank(rng)}
+                    : Card{static_cast<int>(rng() % suits), static_cast<int>(rng() % ranks)};
+        }
+        const HandValue fast = evaluate(odd);
+        const HandValue slow = reference::evaluate(odd);
+        ASSERT_EQ(fast.handscore, slow.handscore) << show(odd);
+        ASSERT_EQ(fast.kickscore, slow.kickscore) << show(odd);
+    }
 }
 
 TEST(Evaluator, EvalhandReadsScratchhandAndWritesOnlyTheScores) {
