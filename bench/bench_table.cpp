@@ -21,13 +21,10 @@
 
 namespace {
 
+// The application object lives in main, on its stack: a function-local static
+// would be destroyed after Qt's own globals and crash the program at exit.
 QApplication& application() {
-    static int argc = 1;
-    static char name[] = "bench_table";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
+    return *static_cast<QApplication*>(QCoreApplication::instance());
 }
 
 // Counts the window's paint events, to show that every timed click ends
@@ -101,3 +98,15 @@ void BM_CallClickToFrame(benchmark::State& state) {
 BENCHMARK(BM_CallClickToFrame)->Arg(200)->Arg(900)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+// Its own main (the library's is then left out at link time), so that the
+// application object is on main's stack and ends before Qt's globals.
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

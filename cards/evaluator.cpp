@@ -26,10 +26,13 @@
 // - A hand with five or more cards of one suit (about one in thirty) runs
 //   the straight flush and flush tests directly on the cards.
 //
-// The counts are gathered by adding one 64-bit key per card, which also
-// counts the cards of each suit, so the whole common case is seven additions,
-// two multiplications and two table reads, without a branch that depends on
-// the cards.
+// The counts are gathered as a sum of 64-bit keys, which also counts the
+// cards of each suit. The fourteen numbers of the hand are checked and
+// turned into card indices with a few SSE2 instructions; three reads of a
+// table of card pairs and one of single cards give the sum, and two more
+// reads (a displacement and the slot) the result, packed in 32 bits. Tables:
+// card pairs 21.6 KB (built by the compiler), displacements 16 KB and slots
+// 256 KB (built at start-up in a few milliseconds).
 //
 // The game only hands over seven different cards of the deck. Anything else
 // still gets the chain's answer: a repeated card simply counts twice (the
@@ -177,50 +180,74 @@ HandValue countChain(const Counts& m) {
 
 // ---- the lookup -------------------------------------------------------------
 
-// The sum of the card keys: bits 0..38 count the cards of each rank (three
-// bits a rank, enough for seven), bits 39..42 count cards with a rank of 13
-// to 15, bits 44..59 count the cards of each suit in four bits, starting at 3
-// so that a fifth card sets the top bit.
-constexpr std::uint64_t kRankCounts = (std::uint64_t{1} << 39) - 1;
-constexpr std::uint64_t kStray = std::uint64_t{0xF} << 39;
-constexpr std::uint64_t kSuitStart = std::uint64_t{0x3333} << 44;
-constexpr std::uint64_t kFive = std::uint64_t{0x8888} << 44;
+// Card index i = suit + 4 * rank, 0..51 for a card of the deck.
+constexpr int kCards = 52;
 
-struct CardKeys {
-    std::array<std::uint64_t, 64> key{}; // by 16 * suit + rank
+// Every rank has a weight, and the sum of the weights of seven ranks tells
+// the seven ranks apart: no two ways of spreading seven cards over the
+// thirteen ranks (counts up to seven, for repeated cards) share a sum. The
+// weights were found by a greedy search, each the smallest that keeps all
+// the sums apart; the largest sum, seven Aces, fits in 24 bits.
+constexpr std::array<std::uint32_t, 13> kRankWeight{
+    0, 1, 8, 57, 256, 1153, 4181, 14180, 47381, 115267, 307214, 737909, 1682367};
+static_assert(7 * kRankWeight[12] < (1u << 24));
+
+// The sums crowd together at the low end, which no row layout packs well, so
+// the weights are scrambled: times an odd number, modulo 2^24. That keeps the
+// sums apart (multiplying by an odd number is a one-to-one map modulo 2^24)
+// and, because it distributes over the sum, costs nothing per hand: the card
+// keys carry scrambled weights and the sum wraps by itself at bit 64.
+constexpr std::uint32_t kScramble = 0x5BD1E995;
+constexpr int kRankShift = 40; // the scrambled rank key is bits 40..63 of the sum
+
+constexpr std::uint32_t scrambled(std::uint32_t rankKey) {
+    return (rankKey * kScramble) & 0xFFFFFF;
+}
+
+// A card's key: its scrambled rank weight in the top 24 bits and one count
+// in its suit's four-bit field in the lower 16 (bits 4 * suit). The sum of
+// seven keys starts the suit fields at 3, so a fifth card of a suit sets the
+// field's top bit.
+constexpr std::uint64_t kSuitStart = 0x3333;
+constexpr std::uint64_t kFive = 0x8888;
+
+constexpr std::uint64_t cardKey(int i) {
+    return std::uint64_t{scrambled(kRankWeight[static_cast<std::size_t>(i / 4)])} << kRankShift |
+           std::uint64_t{1} << (4 * (i % 4));
+}
+
+// The keys of two cards at once, by 52 * first + second: three reads cover
+// six cards. The seventh comes from its own table, which adds the suit start.
+struct PairKeys {
+    std::array<std::uint64_t, kCards * kCards> pair{};
+    std::array<std::uint64_t, kCards> single{};
 };
 
-constexpr CardKeys makeCardKeys() {
-    CardKeys k;
-    for (int s = 0; s < 4; ++s)
-        for (int r = 0; r < 16; ++r)
-            k.key[static_cast<std::size_t>(16 * s + r)] =
-                (r < 13 ? std::uint64_t{1} << (3 * r) : std::uint64_t{1} << 39) |
-                std::uint64_t{1} << (44 + 4 * s);
+constexpr PairKeys makePairKeys() {
+    PairKeys k;
+    for (int a = 0; a < kCards; ++a) {
+        for (int b = 0; b < kCards; ++b)
+            k.pair[static_cast<std::size_t>(kCards * a + b)] = cardKey(a) + cardKey(b);
+        k.single[static_cast<std::size_t>(a)] = cardKey(a) + kSuitStart;
+    }
     return k;
 }
 
-constexpr CardKeys kCardKeys = makeCardKeys();
+constexpr PairKeys kPairKeys = makePairKeys();
 
-// A perfect hash of the rank counts by "hash and displace": the counts pick
-// a bucket and a home slot; each bucket has a displacement, xor-ed into the
-// home slot, chosen when the table is built so that no two counts meet.
-constexpr int kBucketBits = 13; // about six counts per bucket
-constexpr int kSlotBits = 16;   // 65,536 slots for 50,388 counts
+// The scrambled key into a table of 2^16 slots by hash and displace: its low
+// sixteen bits are its home slot, its top thirteen its bucket, and each
+// bucket has a displacement, chosen when the table is built, that is xor-ed
+// into the home slots of its keys so that no two keys meet. (Two keys of one
+// bucket never share a home: together the two fields hold all 24 bits.)
+constexpr int kBucketShift = kRankShift + 11;
+constexpr std::size_t kBuckets = std::size_t{1} << (64 - kBucketShift);
+constexpr std::size_t kSlots = std::size_t{1} << 16; // 50,388 keys: 77 % full
 
 struct Lookup {
     bool built = false; // false until construction succeeded: use the careful path
-    std::uint64_t mulBucket = 0;
-    std::uint64_t mulSlot = 0;
-    std::array<std::uint16_t, std::size_t{1} << kBucketBits> disp{};
-    std::array<std::uint32_t, std::size_t{1} << kSlotBits> value{}; // score | kick << 16
-
-    std::uint32_t bucketOf(std::uint64_t counts) const {
-        return static_cast<std::uint32_t>((counts * mulBucket) >> (64 - kBucketBits));
-    }
-    std::uint32_t homeOf(std::uint64_t counts) const {
-        return static_cast<std::uint32_t>((counts * mulSlot) >> (64 - kSlotBits));
-    }
+    std::array<std::uint16_t, kBuckets> displacement{};
+    std::array<std::uint32_t, kSlots> slot{}; // handscore | kickscore << 16
 
     Lookup() {
         try {
@@ -231,26 +258,30 @@ struct Lookup {
     }
 
     void build() {
-        std::vector<std::uint64_t> keys;
-        std::vector<std::uint32_t> values;
-        keys.reserve(50'388);
-        values.reserve(50'388);
+        // Every way of spreading seven cards over the thirteen ranks, with the
+        // chain's answer for it, in the bucket of its scrambled key.
+        struct Entry {
+            std::uint16_t home;
+            std::uint32_t value;
+        };
+        std::vector<std::vector<Entry>> buckets(kBuckets);
         std::array<int, 13> count{};
-        // Every way of spreading seven cards over the thirteen ranks.
         auto spread = [&](auto&& self, int r, int left) -> void {
             if (r == 12) {
                 count[12] = left;
                 Counts m;
-                std::uint64_t key = 0;
+                std::uint32_t key = 0;
                 for (int i = 0; i < 13; ++i) {
-                    for (int k = 0; k < count[static_cast<std::size_t>(i)]; ++k) m.add(i);
-                    key += static_cast<std::uint64_t>(count[static_cast<std::size_t>(i)])
-                           << (3 * i);
+                    const int c = count[static_cast<std::size_t>(i)];
+                    for (int k = 0; k < c; ++k) m.add(i);
+                    key += static_cast<std::uint32_t>(c) * kRankWeight[static_cast<std::size_t>(i)];
                 }
+                const std::uint64_t at = std::uint64_t{scrambled(key)} << kRankShift;
                 const HandValue v = countChain(m);
-                keys.push_back(key);
-                values.push_back(static_cast<std::uint32_t>(v.handscore) |
-                                 static_cast<std::uint32_t>(v.kickscore) << 16);
+                buckets[at >> kBucketShift].push_back(
+                    {static_cast<std::uint16_t>(at >> kRankShift),
+                     static_cast<std::uint32_t>(v.handscore) |
+                         static_cast<std::uint32_t>(v.kickscore) << 16});
                 return;
             }
             for (int c = 0; c <= left; ++c) {
@@ -260,61 +291,28 @@ struct Lookup {
         };
         spread(spread, 0, 7);
 
-        // Multipliers from a fixed sequence: the same table on every run. The
-        // first pair already works; the others are there so that a failure
-        // can only ever cost time.
-        std::uint64_t state = 0x5EED;
-        auto next = [&state] {
-            std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
-            z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-            z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-            return (z ^ (z >> 31)) | 1;
-        };
-        for (int attempt = 0; attempt < 64 && !built; ++attempt) {
-            mulBucket = next();
-            mulSlot = next();
-            built = place(keys, values);
-        }
-    }
-
-    // Largest buckets first, each with the smallest displacement that lands
-    // all its counts on free slots.
-    bool place(const std::vector<std::uint64_t>& keys, const std::vector<std::uint32_t>& values) {
-        std::vector<std::vector<std::uint32_t>> buckets(disp.size());
-        for (std::uint32_t i = 0; i < keys.size(); ++i) buckets[bucketOf(keys[i])].push_back(i);
-        std::vector<std::uint32_t> order(buckets.size());
-        for (std::uint32_t b = 0; b < order.size(); ++b) order[b] = b;
+        // Largest buckets first, each with the smallest displacement that
+        // lands all its keys on free slots.
+        std::vector<std::uint32_t> order(kBuckets);
+        for (std::uint32_t b = 0; b < kBuckets; ++b) order[b] = b;
         std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
             return buckets[a].size() > buckets[b].size();
         });
-        std::vector<bool> used(value.size());
-        std::vector<std::uint32_t> slots;
+        std::vector<char> used(kSlots);
         for (std::uint32_t b : order) {
-            const std::vector<std::uint32_t>& members = buckets[b];
+            const std::vector<Entry>& members = buckets[b];
             if (members.empty()) break;
-            bool placed = false;
-            for (std::uint32_t d = 0; d < value.size() && !placed; ++d) {
-                slots.clear();
-                placed = true;
-                for (std::uint32_t i : members) {
-                    const std::uint32_t s = homeOf(keys[i]) ^ d;
-                    if (used[s] || std::find(slots.begin(), slots.end(), s) != slots.end()) {
-                        placed = false;
-                        break;
-                    }
-                    slots.push_back(s);
-                }
-                if (placed) {
-                    disp[b] = static_cast<std::uint16_t>(d);
-                    for (std::size_t k = 0; k < members.size(); ++k) {
-                        used[slots[k]] = true;
-                        value[slots[k]] = values[members[k]];
-                    }
-                }
+            std::uint32_t d = 0;
+            while (!std::all_of(members.begin(), members.end(),
+                                [&](const Entry& e) { return !used[e.home ^ d]; }))
+                if (++d == kSlots) return; // no room: stays unbuilt (cannot happen)
+            displacement[b] = static_cast<std::uint16_t>(d);
+            for (const Entry& e : members) {
+                used[e.home ^ d] = 1;
+                slot[e.home ^ d] = e.value;
             }
-            if (!placed) return false;
         }
-        return true;
+        built = true;
     }
 };
 
@@ -322,25 +320,12 @@ struct Lookup {
 // ranks hands) it reads as not built and the careful path answers.
 Lookup gLookup;
 
-// False when every suit is 0..3 and every rank 0..15; ranks 13..15 are
-// counted apart by the card keys.
-inline bool farOutside(const Hand& cards) {
-#if defined(__SSE2__)
-    static_assert(sizeof(Hand) == 56);
-    const auto* p = reinterpret_cast<const __m128i*>(cards.data());
-    const __m128i all = _mm_or_si128(_mm_or_si128(_mm_loadu_si128(p), _mm_loadu_si128(p + 1)),
-                                     _mm_or_si128(_mm_loadu_si128(p + 2), _mm_loadl_epi64(p + 3)));
-    const __m128i high = _mm_and_si128(all, _mm_setr_epi32(~3, ~15, ~3, ~15));
-    return _mm_movemask_epi8(_mm_cmpeq_epi32(high, _mm_setzero_si128())) != 0xFFFF;
-#else
-    std::uint32_t all = 0;
-    for (const Card& c : cards)
-        all |= (static_cast<std::uint32_t>(c.suit) & ~3u) |
-               (static_cast<std::uint32_t>(c.rank) & ~15u);
-    return all != 0;
-#endif
+// The table lookup for seven cards of the deck without five of one suit.
+inline HandValue byRanks(std::uint64_t sum) {
+    const auto home = static_cast<std::uint16_t>(sum >> kRankShift);
+    const std::uint32_t v = gLookup.slot[home ^ gLookup.displacement[sum >> kBucketShift]];
+    return {static_cast<std::int32_t>(v & 0xFFFF), static_cast<std::int32_t>(v >> 16)};
 }
-
 } // namespace
 
 namespace detail {
@@ -352,22 +337,42 @@ bool evaluatorLookupReady() noexcept {
 } // namespace detail
 
 HandValue evaluate(const Hand& cards) noexcept {
-    if (farOutside(cards) || !gLookup.built) [[unlikely]]
+#if defined(__SSE2__)
+    // The fourteen numbers of the hand in four loads. Packed to 16 bits with
+    // saturation, a value outside the deck stays outside, so one unsigned
+    // comparison per word checks every suit against 3 and every rank
+    // against 12.
+    static_assert(sizeof(Hand) == 56);
+    const auto* p = reinterpret_cast<const __m128i*>(cards.data());
+    const __m128i a = _mm_packs_epi32(_mm_loadu_si128(p), _mm_loadu_si128(p + 1));     // cards 0..3
+    const __m128i b = _mm_packs_epi32(_mm_loadu_si128(p + 2), _mm_loadl_epi64(p + 3)); // 4..6
+    const __m128i limit = _mm_setr_epi16(3, 12, 3, 12, 3, 12, 3, 12);
+    const __m128i over = _mm_or_si128(_mm_subs_epu16(a, limit), _mm_subs_epu16(b, limit));
+    if (_mm_movemask_epi8(_mm_cmpeq_epi16(over, _mm_setzero_si128())) != 0xFFFF || !gLookup.built)
+        [[unlikely]]
         return evaluateCarefully(cards);
+    // Card indices suit + 4 * rank, then the pair indices 52 * i0 + i1,
+    // 52 * i2 + i3, 52 * i4 + i5, and i6 alone.
+    const __m128i toIndex = _mm_setr_epi16(1, 4, 1, 4, 1, 4, 1, 4);
+    const __m128i index = _mm_packs_epi32(_mm_madd_epi16(a, toIndex), _mm_madd_epi16(b, toIndex));
+    const __m128i pairs =
+        _mm_madd_epi16(index, _mm_setr_epi16(kCards, 1, kCards, 1, kCards, 1, 1, 0));
+    const std::uint64_t sum =
+        kPairKeys.pair[static_cast<std::uint32_t>(_mm_cvtsi128_si32(pairs))] +
+        kPairKeys.pair[static_cast<std::uint32_t>(_mm_extract_epi16(pairs, 2))] +
+        kPairKeys.pair[static_cast<std::uint32_t>(_mm_extract_epi16(pairs, 4))] +
+        kPairKeys.single[static_cast<std::uint32_t>(_mm_extract_epi16(pairs, 6))];
+#else
     std::uint64_t sum = kSuitStart;
-    for (const Card& c : cards)
-        sum +=
-            kCardKeys
-                .key[16 * static_cast<std::uint32_t>(c.suit) + static_cast<std::uint32_t>(c.rank)];
-    if ((sum & (kFive | kStray)) != 0) [[unlikely]] {
-        if ((sum & kStray) != 0) return evaluateCarefully(cards);
-        // The top bit of suit s's count is bit 47 + 4s.
-        return flushHand(cards, std::countr_zero(sum & kFive) / 4 - 11);
+    for (const Card& c : cards) {
+        if (!inDeck(c)) return evaluateCarefully(cards);
+        sum += cardKey(c.suit + 4 * c.rank);
     }
-    const std::uint64_t counts = sum & kRankCounts;
-    const std::uint32_t v =
-        gLookup.value[gLookup.homeOf(counts) ^ gLookup.disp[gLookup.bucketOf(counts)]];
-    return {static_cast<std::int32_t>(v & 0xFFFF), static_cast<std::int32_t>(v >> 16)};
+    if (!gLookup.built) return evaluateCarefully(cards);
+#endif
+    if ((sum & kFive) != 0) [[unlikely]]
+        return flushHand(cards, std::countr_zero(sum & kFive) / 4); // bit 3 + 4 * suit
+    return byRanks(sum);
 }
 
 } // namespace stud

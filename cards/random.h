@@ -26,9 +26,7 @@ class Xoshiro final : public Random {
   public:
     explicit Xoshiro(std::uint64_t seedValue = 0) { seed(seedValue); }
     std::uint32_t next() override { return static_cast<std::uint32_t>(step() >> 33); }
-    void fill(std::uint32_t* out, std::size_t n) override {
-        for (std::size_t i = 0; i < n; ++i) out[i] = static_cast<std::uint32_t>(step() >> 33);
-    }
+    void fill(std::uint32_t* out, std::size_t n) override; // the same draws, in blocks
     void seed(std::uint64_t value) override;
 
     std::uint64_t step() {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <set>
+#include <vector>
 
 using namespace stud;
 
@@ -90,6 +91,51 @@ TEST(Random, SplitMixMatchesReferenceAndIgnoresClockWhenFixed) {
     EXPECT_EQ(buf[0], b.next());
     EXPECT_EQ(buf[1], b.next());
     EXPECT_EQ(buf[2], b.next());
+}
+
+// The opponents take their draws in blocks; a block must hold exactly the
+// draws that single calls give, whatever its size and however blocks and
+// single draws alternate. The reference is xoshiro256** written out plainly,
+// seeded word by word from SplitMix64.
+TEST(Random, XoshiroFillGivesTheDrawsOfNextInOrder) {
+    struct Plain {
+        std::uint64_t s[4]{};
+        explicit Plain(std::uint64_t x) {
+            for (std::uint64_t& w : s) {
+                std::uint64_t z = (x += 0x9E3779B97F4A7C15ull);
+                z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+                z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+                w = z ^ (z >> 31);
+            }
+        }
+        static std::uint64_t rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
+        std::uint32_t next() {
+            const std::uint64_t result = rotl(s[1] * 5, 7) * 9;
+            const std::uint64_t t = s[1] << 17;
+            s[2] ^= s[0];
+            s[3] ^= s[1];
+            s[1] ^= s[2];
+            s[0] ^= s[3];
+            s[2] ^= t;
+            s[3] = rotl(s[3], 45);
+            return static_cast<std::uint32_t>(result >> 33);
+        }
+    };
+    Xoshiro x(77);
+    Plain plain(77);
+    std::vector<std::uint32_t> buf;
+    for (std::size_t n : {0, 1, 3, 63, 64, 65, 127, 128, 129, 202, 1000}) {
+        buf.assign(n + 1, 0xFFFFFFFFu);
+        x.fill(buf.data(), n);
+        for (std::size_t i = 0; i < n; ++i) ASSERT_EQ(buf[i], plain.next()) << n << " " << i;
+        EXPECT_EQ(buf[n], 0xFFFFFFFFu) << "wrote past the block of " << n;
+        ASSERT_EQ(x.next(), plain.next()); // single draws carry on from there
+    }
+    x.seed(5); // a reseed starts the stream afresh, blocks included
+    Plain again(5);
+    buf.assign(300, 0);
+    x.fill(buf.data(), buf.size());
+    for (std::uint32_t d : buf) ASSERT_EQ(d, again.next());
 }
 
 TEST(StrToInt, AcceptsSignedDecimalOnly) {

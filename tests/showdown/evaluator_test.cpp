@@ -200,6 +200,61 @@ TEST(Evaluator, AgreesWithTheStepByStepChain) {
     EXPECT_EQ(mismatches, 0);
 }
 
+// Values far outside the deck in any one slot, including those that share
+// their low sixteen bits with a real card, take the careful way: none of
+// them may be read as the card it resembles.
+TEST(Evaluator, FarOutsideValuesInAnySlotAreNeverTakenForCards) {
+    const Hand base = cards("Ac Kd 9h 7s 5c 3d 2h");
+    const int odd[] = {-1,        4,          13,         15,    16,    52,        65536,
+                       65536 + 3, 65536 + 12, -65536 + 2, 32767, 32768, INT32_MAX, INT32_MIN};
+    for (std::size_t slot = 0; slot < 7; ++slot) {
+        for (int v : odd) {
+            for (int field = 0; field < 2; ++field) {
+                Hand h = base;
+                (field == 0 ? h[slot].suit : h[slot].rank) = v;
+                const HandValue fast = evaluate(h);
+                const HandValue slow = reference::evaluate(h);
+                EXPECT_EQ(fast.handscore, slow.handscore) << show(h);
+                EXPECT_EQ(fast.kickscore, slow.kickscore) << show(h);
+            }
+        }
+    }
+}
+
+// Every way of spreading seven cards over the thirteen ranks (up to seven of
+// a rank, with repeated cards) in suits that never make five of a kind: the
+// whole rank table, entry by entry, against the chain.
+TEST(Evaluator, EveryRankSpreadWithoutAFlushAgreesWithTheChain) {
+    ASSERT_TRUE(detail::evaluatorLookupReady());
+    std::array<int, 13> count{};
+    long spreads = 0, mismatches = 0;
+    auto spread = [&](auto&& self, int r, int left) -> void {
+        if (r == 12) {
+            count[12] = left;
+            Hand h{};
+            int slot = 0;
+            for (int rank = 0; rank < 13; ++rank)
+                for (int k = 0; k < count[static_cast<std::size_t>(rank)]; ++k, ++slot)
+                    h[static_cast<std::size_t>(slot)] = Card{slot % 4, rank};
+            ++spreads;
+            const HandValue fast = evaluate(h);
+            const HandValue slow = reference::evaluate(h);
+            if ((fast.handscore != slow.handscore || fast.kickscore != slow.kickscore) &&
+                ++mismatches <= 10)
+                ADD_FAILURE() << show(h) << " fast " << fast.handscore << "/" << fast.kickscore
+                              << " chain " << slow.handscore << "/" << slow.kickscore;
+            return;
+        }
+        for (int c = 0; c <= left; ++c) {
+            count[static_cast<std::size_t>(r)] = c;
+            self(self, r + 1, left - c);
+        }
+    };
+    spread(spread, 0, 7);
+    EXPECT_EQ(spreads, 50'388);
+    EXPECT_EQ(mismatches, 0);
+}
+
 // The game never repeats a card or hands over a value outside the deck, but
 // the evaluator must still give the chain's answer (and never read out of
 // bounds): repeated cards count as often as they appear, foreign cards are
