@@ -30,7 +30,7 @@
 // reads (a displacement and the slot) the result, packed in 32 bits. One test
 // of the sum catches the rare hands: five of a suit, a card outside the deck,
 // tables not built yet. Tables: card pairs 39.2 KB and last cards 560 bytes
-// (built by the compiler), displacements 16 KB and slots 256 KB (built at
+// (built by the compiler), displacements 32 KB and slots 256 KB (built at
 // start-up in a few milliseconds).
 //
 // The game only hands over seven different cards of the deck. Anything else
@@ -309,8 +309,8 @@ struct Lookup {
             std::uint32_t d = 0;
             while (!std::all_of(members.begin(), members.end(),
                                 [&](const Entry& e) { return !used[e.home ^ d]; }))
-                if (++d == kSlots) return; // no room: stays unbuilt (cannot happen)
-            detail::gDisplacement[b] = static_cast<std::uint16_t>(d);
+                if (++d == kSlots) return;                 // no room: stays unbuilt (cannot happen)
+            detail::gDisplacement[b] = d | (b >> 5) << 16; // the bucket holds key bits 11..23
             for (const Entry& e : members) {
                 used[e.home ^ d] = 1;
                 detail::gSlot[e.home ^ d] = e.value;
@@ -327,7 +327,7 @@ namespace detail {
 // start and the not-built mark.
 constinit const std::array<std::uint64_t, kCardCodes* kCardCodes> kPairKeys = makePairKeys();
 constinit std::array<std::uint64_t, kCardCodes> gLastKeys = makeLastKeys();
-std::array<std::uint16_t, std::size_t{1} << (64 - kBucketShift)> gDisplacement{};
+std::array<std::uint32_t, std::size_t{1} << (64 - kBucketShift)> gDisplacement{};
 std::array<std::uint32_t, std::size_t{1} << 16> gSlot{};
 
 } // namespace detail

@@ -38,7 +38,9 @@ inline constexpr std::uint64_t kRare = 0xFF'FFFF'8888;
 
 extern const std::array<std::uint64_t, kCardCodes * kCardCodes> kPairKeys; // 70 * a + b
 extern std::array<std::uint64_t, kCardCodes> gLastKeys;                    // the seventh card
-extern std::array<std::uint16_t, std::size_t{1} << (64 - kBucketShift)> gDisplacement;
+// Per bucket: its displacement, and the bucket's share of the key's bits
+// 16..23, so that one xor of the whole 24-bit key gives the slot.
+extern std::array<std::uint32_t, std::size_t{1} << (64 - kBucketShift)> gDisplacement;
 extern std::array<std::uint32_t, std::size_t{1} << 16> gSlot; // handscore | kickscore << 16
 
 // Five cards of a suit, a card outside the deck, or tables not built yet.
@@ -82,8 +84,8 @@ inline HandValue evaluate(const Hand& cards) noexcept {
 #endif
     if ((sum & kRare) != 0) [[unlikely]]
         return evaluateRare(cards, sum);
-    const auto home = static_cast<std::uint16_t>(sum >> kRankShift);
-    const std::uint32_t v = gSlot[home ^ gDisplacement[sum >> kBucketShift]];
+    const auto key = static_cast<std::uint32_t>(sum >> kRankShift);
+    const std::uint32_t v = gSlot[key ^ gDisplacement[sum >> kBucketShift]];
     return {static_cast<std::int32_t>(v & 0xFFFF), static_cast<std::int32_t>(v >> 16)};
 }
 
