@@ -167,7 +167,7 @@ HandValue countChain(const Counts& m) {
 }
 
 // Cards of the deck with five or more in suit f.
-[[gnu::noinline]] HandValue flushHand(const Hand& cards, int f) {
+HandValue flushHand(const Hand& cards, int f) {
     std::uint32_t held = 0, fm = 0;
     for (const Card& c : cards) {
         const std::uint32_t b = std::uint32_t{1} << c.rank;
