@@ -8,10 +8,6 @@
 #include <new>
 #include <vector>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 // The evaluator is a fixed chain of tests, strongest category first; the
 // first test that succeeds decides. The opponents' estimate runs it thousands
 // of times per decision, so the common case is a table lookup:
@@ -27,12 +23,15 @@
 //   the straight flush and flush tests directly on the cards.
 //
 // The counts are gathered as a sum of 64-bit keys, which also counts the
-// cards of each suit. The fourteen numbers of the hand are checked and
-// turned into card indices with a few SSE2 instructions; three reads of a
+// cards of each suit. The fourteen numbers of the hand are clamped and turned
+// into card codes with a few SSE2 instructions (evaluator.h, inline, so that
+// the estimate's loops keep the constants in registers); three reads of a
 // table of card pairs and one of single cards give the sum, and two more
-// reads (a displacement and the slot) the result, packed in 32 bits. Tables:
-// card pairs 21.6 KB (built by the compiler), displacements 16 KB and slots
-// 256 KB (built at start-up in a few milliseconds).
+// reads (a displacement and the slot) the result, packed in 32 bits. One test
+// of the sum catches the rare hands: five of a suit, a card outside the deck,
+// tables not built yet. Tables: card pairs 39.2 KB and last cards 560 bytes
+// (built by the compiler), displacements 32 KB and slots 256 KB (built at
+// start-up in a few milliseconds).
 //
 // The game only hands over seven different cards of the deck. Anything else
 // still gets the chain's answer: a repeated card simply counts twice (the
@@ -168,7 +167,7 @@ HandValue countChain(const Counts& m) {
 }
 
 // Cards of the deck with five or more in suit f.
-[[gnu::noinline]] HandValue flushHand(const Hand& cards, int f) {
+HandValue flushHand(const Hand& cards, int f) {
     std::uint32_t held = 0, fm = 0;
     for (const Card& c : cards) {
         const std::uint32_t b = std::uint32_t{1} << c.rank;
@@ -179,9 +178,6 @@ HandValue countChain(const Counts& m) {
 }
 
 // ---- the lookup -------------------------------------------------------------
-
-// Card index i = suit + 4 * rank, 0..51 for a card of the deck.
-constexpr int kCards = 52;
 
 // Every rank has a weight, and the sum of the weights of seven ranks tells
 // the seven ranks apart: no two ways of spreading seven cards over the
@@ -198,7 +194,7 @@ static_assert(7 * kRankWeight[12] < (1u << 24));
 // and, because it distributes over the sum, costs nothing per hand: the card
 // keys carry scrambled weights and the sum wraps by itself at bit 64.
 constexpr std::uint32_t kScramble = 0x5BD1E995;
-constexpr int kRankShift = 40; // the scrambled rank key is bits 40..63 of the sum
+static_assert(detail::kRankShift + 24 == 64);
 
 constexpr std::uint32_t scrambled(std::uint32_t rankKey) {
     return (rankKey * kScramble) & 0xFFFFFF;
@@ -207,54 +203,62 @@ constexpr std::uint32_t scrambled(std::uint32_t rankKey) {
 // A card's key: its scrambled rank weight in the top 24 bits and one count
 // in its suit's four-bit field in the lower 16 (bits 4 * suit). The sum of
 // seven keys starts the suit fields at 3, so a fifth card of a suit sets the
-// field's top bit.
+// field's top bit. A card outside the deck counts in bits 20..22 instead and
+// sends the hand down the careful path; until the tables are built the
+// seventh card's key carries bit 16, which does the same.
 constexpr std::uint64_t kSuitStart = 0x3333;
 constexpr std::uint64_t kFive = 0x8888;
+constexpr std::uint64_t kOutside = std::uint64_t{1} << 20;
+constexpr std::uint64_t kNotBuilt = std::uint64_t{1} << 16;
+static_assert((detail::kRare & (kFive | 7 * kOutside | kNotBuilt)) ==
+              (kFive | 7 * kOutside | kNotBuilt));
 
-constexpr std::uint64_t cardKey(int i) {
-    return std::uint64_t{scrambled(kRankWeight[static_cast<std::size_t>(i / 4)])} << kRankShift |
-           std::uint64_t{1} << (4 * (i % 4));
+constexpr std::uint64_t cardKey(int code) {
+    const int suit = code % 5, rank = code / 5;
+    if (suit == 4 || rank == 13) return kOutside;
+    return std::uint64_t{scrambled(kRankWeight[static_cast<std::size_t>(rank)])}
+               << detail::kRankShift |
+           std::uint64_t{1} << (4 * suit);
 }
 
-// The keys of two cards at once, by 52 * first + second: three reads cover
-// six cards. The seventh comes from its own table, which adds the suit start.
-struct PairKeys {
-    std::array<std::uint64_t, kCards * kCards> pair{};
-    std::array<std::uint64_t, kCards> single{};
-};
-
-constexpr PairKeys makePairKeys() {
-    PairKeys k;
-    for (int a = 0; a < kCards; ++a) {
-        for (int b = 0; b < kCards; ++b)
-            k.pair[static_cast<std::size_t>(kCards * a + b)] = cardKey(a) + cardKey(b);
-        k.single[static_cast<std::size_t>(a)] = cardKey(a) + kSuitStart;
-    }
+constexpr std::array<std::uint64_t, detail::kCardCodes * detail::kCardCodes> makePairKeys() {
+    std::array<std::uint64_t, detail::kCardCodes * detail::kCardCodes> k{};
+    for (int a = 0; a < detail::kCardCodes; ++a)
+        for (int b = 0; b < detail::kCardCodes; ++b)
+            k[static_cast<std::size_t>(detail::kCardCodes * a + b)] = cardKey(a) + cardKey(b);
     return k;
 }
 
-constexpr PairKeys kPairKeys = makePairKeys();
+constexpr std::array<std::uint64_t, detail::kCardCodes> makeLastKeys() {
+    std::array<std::uint64_t, detail::kCardCodes> k{};
+    for (int a = 0; a < detail::kCardCodes; ++a)
+        k[static_cast<std::size_t>(a)] = cardKey(a) + kSuitStart + kNotBuilt;
+    return k;
+}
 
 // The scrambled key into a table of 2^16 slots by hash and displace: its low
 // sixteen bits are its home slot, its top thirteen its bucket, and each
 // bucket has a displacement, chosen when the table is built, that is xor-ed
 // into the home slots of its keys so that no two keys meet. (Two keys of one
 // bucket never share a home: together the two fields hold all 24 bits.)
-constexpr int kBucketShift = kRankShift + 11;
-constexpr std::size_t kBuckets = std::size_t{1} << (64 - kBucketShift);
+constexpr std::size_t kBuckets = std::size_t{1} << (64 - detail::kBucketShift);
 constexpr std::size_t kSlots = std::size_t{1} << 16; // 50,388 keys: 77 % full
+static_assert(detail::kBucketShift == detail::kRankShift + 11);
 
+// Fills the displacements and slots at start-up, then clears the not-built
+// mark. Should that fail the mark stays and every hand goes the careful way:
+// slower, never wrong.
 struct Lookup {
-    bool built = false; // false until construction succeeded: use the careful path
-    std::array<std::uint16_t, kBuckets> displacement{};
-    std::array<std::uint32_t, kSlots> slot{}; // handscore | kickscore << 16
+    bool built = false;
 
     Lookup() {
         try {
             build();
         } catch (const std::bad_alloc&) {
-            built = false; // every hand goes the careful way; slower, never wrong
+            built = false;
         }
+        if (built)
+            for (std::uint64_t& k : detail::gLastKeys) k &= ~kNotBuilt;
     }
 
     void build() {
@@ -276,10 +280,10 @@ struct Lookup {
                     for (int k = 0; k < c; ++k) m.add(i);
                     key += static_cast<std::uint32_t>(c) * kRankWeight[static_cast<std::size_t>(i)];
                 }
-                const std::uint64_t at = std::uint64_t{scrambled(key)} << kRankShift;
+                const std::uint64_t at = std::uint64_t{scrambled(key)} << detail::kRankShift;
                 const HandValue v = countChain(m);
-                buckets[at >> kBucketShift].push_back(
-                    {static_cast<std::uint16_t>(at >> kRankShift),
+                buckets[at >> detail::kBucketShift].push_back(
+                    {static_cast<std::uint16_t>(at >> detail::kRankShift),
                      static_cast<std::uint32_t>(v.handscore) |
                          static_cast<std::uint32_t>(v.kickscore) << 16});
                 return;
@@ -305,74 +309,48 @@ struct Lookup {
             std::uint32_t d = 0;
             while (!std::all_of(members.begin(), members.end(),
                                 [&](const Entry& e) { return !used[e.home ^ d]; }))
-                if (++d == kSlots) return; // no room: stays unbuilt (cannot happen)
-            displacement[b] = static_cast<std::uint16_t>(d);
+                if (++d == kSlots) return;                 // no room: stays unbuilt (cannot happen)
+            detail::gDisplacement[b] = d | (b >> 5) << 16; // the bucket holds key bits 11..23
             for (const Entry& e : members) {
                 used[e.home ^ d] = 1;
-                slot[e.home ^ d] = e.value;
+                detail::gSlot[e.home ^ d] = e.value;
             }
         }
         built = true;
     }
 };
-
-// Built during start-up. Until then (a static initialiser elsewhere that
-// ranks hands) it reads as not built and the careful path answers.
-Lookup gLookup;
-
-// The table lookup for seven cards of the deck without five of one suit.
-inline HandValue byRanks(std::uint64_t sum) {
-    const auto home = static_cast<std::uint16_t>(sum >> kRankShift);
-    const std::uint32_t v = gLookup.slot[home ^ gLookup.displacement[sum >> kBucketShift]];
-    return {static_cast<std::int32_t>(v & 0xFFFF), static_cast<std::int32_t>(v >> 16)};
-}
 } // namespace
 
 namespace detail {
+
+// Built by the compiler: the card pairs, and the seventh card with the suit
+// start and the not-built mark.
+constinit const std::array<std::uint64_t, kCardCodes* kCardCodes> kPairKeys = makePairKeys();
+constinit std::array<std::uint64_t, kCardCodes> gLastKeys = makeLastKeys();
+std::array<std::uint32_t, std::size_t{1} << (64 - kBucketShift)> gDisplacement{};
+std::array<std::uint32_t, std::size_t{1} << 16> gSlot{};
+
+} // namespace detail
+
+namespace {
+// Built during start-up. Until then (a static initialiser elsewhere that
+// ranks hands) the not-built mark sends every hand the careful way.
+Lookup gLookup;
+} // namespace
+
+namespace detail {
+
 // For the tests: whether the lookup is in place, so that they know they
 // check the fast path and not only the careful one.
 bool evaluatorLookupReady() noexcept {
     return gLookup.built;
 }
-} // namespace detail
 
-HandValue evaluate(const Hand& cards) noexcept {
-#if defined(__SSE2__)
-    // The fourteen numbers of the hand in four loads. Packed to 16 bits with
-    // saturation, a value outside the deck stays outside, so one unsigned
-    // comparison per word checks every suit against 3 and every rank
-    // against 12.
-    static_assert(sizeof(Hand) == 56);
-    const auto* p = reinterpret_cast<const __m128i*>(cards.data());
-    const __m128i a = _mm_packs_epi32(_mm_loadu_si128(p), _mm_loadu_si128(p + 1));     // cards 0..3
-    const __m128i b = _mm_packs_epi32(_mm_loadu_si128(p + 2), _mm_loadl_epi64(p + 3)); // 4..6
-    const __m128i limit = _mm_setr_epi16(3, 12, 3, 12, 3, 12, 3, 12);
-    const __m128i over = _mm_or_si128(_mm_subs_epu16(a, limit), _mm_subs_epu16(b, limit));
-    if (_mm_movemask_epi8(_mm_cmpeq_epi16(over, _mm_setzero_si128())) != 0xFFFF || !gLookup.built)
-        [[unlikely]]
-        return evaluateCarefully(cards);
-    // Card indices suit + 4 * rank, then the pair indices 52 * i0 + i1,
-    // 52 * i2 + i3, 52 * i4 + i5, and i6 alone.
-    const __m128i toIndex = _mm_setr_epi16(1, 4, 1, 4, 1, 4, 1, 4);
-    const __m128i index = _mm_packs_epi32(_mm_madd_epi16(a, toIndex), _mm_madd_epi16(b, toIndex));
-    const __m128i pairs =
-        _mm_madd_epi16(index, _mm_setr_epi16(kCards, 1, kCards, 1, kCards, 1, 1, 0));
-    const std::uint64_t sum =
-        kPairKeys.pair[static_cast<std::uint32_t>(_mm_cvtsi128_si32(pairs))] +
-        kPairKeys.pair[static_cast<std::uint32_t>(_mm_extract_epi16(pairs, 2))] +
-        kPairKeys.pair[static_cast<std::uint32_t>(_mm_extract_epi16(pairs, 4))] +
-        kPairKeys.single[static_cast<std::uint32_t>(_mm_extract_epi16(pairs, 6))];
-#else
-    std::uint64_t sum = kSuitStart;
-    for (const Card& c : cards) {
-        if (!inDeck(c)) return evaluateCarefully(cards);
-        sum += cardKey(c.suit + 4 * c.rank);
-    }
-    if (!gLookup.built) return evaluateCarefully(cards);
-#endif
-    if ((sum & kFive) != 0) [[unlikely]]
-        return flushHand(cards, std::countr_zero(sum & kFive) / 4); // bit 3 + 4 * suit
-    return byRanks(sum);
+HandValue evaluateRare(const Hand& cards, std::uint64_t sum) noexcept {
+    if ((sum & kFive) == 0 || (sum & (kRare & ~kFive)) != 0) return evaluateCarefully(cards);
+    return flushHand(cards, std::countr_zero(sum & kFive) / 4); // bit 3 + 4 * suit
 }
+
+} // namespace detail
 
 } // namespace stud

@@ -221,6 +221,28 @@ TEST(Evaluator, FarOutsideValuesInAnySlotAreNeverTakenForCards) {
     }
 }
 
+// Near the deck's edges the fast path clamps each number and folds the card
+// into a code: every pair of small out-of-deck numbers, in every slot of a
+// plain hand and of a flush, must still be recognised as foreign and never
+// alias a real card (suit 5 must not read as suit 0 of the next rank).
+TEST(Evaluator, NumbersJustOutsideTheDeckNeverAliasARealCard) {
+    const Hand bases[] = {cards("Ac Kd 9h 7s 5c 3d 2h"), cards("2h 3h 4h 5h 6h Kd Ac")};
+    for (const Hand& base : bases) {
+        for (std::size_t slot = 0; slot < 7; ++slot) {
+            for (int suit = -6; suit <= 9; ++suit) {
+                for (int rank = -6; rank <= 19; ++rank) {
+                    Hand h = base;
+                    h[slot] = Card{suit, rank};
+                    const HandValue fast = evaluate(h);
+                    const HandValue slow = reference::evaluate(h);
+                    ASSERT_EQ(fast.handscore, slow.handscore) << show(h);
+                    ASSERT_EQ(fast.kickscore, slow.kickscore) << show(h);
+                }
+            }
+        }
+    }
+}
+
 // Every way of spreading seven cards over the thirteen ranks (up to seven of
 // a rank, with repeated cards) in suits that never make five of a kind: the
 // whole rank table, entry by entry, against the chain.
