@@ -2,6 +2,8 @@
 
 // The game's numbers, each named once: the core and the window read them here.
 
+#include "cards/card.h"
+
 #include <array>
 #include <cstdint>
 
@@ -31,7 +33,7 @@ constexpr int levelItem(std::int32_t level) {
 
 // ---- cards ----------------------------------------------------------------------
 // The card image set: 52 faces (13 * suit + rank), then the 8 backs.
-inline constexpr std::int32_t kFirstCardBack = 52;
+inline constexpr std::int32_t kFirstCardBack = kDeckSize;
 inline constexpr int kCardBacks = 8;
 inline constexpr std::int32_t kLastCardBack = kFirstCardBack + kCardBacks - 1;
 inline constexpr int kCardWidth = 71, kCardHeight = 96;
