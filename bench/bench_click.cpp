@@ -7,7 +7,7 @@
 #include "betting/decisions.h"
 #include "cards/evaluator.h"
 #include "game/game.h"
-#include "nullservices.h"
+#include "support/fakeservices.h"
 #include "support/gamesteps.h"
 #include "table/deck.h"
 
@@ -42,7 +42,8 @@ class CountingRandom final : public Random {
 };
 
 struct Table {
-    bench::NullServices ui;
+    // A window that keeps nothing of what the game shows.
+    testing::FakeServices ui{testing::FakeServices::Record::nothing};
     CountingRandom rng;
     IniFile ini{"/nonexistent/never-written.ini"};
     Game game{ui, rng, ini};

@@ -46,7 +46,7 @@ std::int32_t decideraise(int strength, int street, std::int32_t smallbet, std::i
     for (std::size_t i = 0; i < kRaiseBounds.size(); ++i)
         if (strength > kRaiseBounds[i]) chance = row[i];
     const auto r = static_cast<int>(rng.next() % 100);
-    if (r > 100 - chance) return street <= 2 ? smallbet : bigbet;
+    if (r > 100 - chance) return street <= kLastSmallRaiseStreet ? smallbet : bigbet;
     return 0;
 }
 

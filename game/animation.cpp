@@ -10,48 +10,38 @@ namespace {
 
 // ---- portrait blinks ----------------------------------------------------
 
-// Who blinks, by a draw taken modulo 100: 20, 31, 15 and 34 chances in 100.
-struct WinkChoice {
-    int below; // draws up to below - 1 pick this seat
-    SeatId seat;
-};
-constexpr std::array<WinkChoice, 4> kWinkChoice{{
-    {20, freak},
-    {51, geek},
-    {66, master},
-    {100, champ},
-}};
-
 // One tick of a blink: optionally change the winkanim interval, then draw a
-// frame or end the blink. Master's glance runs slower than a blink.
+// frame or end the blink. A seat whose blink runs slower than the usual
+// (master's glance) sets its own interval first and the usual one at the end.
 struct WinkStep {
     int interval; // 0: leave the interval alone
     int frame;    // -1: end of the blink
 };
 constexpr int kEnd = -1;
 
-using WinkTable = std::array<WinkStep, 5>;
-constexpr std::array<WinkTable, kSeats> kWinkFrames{{
-    {}, // the human has no portrait
-    {{{0, 12}, {0, 0}, {0, kEnd}, {0, kEnd}, {0, kEnd}}},
-    {{{0, 13}, {0, 14}, {0, 2}, {0, kEnd}, {0, kEnd}}},
-    {{{kGlanceMs, 15}, {0, 16}, {0, 17}, {0, 4}, {kBlinkMs, kEnd}}},
-    {{{0, 18}, {0, 19}, {0, 6}, {0, kEnd}, {0, kEnd}}},
-}};
+WinkStep winkStep(const SeatInfo& seat, int step) {
+    int frames = 0;
+    while (frames < static_cast<int>(seat.blinkFrames.size()) && seat.blinkFrames[frames] >= 0)
+        ++frames;
+    const bool ownPace = seat.blinkMs != kBlinkMs;
+    if (step < 0 || step > frames + 1) return {0, kEnd};
+    if (step == frames + 1) return {ownPace ? kBlinkMs : 0, kEnd};
+    const int frame = step < frames ? seat.blinkFrames[step] : seat.restFrame;
+    return {step == 0 && ownPace ? seat.blinkMs : 0, frame};
+}
 
 // ---- win animation ------------------------------------------------------
 
 // Frames per winstep: the coin pile glints and is finally wiped by the bare
 // table (coin frame 3); a winning opponent flashes lit and resting, then smiles.
 constexpr int kWinSteps = 10;
+constexpr int kWinFlashes = 5; // lit, rest, lit, rest, lit
 constexpr std::array<int, kWinSteps> kCoinFrames{0, 2, 1, 2, 1, 2, 1, 2, 1, 3};
-constexpr std::array<std::array<int, kWinSteps>, kSeats> kWinFrames{{
-    {},
-    {1, 0, 1, 0, 1, 8, 8, 8, 8, 8},
-    {3, 2, 3, 2, 3, 9, 9, 9, 9, 9},
-    {5, 4, 5, 4, 5, 10, 10, 10, 10, 10},
-    {7, 6, 7, 6, 7, 11, 11, 11, 11, 11},
-}};
+
+int winFrame(const SeatInfo& seat, int step) {
+    if (step >= kWinFlashes) return seat.smileFrame;
+    return step % 2 == 0 ? seat.litFrame : seat.restFrame;
+}
 
 } // namespace
 
@@ -67,9 +57,11 @@ void Game::randomwinkTimer() {
     t.winkstep = 0;
     const std::uint32_t r = rng.next() % 100;
     SeatId chosen = champ;
-    for (const WinkChoice& c : kWinkChoice) {
-        if (r < static_cast<std::uint32_t>(c.below)) {
-            chosen = c.seat;
+    std::uint32_t below = 0;
+    for (SeatId s : kOpponents) {
+        below += static_cast<std::uint32_t>(kSeatInfo[s].winkChance);
+        if (r < below) {
+            chosen = s;
             break;
         }
     }
@@ -81,11 +73,7 @@ void Game::randomwinkTimer() {
 void Game::winkanimTimer() {
     const SeatId s = t.winking.value_or(player); // none chosen: nothing to step, just end
 
-    const WinkTable& frames = kWinkFrames[s];
-    const WinkStep step =
-        s != player && t.winkstep >= 0 && t.winkstep < static_cast<int>(frames.size())
-            ? frames[t.winkstep]
-            : WinkStep{0, kEnd};
+    const WinkStep step = s != player ? winkStep(kSeatInfo[s], t.winkstep) : WinkStep{0, kEnd};
     if (step.interval) ui.setTimerInterval(Timer::winkanim, step.interval);
     if (step.frame == kEnd) {
         ui.setTimerEnabled(Timer::winkanim, false);
@@ -109,7 +97,7 @@ void Game::wintimerTimer() {
         ui.drawImage(ImageSet::coins, kCoinFrames[step], kCoinLeft, kCoinTop);
     }
     for (SeatId s : kOpponents)
-        if (winner(s)) drawportrait(s, kWinFrames[s][step]);
+        if (winner(s)) drawportrait(s, winFrame(kSeatInfo[s], step));
 
     if (step == kWinSteps - 1) {
         // The coin pile may have covered part of a long status line of the human.

@@ -73,8 +73,8 @@ void Game::betchange() {
         ui.setPosition(Control::UpDown1, p);
     }
     t.ante = p;
-    t.smallbet = 2 * p;
-    t.bigbet = 4 * p;
+    t.smallbet = kSmallBetAntes * p;
+    t.bigbet = kBigBetAntes * p;
     ui.setText(Control::Label1, std::to_string(t.ante));
     ui.setText(Control::Label3, std::to_string(t.smallbet));
     ui.setText(Control::Label4, std::to_string(t.bigbet));

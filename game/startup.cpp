@@ -84,13 +84,13 @@ void Game::startup() {
     shuffle(t, rng);
     drawcards();
 
-    t.smallbet = 2;
-    t.bigbet = 4;
+    t.smallbet = kSmallBetAntes * kMinLimit;
+    t.bigbet = kBigBetAntes * kMinLimit;
     t.tocall = t.smallbet;
     ui.setText(Control::Label1, std::to_string(t.ante));
     ui.setText(Control::Label3, std::to_string(t.smallbet));
     ui.setText(Control::Label4, std::to_string(t.bigbet));
-    ui.setPosition(Control::UpDown1, 1);
+    ui.setPosition(Control::UpDown1, kMinLimit);
 
     ui.setText(Control::btnstay, "Call");
     ui.setEnabled(Control::btnbet, true);

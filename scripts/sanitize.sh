@@ -13,4 +13,8 @@ export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp:print_suppressions=0
 
 cd "$build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" -LE soak -E 'Generator\.'
+# Left out: the asset generator's full rerun, which renders every image and
+# sound in a child process and is far too slow under the sanitizers. The
+# random generators' known-output tests are cheap and do run.
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" -LE soak \
+    -E '^Generator\.RewritesTheCommittedFilesExactly$'

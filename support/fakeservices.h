@@ -3,6 +3,7 @@
 #include "table/rules.h"
 #include "table/services.h"
 
+#include <cstdint>
 #include <deque>
 #include <map>
 #include <string>
@@ -10,11 +11,22 @@
 
 namespace stud::testing {
 
-// A Services that remembers everything the game asked for, for assertions.
+// A headless window for the tests, studsim and the benchmarks. It keeps every
+// caption, switch and timer the game sets, like a real window, and remembers
+// as much of what the game asked for as `record` says: the tests look at
+// everything, studsim prints only the sounds and boxes of each event, and the
+// benchmarks keep nothing so that they time the game and not the bookkeeping.
 // Message boxes are answered from `answers` (front first); when it is empty a
 // Yes/No box is answered `defaultAnswer` and an OK box with Ok.
 class FakeServices : public Services {
   public:
+    enum class Record {
+        everything, // boxes, sounds, draws and repaints
+        printed,    // boxes and sounds only
+        nothing,
+    };
+    explicit FakeServices(Record r = Record::everything) : record(r) {}
+
     struct Box {
         std::string text, caption;
         Buttons buttons;
@@ -60,7 +72,7 @@ class FakeServices : public Services {
     }
 
     Answer messageBox(const std::string& t, const std::string& cap, Buttons b) override {
-        boxes.push_back({t, cap, b});
+        if (record != Record::nothing) boxes.push_back({t, cap, b});
         if (!answers.empty()) {
             Answer a = answers.front();
             answers.pop_front();
@@ -68,14 +80,22 @@ class FakeServices : public Services {
         }
         return b == Buttons::YesNo ? defaultAnswer : Answer::Ok;
     }
-    void showMessage(const std::string& t) override { boxes.push_back({t, "", Buttons::Ok}); }
+    void showMessage(const std::string& t) override {
+        if (record != Record::nothing) boxes.push_back({t, "", Buttons::Ok});
+    }
 
-    void setTimerEnabled(Timer t, bool on) override { timers[t] = on; }
+    void setTimerEnabled(Timer t, bool on) override {
+        if (on && !isTimerEnabled(t)) due[t] = elapsedMs + timerInterval(t);
+        timers[t] = on;
+    }
     bool isTimerEnabled(Timer t) const override {
         auto it = timers.find(t);
         return it != timers.end() && it->second;
     }
-    void setTimerInterval(Timer t, int ms) override { intervals[t] = ms; }
+    void setTimerInterval(Timer t, int ms) override {
+        intervals[t] = ms;
+        due[t] = elapsedMs + ms; // a new interval restarts the count
+    }
     int timerInterval(Timer t) const override {
         auto it = intervals.find(t);
         if (it != intervals.end()) return it->second;
@@ -83,26 +103,55 @@ class FakeServices : public Services {
     }
 
     bool selectBrush(const std::string& file) override {
-        draws.push_back({Op::Brush, ImageSet::cards, 0, 0, 0, 0, 0, file});
+        if (record == Record::everything)
+            draws.push_back({Op::Brush, ImageSet::cards, 0, 0, 0, 0, 0, file});
         if (!brushLoads) return false;
         brushSelected = true;
         return true;
     }
     void fillRect(int l, int t, int r, int b) override {
-        draws.push_back({Op::FillRect, ImageSet::cards, brushSelected ? 1 : 0, l, t, r, b, {}});
+        if (record == Record::everything)
+            draws.push_back({Op::FillRect, ImageSet::cards, brushSelected ? 1 : 0, l, t, r, b, {}});
     }
     void drawImage(ImageSet set, int index, int l, int t) override {
-        draws.push_back({Op::Image, set, index, l, t, 0, 0, {}});
+        if (record == Record::everything) draws.push_back({Op::Image, set, index, l, t, 0, 0, {}});
     }
     void setPixel(int x, int y, std::uint32_t rgb) override {
-        draws.push_back({Op::Pixel, ImageSet::cards, static_cast<int>(rgb), x, y, 0, 0, {}});
+        if (record == Record::everything)
+            draws.push_back({Op::Pixel, ImageSet::cards, static_cast<int>(rgb), x, y, 0, 0, {}});
     }
     void repaintWindow() override { ++windowRepaints; }
-    void repaintControl(Control c) override { controlRepaints.push_back(c); }
+    void repaintControl(Control c) override {
+        if (record == Record::everything) controlRepaints.push_back(c);
+    }
 
-    void playSound(const std::string& file) override { sounds.push_back(file); }
+    void playSound(const std::string& file) override {
+        if (record != Record::nothing) sounds.push_back(file);
+    }
     void beep() override { ++beeps; }
-    std::uint64_t currentTime() override { return now; }
+    // The clock moves on by `clockStep` at every look (none by default), so
+    // a game that reseeds from it gets a new but reproducible sequence.
+    std::uint64_t currentTime() override {
+        now += clockStep;
+        return now;
+    }
+
+    // The captions the window's form gives its controls before the game runs,
+    // for a run that reads them back as the real window would.
+    void showForm();
+
+    // Simulated timers: each enabled timer falls due one interval after it was
+    // enabled or its interval changed, then every interval. `elapsedMs` is the
+    // simulated time; the caller moves it on.
+    std::int64_t dueAt(Timer t) const {
+        auto it = due.find(t);
+        return it == due.end() ? 0 : it->second;
+    }
+    // Marks the timer's tick as taken: it falls due again one interval later.
+    void ticked(Timer t) {
+        const int ms = timerInterval(t);
+        due[t] = elapsedMs + (ms > 0 ? ms : 1);
+    }
 
     // The images drawn, in order (set, index, left, top), without fills and pixels.
     std::vector<Draw> images() const {
@@ -120,6 +169,7 @@ class FakeServices : public Services {
         s += isEnabled(Control::btnpass) ? 'F' : '-';
         return s;
     }
+    // Forgets what the last event asked for; the controls and timers stay.
     void clearLog() {
         draws.clear();
         sounds.clear();
@@ -135,6 +185,9 @@ class FakeServices : public Services {
     std::map<Control, int> items, positions;
     std::map<Timer, bool> timers;
     std::map<Timer, int> intervals;
+    std::map<Timer, std::int64_t> due;
+    std::int64_t elapsedMs = 0;
+    Record record;
     std::deque<Answer> answers;
     Answer defaultAnswer = Answer::Yes;
     std::vector<Box> boxes;
@@ -146,6 +199,7 @@ class FakeServices : public Services {
     int beeps = 0;
     int windowRepaints = 0;
     std::uint64_t now = 12345;
+    std::uint64_t clockStep = 0;
 };
 
 } // namespace stud::testing

@@ -5,16 +5,16 @@
 namespace stud {
 
 void builddecks(TableState& t) {
-    for (int i = 0; i < 52; ++i) {
-        t.deck[i] = Card{i / 13, i % 13};
+    for (int i = 0; i < kDeckSize; ++i) {
+        t.deck[i] = Card{i / kRanks, i % kRanks};
         t.simdeck[i] = t.deck[i];
     }
 }
 
 void shuffle(TableState& t, Random& rng) {
     for (int step = 0; step < kShuffleExchanges; ++step) {
-        const auto a = rng.next() % 52;
-        const auto b = rng.next() % 52;
+        const auto a = rng.next() % kDeckSize;
+        const auto b = rng.next() % kDeckSize;
         std::swap(t.deck[a], t.deck[b]);
     }
     // Every seat gets its cards, also one without cash: it is simply not shown.

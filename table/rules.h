@@ -2,6 +2,8 @@
 
 // The game's numbers, each named once: the core and the window read them here.
 
+#include "cards/card.h"
+
 #include <array>
 #include <cstdint>
 
@@ -12,6 +14,9 @@ namespace stud {
 inline constexpr int kFirstStreet = 1;
 inline constexpr int kLastStreet = 5;
 inline constexpr int kDealOver = 6;
+// An opponent's raise is the small bet on the streets up to this one and the
+// big bet after it; the human's is the small bet on every street but the last.
+inline constexpr int kLastSmallRaiseStreet = 2;
 
 // ---- opponent levels ------------------------------------------------------------
 // The `Levels` items "Amateur", "Expert", "Master", "Genius", in order: trials
@@ -28,7 +33,7 @@ constexpr int levelItem(std::int32_t level) {
 
 // ---- cards ----------------------------------------------------------------------
 // The card image set: 52 faces (13 * suit + rank), then the 8 backs.
-inline constexpr std::int32_t kFirstCardBack = 52;
+inline constexpr std::int32_t kFirstCardBack = kDeckSize;
 inline constexpr int kCardBacks = 8;
 inline constexpr std::int32_t kLastCardBack = kFirstCardBack + kCardBacks - 1;
 inline constexpr int kCardWidth = 71, kCardHeight = 96;
@@ -42,6 +47,7 @@ inline constexpr std::int32_t kMaxAmount = 1000000;
 // The up-down's range: its position is the ante; the bets are 2 and 4 antes.
 inline constexpr int kMinLimit = 1;
 inline constexpr int kMaxLimit = 15;
+inline constexpr std::int32_t kSmallBetAntes = 2, kBigBetAntes = 4;
 
 // ---- timers (milliseconds) ------------------------------------------------------
 inline constexpr int kRandomwinkMs = 300; // how often a blink may start

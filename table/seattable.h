@@ -1,5 +1,6 @@
 #pragma once
 
+#include "table/rules.h"
 #include "table/services.h"
 #include "table/tablestate.h"
 
@@ -16,7 +17,13 @@ struct SeatInfo {
     int areaLeft, areaTop, areaRight, areaBottom; // what clearcards wipes
     int portraitLeft = 0, portraitTop = 0;        // opponents only
     int restFrame = -1, litFrame = -1;            // portrait frames, opponents only
-    std::int32_t outscore;                        // showdown value of a seat out of the showdown
+    int smileFrame = -1;                          // the portrait after a win
+    // A blink: these frames (-1 pads), then the rest frame, drawn every
+    // blinkMs. It starts with winkChance chances in 100.
+    std::array<int, 3> blinkFrames{-1, -1, -1};
+    int blinkMs = kBlinkMs;
+    int winkChance = 0;
+    std::int32_t outscore; // showdown value of a seat out of the showdown
     const char* winSound;
     const char* matchWinText;
 };
@@ -47,6 +54,9 @@ inline constexpr std::array<SeatInfo, kSeats> kSeatInfo{{
      .portraitTop = 268,
      .restFrame = 0,
      .litFrame = 1,
+     .smileFrame = 8,
+     .blinkFrames = {12, -1, -1},
+     .winkChance = 20,
      .outscore = -150,
      .winSound = "chip4.wav",
      .matchWinText = "Freak wins"},
@@ -63,6 +73,9 @@ inline constexpr std::array<SeatInfo, kSeats> kSeatInfo{{
      .portraitTop = 29,
      .restFrame = 2,
      .litFrame = 3,
+     .smileFrame = 9,
+     .blinkFrames = {13, 14, -1},
+     .winkChance = 31,
      .outscore = -120,
      .winSound = "chip4.wav",
      .matchWinText = "Geek wins"},
@@ -79,6 +92,10 @@ inline constexpr std::array<SeatInfo, kSeats> kSeatInfo{{
      .portraitTop = 29,
      .restFrame = 4,
      .litFrame = 5,
+     .smileFrame = 10,
+     .blinkFrames = {15, 16, 17},
+     .blinkMs = kGlanceMs,
+     .winkChance = 15,
      .outscore = -170,
      .winSound = "chip4.wav",
      .matchWinText = "Master wins"},
@@ -95,6 +112,9 @@ inline constexpr std::array<SeatInfo, kSeats> kSeatInfo{{
      .portraitTop = 268,
      .restFrame = 6,
      .litFrame = 7,
+     .smileFrame = 11,
+     .blinkFrames = {18, 19, -1},
+     .winkChance = 34,
      .outscore = -110,
      .winSound = "chip4.wav",
      .matchWinText = "Champ wins"},

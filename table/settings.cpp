@@ -7,6 +7,9 @@
 #include <cstdlib>
 #include <new>
 
+#include <ctime>
+
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -288,12 +291,37 @@ bool writeAll(int fd, std::string_view data) {
     return true;
 }
 
+// A write killed between creating its temporary file and the rename leaves
+// the temporary behind. Ours are ".<name>.XXXXXX" beside the file; one of
+// those that is ours, a plain file and an hour old belongs to no write still
+// running (a write takes milliseconds), so it is removed. Anything else in
+// the folder is left alone.
+constexpr std::time_t kStaleTempSeconds = 60 * 60;
+
+void removeStaleTemps(const std::string& dir, const std::string& base) {
+    DIR* d = ::opendir(dir.c_str());
+    if (!d) return;
+    const std::string prefix = "." + base + ".";
+    const std::time_t now = std::time(nullptr);
+    while (const dirent* e = ::readdir(d)) {
+        const std::string_view name(e->d_name);
+        if (name.size() != prefix.size() + 6 || name.substr(0, prefix.size()) != prefix) continue;
+        const std::string path = dir + "/" + std::string(name);
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
+            continue;
+        if (now - st.st_mtime >= kStaleTempSeconds) ::unlink(path.c_str());
+    }
+    ::closedir(d);
+}
+
 // Writes `text` to a temporary file beside `target`, flushes it to the disk
 // and renames it over `target`: readers see the old file or the new one,
 // never a mix, whatever happens in between.
 bool replaceFile(const std::string& target, std::string_view text, const mode_t* keepMode) {
     const std::string dir = parentOf(target);
     const std::string base = target.substr(target.rfind('/') + 1);
+    removeStaleTemps(dir, base);
     std::string temp = dir + "/." + base + ".XXXXXX";
     const int raw = ::mkostemp(temp.data(), O_CLOEXEC);
     if (raw < 0) return false;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -239,6 +240,36 @@ TEST_F(Settings, AFailedWriteLeavesTheOldFileWholeAndNoTemporaryFile) {
                                   {"Cash", ";a", "1"}})
         EXPECT_THROW(ini.writeString(s, k, v), SettingsError) << k;
     EXPECT_EQ(contents(), old);
+}
+
+// A write killed before its rename leaves ".tarvo.ini.XXXXXX" behind; the next
+// write removes such leftovers once they are an hour old, and nothing else:
+// not a fresh one (a write of another instance may be under way), not a
+// folder, not a name of another pattern.
+TEST_F(Settings, AWriteRemovesOnlyOurOwnStaleTemporaries) {
+    put("[Cash]\nplayer=5\n");
+    const auto make = [&](const std::string& name, bool old) {
+        std::ofstream(dir / name) << "half a write";
+        if (old) {
+            const auto age = fs::file_time_type::clock::now() - std::chrono::hours(2);
+            fs::last_write_time(dir / name, age);
+        }
+    };
+    make(".tarvo.ini.Ab3xYz", true);
+    make(".tarvo.ini.fresh1", false);
+    make(".tarvo.ini.toolong1", true);
+    make(".other.ini.Ab3xYz", true);
+    make("tarvo.ini.Ab3xYz", true);
+    fs::create_directory(dir / ".tarvo.ini.dir123");
+    fs::last_write_time(dir / ".tarvo.ini.dir123",
+                        fs::file_time_type::clock::now() - std::chrono::hours(2));
+
+    IniFile(file).writeInteger("Cash", "player", 7);
+    EXPECT_EQ(player(), 7);
+    EXPECT_FALSE(fs::exists(dir / ".tarvo.ini.Ab3xYz"));
+    for (const char* kept : {".tarvo.ini.fresh1", ".tarvo.ini.toolong1", ".other.ini.Ab3xYz",
+                             "tarvo.ini.Ab3xYz", ".tarvo.ini.dir123"})
+        EXPECT_TRUE(fs::exists(dir / kept)) << kept;
 }
 
 TEST_F(Settings, ReadOnlyFolderOrFileRefusesTheWrite) {

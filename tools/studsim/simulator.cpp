@@ -1,7 +1,6 @@
 #include "simulator.h"
 
-#include "recorder.h"
-
+#include "support/fakeservices.h"
 #include "support/invariants.h"
 
 #include "cards/random.h"
@@ -20,6 +19,7 @@
 namespace studsim {
 
 using namespace stud;
+using stud::testing::FakeServices;
 
 namespace {
 
@@ -58,8 +58,11 @@ struct Failure {
 class Simulator {
   public:
     Simulator(const Options& o, std::ostream& out)
-        : opt(o), out(out), ui(o.seed * 1000003u), policy(o.seed ^ 0x5EEDF00Dull),
+        : opt(o), out(out), ui(FakeServices::Record::printed), policy(o.seed ^ 0x5EEDF00Dull),
           ini(startFile(o)) {
+        ui.showForm();
+        ui.now = o.seed * 1000003u;
+        ui.clockStep = 1000;
         if (o.splitmix)
             rng = std::make_unique<SplitMix>(o.splitmixState, true);
         else
@@ -86,7 +89,9 @@ class Simulator {
 
     const Options& opt;
     std::ostream& out;
-    RecordingServices ui;
+    // Answers Yes to every question and OK to anything else; keeps the sounds
+    // and boxes of the current event for the trace.
+    FakeServices ui;
     InvariantChecker checker;
     Xoshiro policy; // the human's own dice, apart from the game's generator
     std::unique_ptr<Random> rng;
@@ -169,7 +174,7 @@ Event Simulator::choose() {
 void Simulator::click(Event e) {
     last = e;
     ++clicks;
-    ui.clearEvent();
+    ui.clearLog();
     checker.before(*game);
     const bool decidedBefore = t().decided;
     const std::array<std::int32_t, kSeats> cashBefore{t().seats[0].cash, t().seats[1].cash,
@@ -249,24 +254,25 @@ void Simulator::check(Event e, bool decidedBefore) {
 }
 
 void Simulator::idle(int ms) {
-    const std::int64_t end = ui.now + ms;
+    const std::int64_t end = ui.elapsedMs + ms;
     for (;;) {
         int next = -1;
         std::int64_t due = end + 1;
         for (int k = 0; k < 3; ++k) {
-            const auto& ts = ui.timer(static_cast<Timer>(k));
-            if (ts.enabled && ts.due <= end && ts.due < due) {
-                due = ts.due;
+            const Timer timer = static_cast<Timer>(k);
+            const std::int64_t at = ui.dueAt(timer);
+            if (ui.isTimerEnabled(timer) && at <= end && at < due) {
+                due = at;
                 next = k;
             }
         }
         if (next < 0) break;
-        ui.now = due;
+        ui.elapsedMs = due;
         const Timer which = static_cast<Timer>(next);
         ui.ticked(which);
         game->tick(which);
     }
-    ui.now = end;
+    ui.elapsedMs = end;
 }
 
 void Simulator::traceLine(Event e) {
