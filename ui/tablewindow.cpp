@@ -246,7 +246,7 @@ QString TableWindow::report() {
         // The first street's call is always the small bet; later ones the
         // bet that stands.
         const TableState& t = game_->state();
-        toCall = t.street == 1 ? t.smallbet : t.tocall;
+        toCall = t.street == kFirstStreet ? t.smallbet : t.tocall;
     }
     return speech_->finish(toCall, dealOver);
 }
