@@ -61,9 +61,11 @@ int cardCount(const std::array<int, TableSpeech::kSlots>& hand) {
     return n;
 }
 
-bool parseMoney(const QString& s, int& out) {
+// Wide enough for the difference of any two amounts a hand-edited settings
+// file can put on the table.
+bool parseMoney(const QString& s, qint64& out) {
     bool ok = false;
-    out = s.toInt(&ok);
+    out = s.toLongLong(&ok);
     return ok;
 }
 
@@ -130,7 +132,7 @@ void TableSpeech::textSet(Control c, const QString& text) {
             return;
         }
         if (c == kPlaces[s].cash) {
-            int before = 0, after = 0;
+            qint64 before = 0, after = 0;
             // Cash rises only when a seat takes (a share of) the pot.
             if (logging_ && parseMoney(cash_[s], before) && parseMoney(text, after) &&
                 after > before) {
@@ -285,7 +287,8 @@ QString TableSpeech::finish(int toCall, bool dealOver) {
         }
     }
     if (!hands.isEmpty()) out << QStringLiteral("Showdown: ") + hands.join(QStringLiteral(", "));
-    int winners = 0, yourWin = 0;
+    int winners = 0;
+    qint64 yourWin = 0;
     for (const Entry& e : log_) {
         if (e.kind != Entry::Kind::Won) continue;
         ++winners;

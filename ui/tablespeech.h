@@ -70,9 +70,9 @@ class TableSpeech final : public ServicesListener {
     struct Entry {
         enum class Kind { Cards, Status, Won } kind;
         int seat = 0;
-        QString text;   // Status: the new status line
-        int amount = 0; // Won: what the seat's cash rose by
-        Table before{}; // Cards: the drawing before and after
+        QString text;      // Status: the new status line
+        qint64 amount = 0; // Won: what the seat's cash rose by
+        Table before{};    // Cards: the drawing before and after
         Table after{};
         bool open = false;
     };
