@@ -23,15 +23,15 @@
 //   the straight flush and flush tests directly on the cards.
 //
 // The counts are gathered as a sum of 64-bit keys, which also counts the
-// cards of each suit. The fourteen numbers of the hand are clamped and turned
-// into card codes with a few SSE2 instructions (evaluator.h, inline, so that
-// the estimate's loops keep the constants in registers); three reads of a
-// table of card pairs and one of single cards give the sum, and two more
-// reads (a displacement and the slot) the result, packed in 32 bits. One test
-// of the sum catches the rare hands: five of a suit, a card outside the deck,
-// tables not built yet. Tables: card pairs 39.2 KB and last cards 560 bytes
-// (built by the compiler), displacements 32 KB and slots 256 KB (built at
-// start-up in a few milliseconds).
+// cards of each suit. A card is two bytes, read as one 16-bit number (see
+// Card), so each card's key is one read of a small table (evaluator.h,
+// inline, so that the estimate's loops keep the tables' addresses in
+// registers); two more reads (a displacement and the slot) give the result,
+// packed in 32 bits. One test of the sum catches the rare hands: five of a
+// suit, a card outside the deck, tables not built yet. Tables: two of card
+// keys, 8.3 KB each of which real cards touch ten cache lines (built by
+// the compiler), displacements 32 KB and slots 256 KB (built at start-up in a
+// few milliseconds).
 //
 // The game only hands over seven different cards of the deck. Anything else
 // still gets the chain's answer: a repeated card simply counts twice (the
@@ -213,26 +213,17 @@ constexpr std::uint64_t kNotBuilt = std::uint64_t{1} << 16;
 static_assert((detail::kRare & (kFive | 7 * kOutside | kNotBuilt)) ==
               (kFive | 7 * kOutside | kNotBuilt));
 
-constexpr std::uint64_t cardKey(int code) {
-    const int suit = code % 5, rank = code / 5;
-    if (suit == 4 || rank == 13) return kOutside;
-    return std::uint64_t{scrambled(kRankWeight[static_cast<std::size_t>(rank)])}
-               << detail::kRankShift |
+// The key of a card by its 16-bit reading, rank + 256 * suit.
+constexpr std::uint64_t cardKey(std::size_t index) {
+    const std::size_t suit = index >> 8, rank = index & 0xFF;
+    if (suit >= 4 || rank >= 13) return kOutside;
+    return std::uint64_t{scrambled(kRankWeight[rank])} << detail::kRankShift |
            std::uint64_t{1} << (4 * suit);
 }
 
-constexpr std::array<std::uint64_t, detail::kCardCodes * detail::kCardCodes> makePairKeys() {
-    std::array<std::uint64_t, detail::kCardCodes * detail::kCardCodes> k{};
-    for (int a = 0; a < detail::kCardCodes; ++a)
-        for (int b = 0; b < detail::kCardCodes; ++b)
-            k[static_cast<std::size_t>(detail::kCardCodes * a + b)] = cardKey(a) + cardKey(b);
-    return k;
-}
-
-constexpr std::array<std::uint64_t, detail::kCardCodes> makeLastKeys() {
-    std::array<std::uint64_t, detail::kCardCodes> k{};
-    for (int a = 0; a < detail::kCardCodes; ++a)
-        k[static_cast<std::size_t>(a)] = cardKey(a) + kSuitStart + kNotBuilt;
+constexpr std::array<std::uint64_t, detail::kCardIndexes> makeCardKeys(std::uint64_t extra) {
+    std::array<std::uint64_t, detail::kCardIndexes> k{};
+    for (std::size_t i = 0; i < k.size(); ++i) k[i] = cardKey(i) + extra;
     return k;
 }
 
@@ -323,10 +314,10 @@ struct Lookup {
 
 namespace detail {
 
-// Built by the compiler: the card pairs, and the seventh card with the suit
-// start and the not-built mark.
-constinit const std::array<std::uint64_t, kCardCodes* kCardCodes> kPairKeys = makePairKeys();
-constinit std::array<std::uint64_t, kCardCodes> gLastKeys = makeLastKeys();
+// Built by the compiler: the cards' keys, and the seventh card's with the
+// suit start and the not-built mark.
+constinit const std::array<std::uint64_t, kCardIndexes> kCardKeys = makeCardKeys(0);
+constinit std::array<std::uint64_t, kCardIndexes> gLastKeys = makeCardKeys(kSuitStart + kNotBuilt);
 std::array<std::uint32_t, std::size_t{1} << (64 - kBucketShift)> gDisplacement{};
 std::array<std::uint32_t, std::size_t{1} << 16> gSlot{};
 

@@ -3,12 +3,11 @@
 #include "cards/card.h"
 
 #include <array>
+#include <bit>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace stud {
 
@@ -26,9 +25,9 @@ std::string_view handname(std::int32_t handscore) noexcept;
 // keep it in registers; evaluator.cpp explains the keys and builds the tables.
 namespace detail {
 
-// A card's code: suit + 5 * rank, with the suit clamped to 4 and the rank to
-// 13, which both mean "outside the deck".
-inline constexpr int kCardCodes = 70;
+// A card read as one 16-bit number, rank + 256 * suit (see Card): at most
+// 13 + 256 * 4, the card outside the deck.
+inline constexpr std::size_t kCardIndexes = kRanks + 1 + 256 * 4;
 inline constexpr int kRankShift = 40;   // the scrambled rank key: bits 40..63 of a sum
 inline constexpr int kBucketShift = 51; // its top thirteen bits pick the displacement
 // Bits of a sum that send the hand off the lookup: a suit field that reached
@@ -36,8 +35,8 @@ inline constexpr int kBucketShift = 51; // its top thirteen bits pick the displa
 // not-yet-built mark (bit 16).
 inline constexpr std::uint64_t kRare = 0xFF'FFFF'8888;
 
-extern const std::array<std::uint64_t, kCardCodes * kCardCodes> kPairKeys; // 70 * a + b
-extern std::array<std::uint64_t, kCardCodes> gLastKeys;                    // the seventh card
+extern const std::array<std::uint64_t, kCardIndexes> kCardKeys; // cards 0..5
+extern std::array<std::uint64_t, kCardIndexes> gLastKeys;       // the seventh card
 // Per bucket: its displacement, and the bucket's share of the key's bits
 // 16..23, so that one xor of the whole 24-bit key gives the slot.
 extern std::array<std::uint32_t, std::size_t{1} << (64 - kBucketShift)> gDisplacement;
@@ -46,42 +45,27 @@ extern std::array<std::uint32_t, std::size_t{1} << 16> gSlot; // handscore | kic
 // Five cards of a suit, a card outside the deck, or tables not built yet.
 HandValue evaluateRare(const Hand& cards, std::uint64_t sum) noexcept;
 
+inline std::size_t cardIndex(const Card& c) noexcept {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::uint16_t v;
+        std::memcpy(&v, &c, sizeof v);
+        return v;
+    } else {
+        return static_cast<std::size_t>(c.rank) | static_cast<std::size_t>(c.suit) << 8;
+    }
+}
+
 } // namespace detail
 
 // Rank seven cards in slot order with the game's own rules (one straight-flush
 // start, flush by its top card, weighted kickers). Allocation-free.
 inline HandValue evaluate(const Hand& cards) noexcept {
     using namespace detail;
-#if defined(__SSE2__)
-    // The fourteen numbers of the hand in four loads, packed to 16 bits with
-    // saturation (a value outside the deck stays outside), clamped to 4 and
-    // 13 as unsigned words, then the card codes and the pair indices
-    // 70 * c0 + c1, 70 * c2 + c3, 70 * c4 + c5 and c6 alone.
-    static_assert(sizeof(Hand) == 56);
-    const auto* p = reinterpret_cast<const __m128i*>(cards.data());
-    const __m128i a = _mm_packs_epi32(_mm_loadu_si128(p), _mm_loadu_si128(p + 1));     // cards 0..3
-    const __m128i b = _mm_packs_epi32(_mm_loadu_si128(p + 2), _mm_loadl_epi64(p + 3)); // 4..6
-    const __m128i limit = _mm_setr_epi16(4, 13, 4, 13, 4, 13, 4, 13);
-    const __m128i toCode = _mm_setr_epi16(1, 5, 1, 5, 1, 5, 1, 5);
-    const __m128i code =
-        _mm_packs_epi32(_mm_madd_epi16(_mm_sub_epi16(a, _mm_subs_epu16(a, limit)), toCode),
-                        _mm_madd_epi16(_mm_sub_epi16(b, _mm_subs_epu16(b, limit)), toCode));
-    const __m128i pairs =
-        _mm_madd_epi16(code, _mm_setr_epi16(kCardCodes, 1, kCardCodes, 1, kCardCodes, 1, 1, 0));
-    const std::uint64_t sum = kPairKeys[static_cast<std::uint32_t>(_mm_cvtsi128_si32(pairs))] +
-                              kPairKeys[static_cast<std::uint32_t>(_mm_extract_epi16(pairs, 2))] +
-                              kPairKeys[static_cast<std::uint32_t>(_mm_extract_epi16(pairs, 4))] +
-                              gLastKeys[static_cast<std::uint32_t>(_mm_extract_epi16(pairs, 6))];
-#else
-    const auto codeOf = [](const Card& c) {
-        const auto s = static_cast<std::uint32_t>(c.suit), r = static_cast<std::uint32_t>(c.rank);
-        return (s < 4 ? s : 4) + 5 * (r < 13 ? r : 13);
-    };
-    const std::uint64_t sum = kPairKeys[kCardCodes * codeOf(cards[0]) + codeOf(cards[1])] +
-                              kPairKeys[kCardCodes * codeOf(cards[2]) + codeOf(cards[3])] +
-                              kPairKeys[kCardCodes * codeOf(cards[4]) + codeOf(cards[5])] +
-                              gLastKeys[codeOf(cards[6])];
-#endif
+    static_assert(sizeof(Card) == 2 && sizeof(Hand) == 14);
+    const std::uint64_t sum = kCardKeys[cardIndex(cards[0])] + kCardKeys[cardIndex(cards[1])] +
+                              kCardKeys[cardIndex(cards[2])] + kCardKeys[cardIndex(cards[3])] +
+                              kCardKeys[cardIndex(cards[4])] + kCardKeys[cardIndex(cards[5])] +
+                              gLastKeys[cardIndex(cards[6])];
     if ((sum & kRare) != 0) [[unlikely]]
         return evaluateRare(cards, sum);
     const auto key = static_cast<std::uint32_t>(sum >> kRankShift);

@@ -211,7 +211,10 @@ TEST(Evaluator, FarOutsideValuesInAnySlotAreNeverTakenForCards) {
         for (int v : odd) {
             for (int field = 0; field < 2; ++field) {
                 Hand h = base;
-                (field == 0 ? h[slot].suit : h[slot].rank) = v;
+                if (field == 0)
+                    h[slot].suit = v;
+                else
+                    h[slot].rank = v;
                 const HandValue fast = evaluate(h);
                 const HandValue slow = reference::evaluate(h);
                 EXPECT_EQ(fast.handscore, slow.handscore) << show(h);

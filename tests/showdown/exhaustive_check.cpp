@@ -72,7 +72,7 @@ struct Check {
     void fail(const Hand& h, const HandValue& v, const char* what) {
         if (++failures > 20) return;
         std::printf("FAIL %s:", what);
-        for (const Card& c : h) std::printf(" %d/%d", c.rank, c.suit);
+        for (const Card& c : h) std::printf(" %d/%d", int{c.rank}, int{c.suit});
         std::printf(" -> %d %d\n", v.handscore, v.kickscore);
     }
 
