@@ -12,13 +12,13 @@ inline constexpr int kDeckSize = 4 * kRanks;
 // to it becomes N, "outside the deck", so that no value however large can
 // pass for a real suit or rank once stored (65536 + 3 is not suit 3). It
 // reads and compares as a plain int.
-template <int N>
-class CardNumber {
-public:
-    constexpr CardNumber(int n = 0) noexcept : v_(static_cast<std::uint8_t>(n >= 0 && n < N ? n : N)) {}
+template <int N> class CardNumber {
+  public:
+    constexpr CardNumber(int n = 0) noexcept
+        : v_(static_cast<std::uint8_t>(n >= 0 && n < N ? n : N)) {}
     constexpr operator int() const noexcept { return v_; }
 
-private:
+  private:
     std::uint8_t v_;
 };
 

@@ -217,8 +217,8 @@ static_assert((detail::kRare & (kFive | 7 * kOutside | kNotBuilt)) ==
 constexpr std::uint64_t cardKey(std::size_t index) {
     const std::size_t suit = index >> 8, rank = index & 0xFF;
     if (suit >= 4 || rank >= 13) return kOutside;
-    return std::uint64_t{scrambled(kRankWeight[rank])} << detail::kRankShift |
-           std::uint64_t{1} << (4 * suit);
+    return std::uint64_t{scrambled(kRankWeight[rank])} << detail::kRankShift | std::uint64_t{1}
+                                                                                   << (4 * suit);
 }
 
 constexpr std::array<std::uint64_t, detail::kCardIndexes> makeCardKeys(std::uint64_t extra) {
