@@ -51,7 +51,7 @@ constexpr std::array<StartBonus, 3> kStartBonus{{
 
 int startbonusof(const Hand& h) {
     const bool suited = h[0].suit == h[1].suit && h[1].suit == h[2].suit;
-    const int low = std::min({h[0].rank, h[1].rank, h[2].rank});
+    const int low = std::min({int{h[0].rank}, int{h[1].rank}, int{h[2].rank}});
     for (const StartBonus& b : kStartBonus)
         if (low > b.ranksAbove && (suited || !b.suited)) return b.bonus;
     return 0;

@@ -74,8 +74,9 @@ int weighted(std::uint32_t mask, std::array<int, 3> weights) {
     return sum;
 }
 
+// Every suit a card can hold is real; a rank of 13 or more is no card of the deck.
 bool inDeck(const Card& c) {
-    return static_cast<std::uint32_t>(c.suit) < 4 && static_cast<std::uint32_t>(c.rank) < 13;
+    return c.rank < kRanks;
 }
 
 // Ranks held at least once, twice, three and four times.
@@ -149,7 +150,7 @@ HandValue countChain(const Counts& m) {
 
 // Card by card, for anything: cards outside the deck are skipped, repeated
 // cards count as often as they appear.
-[[gnu::noinline]] HandValue evaluateCarefully(const Hand& cards) {
+HandValue careful(const Hand& cards) {
     Counts m;
     std::array<std::uint32_t, 4> suitranks{};
     std::array<int, 4> suitcards{};
@@ -164,17 +165,6 @@ HandValue countChain(const Counts& m) {
         if (suitcards[static_cast<std::size_t>(s)] >= 5)
             return flushChain(cards, s, suitranks[static_cast<std::size_t>(s)], m.held);
     return countChain(m);
-}
-
-// Cards of the deck with five or more in suit f.
-HandValue flushHand(const Hand& cards, int f) {
-    std::uint32_t held = 0, fm = 0;
-    for (const Card& c : cards) {
-        const std::uint32_t b = std::uint32_t{1} << c.rank;
-        held |= b;
-        fm |= c.suit == f ? b : 0;
-    }
-    return flushChain(cards, f, fm, held);
 }
 
 // ---- the lookup -------------------------------------------------------------
@@ -203,29 +193,41 @@ constexpr std::uint32_t scrambled(std::uint32_t rankKey) {
 // A card's key: its scrambled rank weight in the top 24 bits and one count
 // in its suit's four-bit field in the lower 16 (bits 4 * suit). The sum of
 // seven keys starts the suit fields at 3, so a fifth card of a suit sets the
-// field's top bit. A card outside the deck counts in bits 20..22 instead and
-// sends the hand down the careful path; until the tables are built the
-// seventh card's key carries bit 16, which does the same.
+// field's top bit. A seventh card outside the deck counts in bits 20..22.
+//
+// The hand is summed as three pairs and the seventh card. Each pair's entry
+// holds the two keys and one mark at bit 24, and the seventh card's takes
+// three marks away again; a pair with a card outside the deck has no entry
+// (zero), and then the missing mark borrows through bits 24..39. Either way
+// the hand goes the careful way, and so it does before the pairs are built.
 constexpr std::uint64_t kSuitStart = 0x3333;
-constexpr std::uint64_t kFive = 0x8888;
+constexpr std::uint64_t kFive = detail::kFive;
 constexpr std::uint64_t kOutside = std::uint64_t{1} << 20;
-constexpr std::uint64_t kNotBuilt = std::uint64_t{1} << 16;
-static_assert((detail::kRare & (kFive | 7 * kOutside | kNotBuilt)) ==
-              (kFive | 7 * kOutside | kNotBuilt));
+constexpr std::uint64_t kPairMark = std::uint64_t{1} << 24;
+static_assert((detail::kRare & (kFive | kOutside | kPairMark)) == (kFive | kOutside | kPairMark));
+static_assert(((0 - kPairMark) & detail::kRare & ~kFive) != 0);
 
-// The key of a card by its 16-bit reading, rank + 256 * suit.
+// The key of a card by its byte, suit + 4 * rank.
 constexpr std::uint64_t cardKey(std::size_t index) {
-    const std::size_t suit = index >> 8, rank = index & 0xFF;
-    if (suit >= 4 || rank >= 13) return kOutside;
-    return std::uint64_t{scrambled(kRankWeight[rank])} << detail::kRankShift | std::uint64_t{1}
-                                                                                   << (4 * suit);
+    if (index >= kDeckSize) return kOutside;
+    return std::uint64_t{scrambled(kRankWeight[index >> 2])} << detail::kRankShift |
+           std::uint64_t{1} << (4 * (index & 3));
 }
 
-constexpr std::array<std::uint64_t, detail::kCardIndexes> makeCardKeys(std::uint64_t extra) {
+constexpr std::array<std::uint64_t, detail::kCardIndexes> makeLastKeys() {
     std::array<std::uint64_t, detail::kCardIndexes> k{};
-    for (std::size_t i = 0; i < k.size(); ++i) k[i] = cardKey(i) + extra;
+    for (std::size_t i = 0; i < k.size(); ++i) k[i] = cardKey(i) + kSuitStart - 3 * kPairMark;
     return k;
 }
+
+// Per card byte: bit 16 * suit + rank, none for a card outside the deck.
+constexpr std::array<std::uint64_t, detail::kCardIndexes> makeSuitRankBits() {
+    std::array<std::uint64_t, detail::kCardIndexes> k{};
+    for (std::size_t i = 0; i < kDeckSize; ++i)
+        k[i] = std::uint64_t{1} << (16 * (i & 3) + (i >> 2));
+    return k;
+}
+constexpr std::array<std::uint64_t, detail::kCardIndexes> kSuitRankBits = makeSuitRankBits();
 
 // The scrambled key into a table of 2^16 slots by hash and displace: its low
 // sixteen bits are its home slot, its top thirteen its bucket, and each
@@ -236,9 +238,9 @@ constexpr std::size_t kBuckets = std::size_t{1} << (64 - detail::kBucketShift);
 constexpr std::size_t kSlots = std::size_t{1} << 16; // 50,388 keys: 77 % full
 static_assert(detail::kBucketShift == detail::kRankShift + 11);
 
-// Fills the displacements and slots at start-up, then clears the not-built
-// mark. Should that fail the mark stays and every hand goes the careful way:
-// slower, never wrong.
+// Fills the displacements and slots at start-up, then the pairs. Should that
+// fail the pairs stay empty and every hand goes the careful way: slower,
+// never wrong.
 struct Lookup {
     bool built = false;
 
@@ -249,7 +251,9 @@ struct Lookup {
             built = false;
         }
         if (built)
-            for (std::uint64_t& k : detail::gLastKeys) k &= ~kNotBuilt;
+            for (std::size_t a = 0; a < kDeckSize; ++a)
+                for (std::size_t b = 0; b < kDeckSize; ++b)
+                    detail::gPairKeys[a + 256 * b] = cardKey(a) + cardKey(b) + kPairMark;
     }
 
     void build() {
@@ -314,10 +318,11 @@ struct Lookup {
 
 namespace detail {
 
-// Built by the compiler: the cards' keys, and the seventh card's with the
-// suit start and the not-built mark.
-constinit const std::array<std::uint64_t, kCardIndexes> kCardKeys = makeCardKeys(0);
-constinit std::array<std::uint64_t, kCardIndexes> gLastKeys = makeCardKeys(kSuitStart + kNotBuilt);
+// The seventh card's keys are built by the compiler; the pairs, of which the
+// deck's 2,704 are ever written (the rest of the table stays untouched
+// zeros), at start-up.
+constinit const std::array<std::uint64_t, kCardIndexes> kLastKeys = makeLastKeys();
+std::array<std::uint64_t, std::size_t{1} << 16> gPairKeys{};
 std::array<std::uint32_t, std::size_t{1} << (64 - kBucketShift)> gDisplacement{};
 std::array<std::uint32_t, std::size_t{1} << 16> gSlot{};
 
@@ -325,7 +330,7 @@ std::array<std::uint32_t, std::size_t{1} << 16> gSlot{};
 
 namespace {
 // Built during start-up. Until then (a static initialiser elsewhere that
-// ranks hands) the not-built mark sends every hand the careful way.
+// ranks hands) the empty pairs send every hand the careful way.
 Lookup gLookup;
 } // namespace
 
@@ -337,9 +342,18 @@ bool evaluatorLookupReady() noexcept {
     return gLookup.built;
 }
 
+// Five or more cards of one suit, every card from the deck: a flush, unless
+// the suit's ranks hold the run that starts at the lowest pair of
+// neighbouring ranks (then the straight flush test looks at the order).
 HandValue evaluateRare(const Hand& cards, std::uint64_t sum) noexcept {
-    if ((sum & kFive) == 0 || (sum & (kRare & ~kFive)) != 0) return evaluateCarefully(cards);
-    return flushHand(cards, std::countr_zero(sum & kFive) / 4); // bit 3 + 4 * suit
+    if ((sum & (kRare & ~kFive)) != 0) return careful(cards);
+    std::uint64_t bits = 0;
+    for (const Card& c : cards) bits |= kSuitRankBits[std::bit_cast<std::uint8_t>(c)];
+    const int f = std::countr_zero(sum & kFive) / 4; // bit 3 + 4 * suit
+    const auto fm = static_cast<std::uint32_t>(bits >> (16 * f)) & 0x1FFF;
+    const auto held =
+        static_cast<std::uint32_t>(bits | bits >> 16 | bits >> 32 | bits >> 48) & 0x1FFF;
+    return flushChain(cards, f, fm, held);
 }
 
 } // namespace detail

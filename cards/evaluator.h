@@ -25,18 +25,20 @@ std::string_view handname(std::int32_t handscore) noexcept;
 // keep it in registers; evaluator.cpp explains the keys and builds the tables.
 namespace detail {
 
-// A card read as one 16-bit number, rank + 256 * suit (see Card): at most
-// 13 + 256 * 4, the card outside the deck.
-inline constexpr std::size_t kCardIndexes = kRanks + 1 + 256 * 4;
+// Every byte is some card (see Card): 0..51 the deck, the rest outside it.
+inline constexpr std::size_t kCardIndexes = 256;
 inline constexpr int kRankShift = 40;   // the scrambled rank key: bits 40..63 of a sum
 inline constexpr int kBucketShift = 51; // its top thirteen bits pick the displacement
 // Bits of a sum that send the hand off the lookup: a suit field that reached
-// five cards (0x8888), a card outside the deck (bits 20..22) and the
-// not-yet-built mark (bit 16).
-inline constexpr std::uint64_t kRare = 0xFF'FFFF'8888;
+// five cards (0x8888), a card outside the deck or a pair not yet built
+// (bits 20..39).
+inline constexpr std::uint64_t kRare = 0xFF'FFF0'8888;
+inline constexpr std::uint64_t kFive = 0x8888;
 
-extern const std::array<std::uint64_t, kCardIndexes> kCardKeys; // cards 0..5
-extern std::array<std::uint64_t, kCardIndexes> gLastKeys;       // the seventh card
+// Two cards read as one 16-bit number, first + 256 * second: the sum of their
+// keys, for pairs of the deck's cards; zero, and so a rare sum, for the rest.
+extern std::array<std::uint64_t, std::size_t{1} << 16> gPairKeys;
+extern const std::array<std::uint64_t, kCardIndexes> kLastKeys; // the seventh card
 // Per bucket: its displacement, and the bucket's share of the key's bits
 // 16..23, so that one xor of the whole 24-bit key gives the slot.
 extern std::array<std::uint32_t, std::size_t{1} << (64 - kBucketShift)> gDisplacement;
@@ -45,14 +47,12 @@ extern std::array<std::uint32_t, std::size_t{1} << 16> gSlot; // handscore | kic
 // Five cards of a suit, a card outside the deck, or tables not built yet.
 HandValue evaluateRare(const Hand& cards, std::uint64_t sum) noexcept;
 
-inline std::size_t cardIndex(const Card& c) noexcept {
-    if constexpr (std::endian::native == std::endian::little) {
-        std::uint16_t v;
-        std::memcpy(&v, &c, sizeof v);
-        return v;
-    } else {
-        return static_cast<std::size_t>(c.rank) | static_cast<std::size_t>(c.suit) << 8;
-    }
+inline std::size_t pairIndex(const Card* first) noexcept {
+    std::uint16_t two;
+    std::memcpy(&two, first, sizeof two);
+    if constexpr (std::endian::native == std::endian::big)
+        two = static_cast<std::uint16_t>(two >> 8 | two << 8);
+    return two;
 }
 
 } // namespace detail
@@ -61,11 +61,10 @@ inline std::size_t cardIndex(const Card& c) noexcept {
 // start, flush by its top card, weighted kickers). Allocation-free.
 inline HandValue evaluate(const Hand& cards) noexcept {
     using namespace detail;
-    static_assert(sizeof(Card) == 2 && sizeof(Hand) == 14);
-    const std::uint64_t sum = kCardKeys[cardIndex(cards[0])] + kCardKeys[cardIndex(cards[1])] +
-                              kCardKeys[cardIndex(cards[2])] + kCardKeys[cardIndex(cards[3])] +
-                              kCardKeys[cardIndex(cards[4])] + kCardKeys[cardIndex(cards[5])] +
-                              gLastKeys[cardIndex(cards[6])];
+    static_assert(sizeof(Hand) == 7);
+    const std::uint64_t sum = gPairKeys[pairIndex(&cards[0])] + gPairKeys[pairIndex(&cards[2])] +
+                              gPairKeys[pairIndex(&cards[4])] +
+                              kLastKeys[std::bit_cast<std::uint8_t>(cards[6])];
     if ((sum & kRare) != 0) [[unlikely]]
         return evaluateRare(cards, sum);
     const auto key = static_cast<std::uint32_t>(sum >> kRankShift);

@@ -211,10 +211,7 @@ TEST(Evaluator, FarOutsideValuesInAnySlotAreNeverTakenForCards) {
         for (int v : odd) {
             for (int field = 0; field < 2; ++field) {
                 Hand h = base;
-                if (field == 0)
-                    h[slot].suit = v;
-                else
-                    h[slot].rank = v;
+                h[slot] = field == 0 ? Card{v, h[slot].rank} : Card{h[slot].suit, v};
                 const HandValue fast = evaluate(h);
                 const HandValue slow = reference::evaluate(h);
                 EXPECT_EQ(fast.handscore, slow.handscore) << show(h);
