@@ -23,15 +23,17 @@
 //   the straight flush and flush tests directly on the cards.
 //
 // The counts are gathered as a sum of 64-bit keys, which also counts the
-// cards of each suit. A card is two bytes, read as one 16-bit number (see
-// Card), so each card's key is one read of a small table (evaluator.h,
-// inline, so that the estimate's loops keep the tables' addresses in
-// registers); two more reads (a displacement and the slot) give the result,
-// packed in 32 bits. One test of the sum catches the rare hands: five of a
-// suit, a card outside the deck, tables not built yet. Tables: two of card
-// keys, 8.3 KB each of which real cards touch ten cache lines (built by
-// the compiler), displacements 32 KB and slots 256 KB (built at start-up in a
-// few milliseconds).
+// cards of each suit. A card is one byte, the deck's cards 0..51 (see Card),
+// so two neighbouring cards read as one 16-bit number pick the sum of their
+// keys from a table of pairs: the hand is three reads of pairs and one of
+// the seventh card (evaluator.h, inline, so that the estimate's loops keep
+// the tables' addresses in registers); two more reads (a displacement and
+// the slot) give the result, packed in 32 bits. One test of the sum catches
+// the rare hands: five of a suit, a card outside the deck, tables not built
+// yet. Tables: pairs 512 KB of address space of which the deck's 2,704
+// entries use 23 KB, the seventh card 2 KB (built by the compiler),
+// displacements 32 KB and slots 256 KB (built at start-up in a few
+// milliseconds).
 //
 // The game only hands over seven different cards of the deck. Anything else
 // still gets the chain's answer: a repeated card simply counts twice (the

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <climits>
 #include <cstdint>
 #include <random>
@@ -201,8 +202,8 @@ TEST(Evaluator, AgreesWithTheStepByStepChain) {
 }
 
 // Values far outside the deck in any one slot, including those that share
-// their low sixteen bits with a real card, take the careful way: none of
-// them may be read as the card it resembles.
+// their low bits with a real card, take the careful way: none of them may be
+// read as the card it resembles.
 TEST(Evaluator, FarOutsideValuesInAnySlotAreNeverTakenForCards) {
     const Hand base = cards("Ac Kd 9h 7s 5c 3d 2h");
     const int odd[] = {-1,        4,          13,         15,    16,    52,        65536,
@@ -221,10 +222,10 @@ TEST(Evaluator, FarOutsideValuesInAnySlotAreNeverTakenForCards) {
     }
 }
 
-// Near the deck's edges the fast path clamps each number and folds the card
-// into a code: every pair of small out-of-deck numbers, in every slot of a
-// plain hand and of a flush, must still be recognised as foreign and never
-// alias a real card (suit 5 must not read as suit 0 of the next rank).
+// Near the deck's edges a card keeps each number in a few bits: every pair of
+// small out-of-deck numbers, in every slot of a plain hand and of a flush,
+// must still be recognised as foreign and never alias a real card (suit 5
+// must not read as suit 1, rank 13 as the Two of the next suit).
 TEST(Evaluator, NumbersJustOutsideTheDeckNeverAliasARealCard) {
     const Hand bases[] = {cards("Ac Kd 9h 7s 5c 3d 2h"), cards("2h 3h 4h 5h 6h Kd Ac")};
     for (const Hand& base : bases) {
@@ -233,6 +234,39 @@ TEST(Evaluator, NumbersJustOutsideTheDeckNeverAliasARealCard) {
                 for (int rank = -6; rank <= 19; ++rank) {
                     Hand h = base;
                     h[slot] = Card{suit, rank};
+                    const HandValue fast = evaluate(h);
+                    const HandValue slow = reference::evaluate(h);
+                    ASSERT_EQ(fast.handscore, slow.handscore) << show(h);
+                    ASSERT_EQ(fast.kickscore, slow.kickscore) << show(h);
+                }
+            }
+        }
+    }
+}
+
+// A card is one byte and the evaluator reads it as it stands, so every byte
+// in every slot, next to real cards and to another foreign one, must give
+// the chain's answer; and a number outside the deck, however large, is
+// stored as outside.
+TEST(Evaluator, EveryByteInEverySlotFollowsTheChain) {
+    for (int v : {13, 52, 65536 + 3, 256 + 1, 64 + 2, -1, INT32_MAX, INT32_MIN}) {
+        EXPECT_GE(Card(v, 2).rank, kRanks) << v;
+        EXPECT_GE(Card(1, v).rank, kRanks) << v;
+    }
+    EXPECT_GE(Card(4, 2).rank, kRanks);
+    for (int i = 0; i < kDeckSize; ++i) {
+        const Card c{i / kRanks, i % kRanks};
+        EXPECT_EQ(c.image(), i);
+        EXPECT_EQ(std::bit_cast<std::uint8_t>(c), c.suit + 4 * c.rank);
+    }
+    const Hand bases[] = {cards("Ac Kd 9h 7s 5c 3d 2h"), cards("2h 3h 4h 5h 6h Kd Ac")};
+    for (const Hand& base : bases) {
+        for (std::size_t slot = 0; slot < 7; ++slot) {
+            for (int byte = 0; byte < 256; ++byte) {
+                for (bool foreignNeighbour : {false, true}) {
+                    Hand h = base;
+                    h[slot] = std::bit_cast<Card>(static_cast<std::uint8_t>(byte));
+                    if (foreignNeighbour) h[slot == 6 ? 5 : slot ^ 1] = Card{0, kOutsideRank};
                     const HandValue fast = evaluate(h);
                     const HandValue slow = reference::evaluate(h);
                     ASSERT_EQ(fast.handscore, slow.handscore) << show(h);
