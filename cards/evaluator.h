@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <span>
 #include <string_view>
 
 namespace stud {
@@ -59,17 +60,21 @@ inline std::size_t pairIndex(const Card* first) noexcept {
 
 // Rank seven cards in slot order with the game's own rules (one straight-flush
 // start, flush by its top card, weighted kickers). Allocation-free.
-inline HandValue evaluate(const Hand& cards) noexcept {
+inline HandValue evaluate(std::span<const Card, 7> cards) noexcept {
     using namespace detail;
-    static_assert(sizeof(Hand) == 7);
     const std::uint64_t sum = gPairKeys[pairIndex(&cards[0])] + gPairKeys[pairIndex(&cards[2])] +
                               gPairKeys[pairIndex(&cards[4])] +
                               kLastKeys[std::bit_cast<std::uint8_t>(cards[6])];
     if ((sum & kRare) != 0) [[unlikely]]
-        return evaluateRare(cards, sum);
+        return evaluateRare(
+            Hand{cards[0], cards[1], cards[2], cards[3], cards[4], cards[5], cards[6]}, sum);
     const auto key = static_cast<std::uint32_t>(sum >> kRankShift);
     const std::uint32_t v = gSlot[key ^ gDisplacement[sum >> kBucketShift]];
     return {static_cast<std::int32_t>(v & 0xFFFF), static_cast<std::int32_t>(v >> 16)};
+}
+
+inline HandValue evaluate(const Hand& cards) noexcept {
+    return evaluate(std::span<const Card, 7>(cards));
 }
 
 } // namespace stud
