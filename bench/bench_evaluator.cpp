@@ -24,12 +24,12 @@ namespace {
 constexpr std::size_t kHands = 1'000'000;
 constexpr std::size_t kAhead = 64; // visits between fetching a hand and ranking it
 
-// A million hands fill 56 MB, far more than the caches, so visiting them in
-// random order is mostly a wait for main memory unless it is arranged with
-// care: each hand gets a cache line of its own (a 56-byte hand would often
-// straddle two), the lines sit on 2 MB pages so that address translations
-// stay cached, and the loop fetches the hand a good way ahead into the
-// second-level cache. What is left is the evaluator's own cost.
+// A million hands visited in random order are mostly a wait for main memory
+// unless it is arranged with care: each hand gets a cache line of its own
+// (64 MB in all, far more than the caches), the lines sit on 2 MB pages so
+// that address translations stay cached, and the loop fetches the hand a
+// good way ahead into the second-level cache. What is left is the
+// evaluator's own cost.
 struct alignas(64) Slot {
     Hand hand{};
 };
