@@ -43,6 +43,8 @@
 
 namespace stud {
 
+using detail::Cards;
+
 namespace {
 
 // ---- the chain, written on rank masks (bit r = rank r) ----------------------
@@ -96,7 +98,7 @@ struct Counts {
 
 // The straight flush and flush tests, for cards with five or more of suit f;
 // fm holds the ranks of that suit. One of the two always decides.
-HandValue flushChain(const Hand& cards, int f, std::uint32_t fm, std::uint32_t held) {
+HandValue flushChain(Cards cards, int f, std::uint32_t fm, std::uint32_t held) {
     const std::uint32_t starts = held & (held >> 1); // x with x and x + 1 held
     if (starts != 0) {
         const int x = std::countr_zero(starts);
@@ -152,7 +154,7 @@ HandValue countChain(const Counts& m) {
 
 // Card by card, for anything: cards outside the deck are skipped, repeated
 // cards count as often as they appear.
-HandValue careful(const Hand& cards) {
+[[gnu::cold, gnu::noinline]] HandValue careful(Cards cards) {
     Counts m;
     std::array<std::uint32_t, 4> suitranks{};
     std::array<int, 4> suitcards{};
@@ -347,12 +349,17 @@ bool evaluatorLookupReady() noexcept {
 // Five or more cards of one suit, every card from the deck: a flush, unless
 // the suit's ranks hold the run that starts at the lowest pair of
 // neighbouring ranks (then the straight flush test looks at the order).
-HandValue evaluateRare(const Hand& cards, std::uint64_t sum) noexcept {
+HandValue evaluateRare(Cards cards, std::uint64_t sum) noexcept {
     if ((sum & (kRare & ~kFive)) != 0) return careful(cards);
     std::uint64_t bits = 0;
     for (const Card& c : cards) bits |= kSuitRankBits[std::bit_cast<std::uint8_t>(c)];
     const int f = std::countr_zero(sum & kFive) / 4; // bit 3 + 4 * suit
     const auto fm = static_cast<std::uint32_t>(bits >> (16 * f)) & 0x1FFF;
+    // Only five neighbouring ranks in the suit can make a straight flush, and
+    // only then does the order of the cards matter (about one flush in a
+    // hundred); every other flush is decided by its top card.
+    if ((fm & fm >> 1 & fm >> 2 & fm >> 3 & fm >> 4) == 0)
+        return {449 + static_cast<int>(std::bit_width(fm)), 0};
     const auto held =
         static_cast<std::uint32_t>(bits | bits >> 16 | bits >> 32 | bits >> 48) & 0x1FFF;
     return flushChain(cards, f, fm, held);

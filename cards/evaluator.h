@@ -45,8 +45,10 @@ extern const std::array<std::uint64_t, kCardIndexes> kLastKeys; // the seventh c
 extern std::array<std::uint32_t, std::size_t{1} << (64 - kBucketShift)> gDisplacement;
 extern std::array<std::uint32_t, std::size_t{1} << 16> gSlot; // handscore | kickscore << 16
 
+using Cards = std::span<const Card, 7>;
+
 // Five cards of a suit, a card outside the deck, or tables not built yet.
-HandValue evaluateRare(const Hand& cards, std::uint64_t sum) noexcept;
+HandValue evaluateRare(Cards cards, std::uint64_t sum) noexcept;
 
 inline std::size_t pairIndex(const Card* first) noexcept {
     std::uint16_t two;
@@ -71,8 +73,7 @@ inline HandValue evaluate(std::span<const Card, 7> cards) noexcept {
                               gPairKeys[pairIndex(&cards[4])] +
                               kLastKeys[std::bit_cast<std::uint8_t>(cards[6])];
     if ((sum & kRare) != 0) [[unlikely]]
-        return evaluateRare(
-            Hand{cards[0], cards[1], cards[2], cards[3], cards[4], cards[5], cards[6]}, sum);
+        return evaluateRare(cards, sum);
     const auto key = static_cast<std::uint32_t>(sum >> kRankShift);
     const std::uint32_t v = gSlot[key ^ gDisplacement[sum >> kBucketShift]];
     return {static_cast<std::int32_t>(v & 0xFFFF), static_cast<std::int32_t>(v >> 16)};
