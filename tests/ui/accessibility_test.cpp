@@ -3,8 +3,8 @@
 // deals, the one report of each click, the options panel and the About box,
 // where the focus rests, and that none of it shows on the screen.
 
-#include "rundir.h"
 #include "support/gamesteps.h"
+#include "tablerun.h"
 #include "ui/aboutbox.h"
 #include "ui/accessibility.h"
 #include "ui/gradientbutton.h"
@@ -33,37 +33,13 @@ const char* const kOwners[] = {"Your cards", "Peter's cards", "Anna's cards", "G
                                "Maria's cards"};
 const char* const kNames[] = {"You", "Peter", "Anna", "George", "Maria"};
 
-struct Table {
-    QTemporaryDir run;
-    QTemporaryDir config;
-    QString oldDir = QDir::currentPath();
-    std::unique_ptr<TableWindow> w;
-    std::deque<Answer> answers;
+struct Table : stud::testing::TableRun {
     std::vector<QString> boxes;
 
-    explicit Table(std::uint64_t seed = 7) {
-        stud::testing::copyRunFiles(run.path());
-        QDir::setCurrent(run.path());
-        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-        w = std::make_unique<TableWindow>(std::make_unique<SplitMix>(seed), 1);
-        w->services().setAnswerer([this](const MessageRequest& r) {
-            boxes.push_back(r.text);
-            if (!answers.empty()) {
-                const Answer a = answers.front();
-                answers.pop_front();
-                return a;
-            }
-            return r.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
-        });
-    }
-    ~Table() {
-        w.reset();
-        QDir::setCurrent(oldDir);
-    }
+    explicit Table(std::uint64_t seed = 7) : TableRun(seed) {}
+    void record(const MessageRequest& r) override { boxes.push_back(r.text); }
     bool startAndShow() {
-        if (!w->start()) return false;
-        w->show();
-        if (!QTest::qWaitForWindowExposed(w.get())) return false;
+        if (!TableRun::startAndShow()) return false;
         for (Timer t : {Timer::randomwink, Timer::winkanim, Timer::wintimer})
             w->services().timer(t)->stop();
         return true;

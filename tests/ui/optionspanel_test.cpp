@@ -5,6 +5,7 @@
 #include "rundir.h"
 #include "support/gamesteps.h"
 #include "table/seattable.h"
+#include "tablerun.h"
 #include "ui/aboutbox.h"
 #include "ui/gradientbutton.h"
 #include "ui/imagesets.h"
@@ -93,32 +94,11 @@ using stud::testing::dataDir;
 
 // The real table on a fresh working folder and settings folder; message
 // boxes are answered at once and remembered.
-struct Table {
-    QTemporaryDir run;
-    QTemporaryDir config;
-    QString oldDir = QDir::currentPath();
-    std::unique_ptr<TableWindow> w;
+struct Table : stud::testing::TableRun {
     std::vector<QString> boxes;
 
-    Table() {
-        stud::testing::copyRunFiles(run.path());
-        QDir::setCurrent(run.path());
-        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-        w = std::make_unique<TableWindow>(std::make_unique<SplitMix>(11), 1);
-        w->services().setAnswerer([this](const MessageRequest& r) {
-            boxes.push_back(r.text);
-            return r.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
-        });
-    }
-    ~Table() {
-        w.reset();
-        QDir::setCurrent(oldDir);
-    }
-    bool startAndShow() {
-        if (!w->start()) return false;
-        w->show();
-        return QTest::qWaitForWindowExposed(w.get());
-    }
+    Table() : TableRun(11) {}
+    void record(const MessageRequest& r) override { boxes.push_back(r.text); }
 
     TableState& state() { return GameSteps{w->game()}.table(); }
     OptionsPanel* panel() { return w->panel(); }

@@ -6,6 +6,7 @@
 #include "rundir.h"
 #include "support/gamesteps.h"
 #include "table/seattable.h"
+#include "tablerun.h"
 #include "ui/aboutbox.h"
 #include "ui/gradientbutton.h"
 #include "ui/imagesets.h"
@@ -41,40 +42,12 @@ const QString kDataDir = dataDir();
 constexpr int kCardW = 71, kCardH = 96;
 
 // One window on a fresh working directory and a fresh settings folder.
-struct Table {
-    QTemporaryDir run;
-    QTemporaryDir config;
-    QString oldDir = QDir::currentPath();
-    std::unique_ptr<TableWindow> w;
+struct Table : stud::testing::TableRun {
     std::vector<MessageRequest> boxes;
-    std::deque<Answer> answers; // front first; Ok or Yes when empty
 
-    explicit Table(bool withData = true, std::uint64_t seed = 7, int scale = 1) {
-        if (withData) {
-            stud::testing::copyRunFiles(run.path());
-        }
-        QDir::setCurrent(run.path());
-        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-        w = std::make_unique<TableWindow>(std::make_unique<SplitMix>(seed), scale);
-        w->services().setAnswerer([this](const MessageRequest& r) {
-            boxes.push_back(r);
-            if (!answers.empty()) {
-                Answer a = answers.front();
-                answers.pop_front();
-                return a;
-            }
-            return r.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
-        });
-    }
-    ~Table() {
-        w.reset();
-        QDir::setCurrent(oldDir);
-    }
-    bool startAndShow() {
-        if (!w->start()) return false;
-        w->show();
-        return QTest::qWaitForWindowExposed(w.get());
-    }
+    explicit Table(bool withData = true, std::uint64_t seed = 7, int scale = 1)
+        : TableRun(seed, withData, scale) {}
+    void record(const MessageRequest& r) override { boxes.push_back(r); }
     // The animation timers would draw the generator's numbers in between
     // clicks; the deal tests click without them.
     void stopTimers() {

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "cards/random.h"
+#include "rundir.h"
+#include "ui/qtservices.h"
+#include "ui/tablewindow.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdint>
+#include <deque>
+#include <memory>
+
+namespace stud::testing {
+
+// The real table window on a fresh working folder (with the shipped run
+// files, or without) and a fresh settings folder. Message boxes are answered
+// at once, from `answers` front first, else with Ok or Yes; each is shown to
+// record() first.
+struct TableRun {
+    QTemporaryDir run;
+    QTemporaryDir config;
+    QString oldDir = QDir::currentPath();
+    std::unique_ptr<TableWindow> w;
+    std::deque<Answer> answers;
+
+    explicit TableRun(std::uint64_t seed, bool withData = true, int scale = 1) {
+        if (withData) copyRunFiles(run.path());
+        QDir::setCurrent(run.path());
+        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        w = std::make_unique<TableWindow>(std::make_unique<SplitMix>(seed), scale);
+        w->services().setAnswerer([this](const MessageRequest& r) {
+            record(r);
+            if (!answers.empty()) {
+                const Answer a = answers.front();
+                answers.pop_front();
+                return a;
+            }
+            return r.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+        });
+    }
+    virtual ~TableRun() {
+        w.reset();
+        QDir::setCurrent(oldDir);
+    }
+    TableRun(const TableRun&) = delete;
+    TableRun& operator=(const TableRun&) = delete;
+
+    virtual void record(const MessageRequest&) {}
+
+    bool startAndShow() {
+        if (!w->start()) return false;
+        w->show();
+        return QTest::qWaitForWindowExposed(w.get());
+    }
+};
+
+} // namespace stud::testing
