@@ -34,7 +34,15 @@ struct Recorder : stud::testing::TableRun {
 
     explicit Recorder(std::uint64_t seed) : TableRun(seed), lcg(seed * 2654435761u + 1) {}
     void record(const MessageRequest& r) override {
+        sayNew();
         lines << QStringLiteral("box [%1] %2").arg(r.caption, r.text);
+    }
+    // What was announced since last looked at (before a box opens, what
+    // happened so far is told first).
+    void sayNew() {
+        if (w->announcer()->count() == said) return;
+        said = w->announcer()->count();
+        lines << QStringLiteral("say %1").arg(w->announcer()->last());
     }
 
     int pick(int n) {
@@ -46,10 +54,7 @@ struct Recorder : stud::testing::TableRun {
     // timer: ticks come only from tick(), so a run is the same every time.
     void settle() {
         QCoreApplication::sendPostedEvents();
-        if (w->announcer()->count() != said) {
-            said = w->announcer()->count();
-            lines << QStringLiteral("say %1").arg(w->announcer()->last());
-        }
+        sayNew();
         for (int s = 0; s < 5; ++s) {
             const QString h = w->hand(s)->text();
             if (h != hands[s]) lines << QStringLiteral("hand %1").arg(hands[s] = h);
@@ -87,8 +92,12 @@ struct Recorder : stud::testing::TableRun {
         lines << QStringLiteral("start %1").arg(w->startReport());
         if (lowCash) {
             click(Control::Options1);
-            w->panel()->setText(Control::money, QStringLiteral("12"));
+            w->panel()->setText(Control::money, QStringLiteral("100"));
             panel(Control::enter);
+            w->panel()->setText(Control::until, QStringLiteral("100"));
+            panel(Control::unenter);
+            w->panel()->setPosition(Control::UpDown1, 5);
+            panel(Control::UpDown1);
             w->panel()->selectItem(Control::background, 3);
             panel(Control::background);
             panel(Control::Close);
