@@ -15,11 +15,6 @@ constexpr int kTableRight = 990, kTableBottom = 690;
 
 constexpr std::uint32_t kWindowColor = 0x000000; // black
 
-// Cards on the table per street: 3, 4, 5, 6, then all seven.
-constexpr int cardsShown(int street) {
-    return street >= kLastStreet ? 7 : street + 2;
-}
-
 // An opponent's hole cards (0, 1 and, once dealt, 6) stay down until the
 // deal is over.
 constexpr bool faceDown(int slot, int street) {
@@ -42,6 +37,7 @@ void Game::drawtable() {
         return;
     }
     ui.fillRect(0, 0, kTableRight, kTableBottom);
+    t.shown = noCardsShown();
 }
 
 void Game::drawcards() {
@@ -55,7 +51,9 @@ void Game::drawcards() {
     if (!t.seats[player].folded && t.seats[player].cash > 0) {
         for (int i = 0; i < n; ++i) {
             const int left = me.cardLeft + i * me.cardStep;
-            ui.drawImage(ImageSet::cards, t.seats[player].hand[i].image(), left, me.cardTop);
+            const int image = t.seats[player].hand[i].image();
+            ui.drawImage(ImageSet::cards, image, left, me.cardTop);
+            t.shown[player][i] = static_cast<std::int8_t>(image);
             markcorners(left, me.cardTop);
         }
     }
@@ -68,8 +66,9 @@ void Game::drawcards() {
             if (seat.folded || seat.cash <= 0) continue;
             const SeatInfo& info = kSeatInfo[s];
             const int left = info.cardLeft + i * info.cardStep;
-            ui.drawImage(ImageSet::cards, faceDown(i, t.street) ? back : seat.hand[i].image(), left,
-                         info.cardTop);
+            const int image = faceDown(i, t.street) ? back : seat.hand[i].image();
+            ui.drawImage(ImageSet::cards, image, left, info.cardTop);
+            t.shown[s][i] = static_cast<std::int8_t>(image);
             markcorners(left, info.cardTop);
         }
     }
@@ -88,6 +87,7 @@ void Game::markcorners(int left, int top) {
 void Game::clearcards(SeatId s) {
     const SeatInfo& info = kSeatInfo[s];
     ui.fillRect(info.areaLeft, info.areaTop, info.areaRight, info.areaBottom);
+    t.shown[s].fill(kNoImage);
 }
 
 void Game::drawportrait(SeatId s, int frame) {

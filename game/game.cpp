@@ -7,6 +7,14 @@
 
 namespace stud {
 
+namespace {
+
+// The status line of each move; a hand's line is its name.
+constexpr std::array<const char*, 6> kToldText{"",       "Calls", "Checks",
+                                               "Raises", "Folds", "you fold"};
+
+} // namespace
+
 Game::Game(Services& services, Random& generator, SettingsStore& settings)
     : ui(services), rng(generator), ini(settings) {}
 
@@ -71,9 +79,23 @@ void Game::setpot(std::int32_t value) {
     ui.setText(Control::betsize, std::to_string(value));
 }
 
-void Game::setstatus(SeatId s, const std::string& text) {
+void Game::setstatus(SeatId s, Told told, const std::string& hand) {
+    const std::string text = told == Told::hand ? hand : kToldText[static_cast<int>(told)];
     t.seats[s].status = text;
+    t.seats[s].told = text.empty() ? Told::nothing : told;
     ui.setText(kSeatInfo[s].statusLabel, text);
+    if (watcher_ && !text.empty()) watcher_->told(s);
+}
+
+void Game::offerstay(bool call) {
+    t.callstands = call;
+    ui.setText(Control::btnstay, call ? "Call" : "Check");
+}
+
+void Game::paycash(SeatId s, std::int32_t value) {
+    const std::int64_t gain = std::int64_t{value} - t.seats[s].cash;
+    setcash(s, value);
+    if (watcher_ && gain > 0) watcher_->won(s, gain);
 }
 
 void Game::setstatuscolor(SeatId s, TextColor c) {

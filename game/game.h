@@ -12,6 +12,21 @@ namespace stud {
 
 struct GameSteps; // the tests' way to the steps below the events
 
+// Told of what happens at the table as it happens, for a front end that
+// reports it (the screen reader's summary of a click). At each call the
+// state is as the game has left it so far: the cards shown, the cash, the
+// status lines.
+class TableWatcher {
+  public:
+    virtual ~TableWatcher() = default;
+    // The seat's status line has just told something: a move ("Raises",
+    // "you fold"), or its hand at the showdown. Also when it tells the same
+    // as before: every move sets its line anew.
+    virtual void told(SeatId s) = 0;
+    // The seat has just taken the pot, or its share of it.
+    virtual void won(SeatId s, std::int64_t amount) = 0;
+};
+
 // The game: the one table state plus the handlers that run on it. Owned by
 // the main window for the life of the process. Its public face is its
 // events: start-up, a click on a control, a timer's tick and the repaint,
@@ -34,6 +49,8 @@ class Game {
     void redraw(); // the window's paint handler: drawtable, then drawcards
 
     const TableState& state() const { return t; }
+    // Who is told of each move and win; nullptr for nobody.
+    void watch(TableWatcher* watcher) { watcher_ = watcher; }
     // The deal is decided: the showdown has begun or foldwin has paid.
     bool dealdecided() const { return t.street >= kDealOver || t.decided; }
     // Showdowns run since the current deal started (at most one).
@@ -82,7 +99,13 @@ class Game {
     void takeante();
     void setcash(SeatId s, std::int32_t value); // sets cash and its label
     void setpot(std::int32_t value);            // sets pot and `betsize`
-    void setstatus(SeatId s, const std::string& text);
+    // Sets the status line to a move or, with Told::hand, to the hand's name.
+    void setstatus(SeatId s, Told told, const std::string& hand = {});
+    void clearstatus(SeatId s) { setstatus(s, Told::nothing); }
+    // The stay button offers "Call" (a bet stands) or "Check".
+    void offerstay(bool call);
+    // The seat's cash rises to `value` as it takes (a share of) the pot.
+    void paycash(SeatId s, std::int32_t value);
     void setstatuscolor(SeatId s, TextColor c);
 
     // betting rounds (betting/)
@@ -108,6 +131,7 @@ class Game {
     Random& rng;
     SettingsStore& ini;
     int showdowns = 0;
+    TableWatcher* watcher_ = nullptr;
 };
 
 } // namespace stud

@@ -45,7 +45,7 @@ void Game::newgame() {
     // otherwise make money appear or vanish at the next start.
     ini.write(cashgroup(t));
 
-    setstatus(player, "");
+    clearstatus(player);
 
     const char* verdict = nullptr;
     if (t.seats[player].cash <= 0) {
@@ -75,7 +75,7 @@ void Game::newgame() {
     t.rotation = t.rotation <= 1 ? 5 : t.rotation - 1;
     t.opener = t.rotation;
 
-    for (SeatId s : kOpponents) setstatus(s, "");
+    for (SeatId s : kOpponents) clearstatus(s);
     t.tocall = t.smallbet;
     for (SeatId s : kOpponents)
         if (t.seats[s].cash < 1) ++t.folds;
@@ -83,7 +83,7 @@ void Game::newgame() {
 
     shuffle(t, rng);
     drawcards();
-    ui.setText(Control::btnstay, "Call");
+    offerstay(true);
     ui.setEnabled(Control::btnbet, true);
 
     // The opening bet stands without being paid; it is paid when the human
@@ -114,11 +114,11 @@ void Game::NewGame1Click() {
     for (SeatId s : kAllSeats) setcash(s, n);
     t.initialcash = n; // in memory only; the file follows at the next "Deal"
     takeante();
-    setstatus(player, "");
+    clearstatus(player);
     cleardeal();
     t.street = kFirstStreet;
     for (SeatId s : kOpponents)
-        if (t.seats[s].cash > 0) setstatus(s, "");
+        if (t.seats[s].cash > 0) clearstatus(s);
 
     // No opening bet: the human acts first with nothing to call. The rotation
     // carries on where it stood.

@@ -22,7 +22,7 @@ void Game::answers(SeatId s) {
     Seat& seat = t.seats[s];
     const bool willcall = decidecall(estimate(s), t.street, rng);
     if (willcall && std::int64_t{seat.cash} - t.tocall >= 0) {
-        setstatus(s, "Calls");
+        setstatus(s, Told::calls);
         setcash(s, clampMoney(std::int64_t{seat.cash} - t.tocall));
         setpot(clampMoney(std::int64_t{t.pot} + t.tocall));
         return;
@@ -30,7 +30,7 @@ void Game::answers(SeatId s) {
 
     // Folding, also when it wanted to call but cannot pay the whole amount.
     clearcards(s);
-    setstatus(s, "Folds");
+    setstatus(s, Told::folds);
     seat.folded = true;
     ++t.folds;
     if (t.folds > 3) foldwin();
@@ -62,12 +62,12 @@ void Game::turn(SeatId s) {
         t.tocall = 0;
         oppraise = decideraise(estimate(s), t.street, t.smallbet, t.bigbet, rng);
         if (oppraise == 0) {
-            setstatus(s, "Checks");
+            setstatus(s, Told::checks);
         } else {
             setstatuscolor(s, TextColor::Yellow);
             drawportrait(s, kSeatInfo[s].litFrame);
             ui.setTimerEnabled(Timer::winkanim, false);
-            setstatus(s, "Raises");
+            setstatus(s, Told::raises);
             playsound("chip1.wav");
         }
     }
@@ -85,8 +85,8 @@ void Game::turn(SeatId s) {
         if (indeal(t, o)) answers(o);
     }
     for (SeatId o : kOpponentsBefore[s])
-        if (indeal(t, o)) setstatus(o, "");
-    ui.setText(Control::btnstay, "Call");
+        if (indeal(t, o)) clearstatus(o);
+    offerstay(true);
     ui.setEnabled(Control::btnbet, false);
 }
 

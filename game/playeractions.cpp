@@ -42,14 +42,14 @@ void Game::playerbets() {
     setpot(clampMoney(std::int64_t{t.pot} + bet));
     t.tocall = bet;
     setcash(player, clampMoney(std::int64_t{t.seats[player].cash} - bet));
-    setstatus(player, "");
+    clearstatus(player);
 
     // On the first street the opening bet (or a raise that replaced it) is
     // settled by the human's raise: everybody up to its bettor answers.
     const SeatId bettor = standingbettor(t);
     if (t.street == kFirstStreet && bettor != player) answerupto(bettor, true);
     for (SeatId s : kOpponents)
-        if (indeal(t, s)) setstatus(s, "");
+        if (indeal(t, s)) clearstatus(s);
     for (SeatId s : kOpponents) t.seats[s].raised = false;
     if (t.street > kFirstStreet && t.street <= kLastStreet) answerupto(champ, true);
 
@@ -73,13 +73,13 @@ void Game::playerstays() {
 
     resetportraits();
     for (SeatId s : kAllSeats) setstatuscolor(s, TextColor::White);
-    setstatus(player, "");
-    ui.setText(Control::btnstay, "Check");
+    clearstatus(player);
+    offerstay(false);
     if (t.street == kFirstStreet) t.tocall = t.smallbet;
 
     if (standingbettor(t) == player) {
         // A check: nothing to pay, the opponents act from freak on.
-        for (SeatId s : kOpponents) setstatus(s, "");
+        for (SeatId s : kOpponents) clearstatus(s);
         t.tocall = 0;
         turnsfrom(freak);
     } else {
@@ -115,7 +115,7 @@ void Game::playercalls() {
     t.tocall = 0;
     if (t.street > kFirstStreet && t.street <= kLastStreet)
         for (SeatId s : kOpponents)
-            if (indeal(t, s)) setstatus(s, "");
+            if (indeal(t, s)) clearstatus(s);
     if (bettor != champ) turnsfrom(static_cast<SeatId>(bettor + 1));
 }
 
@@ -136,8 +136,8 @@ void Game::playerpasses() {
     }
     clearcards(player);
     for (SeatId s : kOpponents) setstatuscolor(s, TextColor::White);
-    setstatus(player, "you fold");
-    ui.setText(Control::btnstay, "Check");
+    setstatus(player, Told::youfold);
+    offerstay(false);
     t.street = kDealOver;
     ui.setEnabled(Control::btnnew, true);
     ui.setEnabled(Control::btnbet, false);

@@ -44,7 +44,7 @@ void Game::foldwin() {
     ui.setEnabled(Control::btnpass, false);
     ui.setEnabled(Control::btnstay, false);
     // The pot keeps its value until the next deal sets it anew.
-    setcash(player, clampMoney(std::int64_t{t.seats[player].cash} + t.pot));
+    paycash(player, clampMoney(std::int64_t{t.seats[player].cash} + t.pot));
     // The human takes the pot as with a straight flush: the win animation
     // plays his coin pile.
     t.finalscore[player] = category::kStraightFlush;

@@ -37,10 +37,10 @@ void Game::showdown() {
         // A seat out of the showdown keeps what it last did ("Folds", "you fold").
         if (t.seats[s].folded || t.seats[s].cash <= 0) continue;
         const std::string name = showdownname(a.category[s]);
-        if (!name.empty()) setstatus(s, name);
+        if (!name.empty()) setstatus(s, Told::hand, name);
     }
     if (t.revealblock)
-        for (SeatId s : kAllSeats) setstatus(s, "");
+        for (SeatId s : kAllSeats) clearstatus(s);
 
     t.bestscore = a.bestscore;
     t.winstep = 0;
@@ -54,10 +54,12 @@ void Game::showdown() {
 
     // Equal best hands share the pot; what does not divide evenly is paid
     // to nobody.
-    for (SeatId s : kAllSeats)
+    for (SeatId s : kAllSeats) {
         if (t.finalscore[s] == t.bestscore)
-            t.seats[s].cash = clampMoney(std::int64_t{t.seats[s].cash} + a.share);
-    for (SeatId s : kAllSeats) setcash(s, t.seats[s].cash);
+            paycash(s, clampMoney(std::int64_t{t.seats[s].cash} + a.share));
+        else
+            setcash(s, t.seats[s].cash);
+    }
 
     ui.setEnabled(Control::btnnew, true);
     ui.setEnabled(Control::btnbet, false);

@@ -25,11 +25,11 @@ void Game::startup() {
     // too, because the betting reads the Raise caption back.
     ui.setVisible(Control::Panel1, false);
     ui.setText(Control::btnnew, "Deal");
-    ui.setText(Control::btnstay, "Check");
+    offerstay(false);
     ui.setText(Control::btnbet, "Raise");
     ui.setText(Control::btnpass, "Fold");
     ui.setEnabled(Control::btnnew, false);
-    setstatus(player, "");
+    clearstatus(player);
     ui.setTimerInterval(Timer::randomwink, kRandomwinkMs);
     ui.setTimerInterval(Timer::winkanim, kBlinkMs);
     ui.setTimerInterval(Timer::wintimer, kWinMs);
@@ -79,7 +79,7 @@ void Game::startup() {
         if (t.seats[s].cash < 1) ++t.folds;
     for (SeatId s : kAllSeats) setcash(s, t.seats[s].cash); // the labels show what was read
     takeante();
-    for (SeatId s : kOpponents) setstatus(s, "");
+    for (SeatId s : kOpponents) clearstatus(s);
 
     shuffle(t, rng);
     drawcards();
@@ -92,7 +92,7 @@ void Game::startup() {
     ui.setText(Control::Label4, std::to_string(t.bigbet));
     ui.setPosition(Control::UpDown1, kMinLimit);
 
-    ui.setText(Control::btnstay, "Call");
+    offerstay(true);
     ui.setEnabled(Control::btnbet, true);
     ui.setEnabled(Control::btnpass, true);
     ui.setEnabled(Control::btnstay, true);

@@ -16,7 +16,9 @@ struct GameSteps {
 
     void setcash(SeatId s, std::int32_t value) { game.setcash(s, value); }
     void setpot(std::int32_t value) { game.setpot(value); }
-    void setstatus(SeatId s, const std::string& text) { game.setstatus(s, text); }
+    void setstatus(SeatId s, Told told, const std::string& hand = {}) {
+        game.setstatus(s, told, hand);
+    }
     void playsound(const std::string& file) { game.playsound(file); }
     void cardsound() { game.cardsound(); }
     void drawtable() { game.drawtable(); }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <tuple>
 
 namespace stud {
 
@@ -28,12 +29,30 @@ constexpr SeatId seatOfNo(int no) {
     return static_cast<SeatId>(5 - no);
 }
 
+// What a seat's status line tells: nothing, the seat's last move, or its
+// hand at the showdown.
+enum class Told : std::uint8_t { nothing, calls, checks, raises, folds, youfold, hand };
+
+// A card slot on the table that shows no card (the table shows through).
+inline constexpr std::int8_t kNoImage = -1;
+// The image each seat's card slots show right now (a face, a back or
+// kNoImage), as the game last drew or wiped them: cards drawn before a seat
+// ran out of cash stay until something wipes them.
+using ShownCards = std::array<std::array<std::int8_t, std::tuple_size_v<Hand>>, kSeats>;
+
+constexpr ShownCards noCardsShown() {
+    ShownCards shown{};
+    for (auto& row : shown) row.fill(kNoImage);
+    return shown;
+}
+
 struct Seat {
-    std::int32_t cash = 0; // may become zero or negative
-    bool folded = false;   // gave up the current deal
-    bool raised = false;   // opponents only: made the standing raise of this street
-    Hand hand{};           // dealing order; 0, 1 and 6 are the hole cards
-    std::string status;    // mirrors the seat's status label
+    std::int32_t cash = 0;     // may become zero or negative
+    bool folded = false;       // gave up the current deal
+    bool raised = false;       // opponents only: made the standing raise of this street
+    Hand hand{};               // dealing order; 0, 1 and 6 are the hole cards
+    std::string status;        // mirrors the seat's status label
+    Told told = Told::nothing; // what that label tells
 };
 
 // The one record of the whole game. Plain data; the handlers of Game read
@@ -56,6 +75,9 @@ struct TableState {
     int rotation = 1;          // source of the next deal's opener
     bool revealblock = false;  // human folded and every opponent out: hide their cards
     bool decided = false;      // the deal was won by foldwin; cleared at every deal start
+    bool callstands = false;   // a bet stands for the human to call: the stay button reads "Call"
+
+    ShownCards shown = noCardsShown(); // what the card slots show
 
     // Match limits and options (stored between runs).
     std::int32_t initialcash = kDefaultCash;

@@ -131,7 +131,6 @@ QWidget* QtServices::widget(Control c) const {
 
 void QtServices::setText(Control c, const std::string& text) {
     const QString s = QString::fromStdString(text);
-    if (listener_) listener_->textSet(c, s);
     if (panelHas(c)) {
         panel_->setText(c, s);
     } else if (QLabel* l = label(c)) {
@@ -159,7 +158,6 @@ std::string QtServices::text(Control c) const {
 void QtServices::setTextColor(Control c, TextColor color) {
     QLabel* l = label(c);
     if (!l) return;
-    if (listener_) listener_->colourSet(c, color);
     QPalette pal = l->palette();
     pal.setColor(QPalette::WindowText,
                  color == TextColor::Yellow ? QColor(255, 255, 0) : QColor(255, 255, 255));
@@ -205,7 +203,7 @@ int QtServices::position(Control updown) const {
 // ---- message boxes ------------------------------------------------------------
 
 Answer QtServices::ask(const MessageRequest& r) {
-    if (listener_) listener_->aboutToAsk();
+    if (beforeAsk_) beforeAsk_();
     if (answerer_) return answerer_(r);
     QMessageBox box(surface_);
     box.setWindowTitle(r.caption);
@@ -309,7 +307,6 @@ void QtServices::fillRect(int left, int top, int right, int bottom) {
     else
         p.fillRect(r, QBrush(brush_));
     p.end();
-    if (listener_) listener_->areaFilled(left, top, right, bottom);
     touched(left, top, right - left, bottom - top);
 }
 
@@ -321,7 +318,6 @@ void QtServices::drawImage(ImageSet set, int index, int left, int top) {
                 images_.sourceRect(set, index));
     p.end();
     const QSize sz = ImageSets::size(set);
-    if (listener_) listener_->imageDrawn(set, index, left, top);
     touched(left, top, sz.width(), sz.height());
 }
 

@@ -20,21 +20,6 @@ namespace stud {
 class OptionsPanel;
 class SoundPlayer;
 
-// Told of what the game shows through the services, as it shows it: the
-// screen-reader side of the window builds its texts from this, so that it
-// says exactly what a sighted player sees.
-class ServicesListener {
-  public:
-    virtual ~ServicesListener() = default;
-    virtual void textSet(Control c, const QString& text) = 0;
-    virtual void colourSet(Control label, TextColor colour) = 0;
-    virtual void imageDrawn(ImageSet set, int index, int left, int top) = 0;
-    // [left, right) x [top, bottom) filled with the table, window pixels.
-    virtual void areaFilled(int left, int top, int right, int bottom) = 0;
-    // A modal box is about to open: what happened so far is told first.
-    virtual void aboutToAsk() = 0;
-};
-
 // A modal question or notice the game (or the error display) wants answered.
 struct MessageRequest {
     enum class Kind { Message, Error };
@@ -69,7 +54,9 @@ class QtServices final : public Services {
     // What runs at each tick of a timer.
     void setTimerHandler(Timer t, std::function<void()> handler);
     void setAnswerer(MessageAnswerer answerer) { answerer_ = std::move(answerer); }
-    void setListener(ServicesListener* listener) { listener_ = listener; }
+    // What runs just before a message box opens (the screen reader tells
+    // what happened so far first).
+    void setBeforeAsk(std::function<void()> f) { beforeAsk_ = std::move(f); }
 
     // The standard error display: a critical box with the error's text.
     void showError(const QString& text);
@@ -137,7 +124,7 @@ class QtServices final : public Services {
     std::function<void()> repaint_;
     bool repainting_ = false;
     MessageAnswerer answerer_;
-    ServicesListener* listener_ = nullptr;
+    std::function<void()> beforeAsk_;
     SoundPlayer* sound_ = nullptr;
     int beeps_ = 0;
 };

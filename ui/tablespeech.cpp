@@ -1,270 +1,268 @@
 #include "ui/tablespeech.h"
 
-#include <QRect>
+#include "table/rules.h"
+
+#include <QCoreApplication>
+#include <QStringList>
 
 #include <algorithm>
+#include <array>
 
 namespace stud {
 
 namespace {
 
-// Where each seat's cards lie on the table (the window's layout): slot i at
-// first + i * step, one row per seat; cards are 71 x 96.
-struct SeatPlace {
-    const char* name;
-    Control cash, status;
-    int first, step, top;
+QString say(const char* text) {
+    return QCoreApplication::translate("TableSpeech", text);
+}
+
+constexpr std::array<const char*, kSeats> kNames{QT_TRANSLATE_NOOP("TableSpeech", "You"), "Peter",
+                                                 "Anna", "George", "Maria"};
+constexpr std::array<const char*, kSeats> kHandOwners{
+    QT_TRANSLATE_NOOP("TableSpeech", "Your cards: %1"),
+    QT_TRANSLATE_NOOP("TableSpeech", "Peter's cards: %1"),
+    QT_TRANSLATE_NOOP("TableSpeech", "Anna's cards: %1"),
+    QT_TRANSLATE_NOOP("TableSpeech", "George's cards: %1"),
+    QT_TRANSLATE_NOOP("TableSpeech", "Maria's cards: %1")};
+
+constexpr const char* kRankNames[] = {"Two",  "Three", "Four", "Five",  "Six",  "Seven", "Eight",
+                                      "Nine", "Ten",   "Jack", "Queen", "King", "Ace"};
+constexpr const char* kSuitNames[] = {"clubs", "diamonds", "hearts", "spades"};
+// Face-down cards by their number (an opponent shows at most three).
+constexpr const char* kFaceDown[] = {"",
+                                     QT_TRANSLATE_NOOP("TableSpeech", "one card face down"),
+                                     QT_TRANSLATE_NOOP("TableSpeech", "two cards face down"),
+                                     QT_TRANSLATE_NOOP("TableSpeech", "three cards face down"),
+                                     QT_TRANSLATE_NOOP("TableSpeech", "four cards face down"),
+                                     QT_TRANSLATE_NOOP("TableSpeech", "five cards face down"),
+                                     QT_TRANSLATE_NOOP("TableSpeech", "six cards face down"),
+                                     QT_TRANSLATE_NOOP("TableSpeech", "seven cards face down")};
+// The streets by the most cards a seat has after them.
+constexpr const char* kStreetNames[] = {"",
+                                        "",
+                                        "",
+                                        "",
+                                        QT_TRANSLATE_NOOP("TableSpeech", "Fourth street"),
+                                        QT_TRANSLATE_NOOP("TableSpeech", "Fifth street"),
+                                        QT_TRANSLATE_NOOP("TableSpeech", "Sixth street"),
+                                        QT_TRANSLATE_NOOP("TableSpeech", "Seventh street")};
+// A move as the seat summary tells it, and as a report tells it.
+struct MoveWords {
+    Told told;
+    const char* summary;
+    const char* report;
+};
+constexpr MoveWords kMoves[] = {
+    {Told::calls, QT_TRANSLATE_NOOP("TableSpeech", "calls"),
+     QT_TRANSLATE_NOOP("TableSpeech", "%1 calls")},
+    {Told::checks, QT_TRANSLATE_NOOP("TableSpeech", "checks"),
+     QT_TRANSLATE_NOOP("TableSpeech", "%1 checks")},
+    {Told::raises, QT_TRANSLATE_NOOP("TableSpeech", "raises"),
+     QT_TRANSLATE_NOOP("TableSpeech", "%1 raises")},
+    {Told::folds, QT_TRANSLATE_NOOP("TableSpeech", "folds"),
+     QT_TRANSLATE_NOOP("TableSpeech", "%1 folds")},
+    {Told::youfold, QT_TRANSLATE_NOOP("TableSpeech", "you fold"), nullptr},
 };
 
-constexpr SeatPlace kPlaces[TableSpeech::kSeats] = {
-    {"You", Control::cash, Control::playerstatus, 335, 30, 500},
-    {"Peter", Control::lblfcash, Control::freakstatus, 40, 25, 400},
-    {"Anna", Control::lblgcash, Control::geekstatus, 120, 25, 160},
-    {"George", Control::lblmcash, Control::masterstatus, 565, 25, 160},
-    {"Maria", Control::lblccash, Control::champstatus, 650, 25, 400},
-};
-
-constexpr int kCardWidth = 71, kCardHeight = 96;
-constexpr int kFaces = 52, kImages = 60; // faces, then the card backs
-
-constexpr const char* kRanks[] = {"Two",  "Three", "Four", "Five",  "Six",  "Seven", "Eight",
-                                  "Nine", "Ten",   "Jack", "Queen", "King", "Ace"};
-constexpr const char* kSuits[] = {"clubs", "diamonds", "hearts", "spades"};
-constexpr const char* kCounts[] = {"no", "one", "two", "three", "four", "five", "six", "seven"};
+const MoveWords* moveWords(Told told) {
+    for (const MoveWords& m : kMoves)
+        if (m.told == told) return &m;
+    return nullptr;
+}
 
 bool isFace(int image) {
-    return image >= 0 && image < kFaces;
+    return image >= 0 && image < kDeckSize;
 }
 bool isBack(int image) {
-    return image >= kFaces && image < kImages;
-}
-
-// The status lines the opponents' moves leave; any other line at the end of
-// a deal names a hand.
-bool isAction(const QString& s) {
-    return s == QLatin1String("Calls") || s == QLatin1String("Checks") ||
-           s == QLatin1String("Raises") || s == QLatin1String("Folds") ||
-           s == QLatin1String("you fold");
+    return image >= kFirstCardBack && image <= kLastCardBack;
 }
 
 // "a", "a and b", "a, b and c"
 QString joined(const QStringList& items) {
     if (items.size() <= 1) return items.join(QString());
-    return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
-           items.last();
+    return say(QT_TRANSLATE_NOOP("TableSpeech", "%1 and %2"))
+        .arg(items.mid(0, items.size() - 1).join(say(QT_TRANSLATE_NOOP("TableSpeech", ", "))),
+             items.last());
 }
 
-int cardCount(const std::array<int, TableSpeech::kSlots>& hand) {
-    int n = 0;
-    for (int c : hand)
-        if (c != TableSpeech::kNoCard) ++n;
-    return n;
+int cardCount(const ShownCards::value_type& row) {
+    return static_cast<int>(
+        std::count_if(row.begin(), row.end(), [](std::int8_t c) { return c != kNoImage; }));
 }
-
-// Wide enough for the difference of any two amounts a hand-edited settings
-// file can put on the table.
-bool parseMoney(const QString& s, qint64& out) {
-    bool ok = false;
-    out = s.toLongLong(&ok);
-    return ok;
-}
-
-constexpr const char* kStreetNames[] = {
-    "", "", "", "", "Fourth street", "Fifth street", "Sixth street", "Seventh street"};
 
 } // namespace
 
-TableSpeech::TableSpeech() {
-    for (Hand& h : cards_) h.fill(kNoCard);
-}
+TableSpeech::TableSpeech(const TableState& table) : t_(table) {}
 
 QString TableSpeech::cardName(int image) {
     if (!isFace(image)) return {};
-    return QStringLiteral("%1 of %2")
-        .arg(QLatin1String(kRanks[image % 13]), QLatin1String(kSuits[image / 13]));
+    const QByteArray english = QStringLiteral("%1 of %2")
+                                   .arg(QLatin1String(kRankNames[image % kRanks]),
+                                        QLatin1String(kSuitNames[image / kRanks]))
+                                   .toLatin1();
+    return QCoreApplication::translate("Cards", english.constData());
 }
 
 QString TableSpeech::seatName(int seat) {
-    return QLatin1String(kPlaces[seat].name);
+    return say(kNames[seat]);
 }
 
 QString TableSpeech::handText(int seat) const {
     QStringList faces;
     int backs = 0;
-    for (int c : cards_[seat]) {
+    for (int c : t_.shown[seat]) {
         if (isFace(c)) faces << cardName(c);
         if (isBack(c)) ++backs;
     }
-    if (faces.isEmpty() && backs == 0) return QStringLiteral("no cards");
+    if (faces.isEmpty() && backs == 0) return say(QT_TRANSLATE_NOOP("TableSpeech", "no cards"));
     QStringList parts;
-    if (backs > 0)
-        parts << QStringLiteral("%1 card%2 face down")
-                     .arg(QLatin1String(kCounts[backs]), backs == 1 ? "" : "s");
+    if (backs > 0) parts << say(kFaceDown[std::min<std::size_t>(backs, std::size(kFaceDown) - 1)]);
     parts << faces;
-    return parts.join(QStringLiteral(", "));
+    return parts.join(say(QT_TRANSLATE_NOOP("TableSpeech", ", ")));
+}
+
+QString TableSpeech::handLabel(int seat) const {
+    return say(kHandOwners[seat]).arg(handText(seat));
 }
 
 QString TableSpeech::seatSummary(int seat) const {
-    QString s = seatName(seat) + QStringLiteral(": ") + cash_[seat];
-    QString status = status_[seat];
-    if (isAction(status)) status = status.toLower();
-    if (!status.isEmpty()) s += QStringLiteral(", ") + status;
-    return s;
-}
-
-// ---- what the game shows ---------------------------------------------------
-
-void TableSpeech::textSet(Control c, const QString& text) {
-    if (c == Control::betsize) {
-        pot_ = text;
-        return;
-    }
-    for (int s = 0; s < kSeats; ++s) {
-        if (c == kPlaces[s].status) {
-            // Every move sets its line, even to the same words as before.
-            if (logging_ && !text.isEmpty()) {
-                closeCards();
-                log_.push_back({Entry::Kind::Status, s, text, 0, {}, {}, false});
-            }
-            const bool changed = status_[s] != text;
-            status_[s] = text;
-            if (changed && seatChanged_) seatChanged_(s);
-            return;
-        }
-        if (c == kPlaces[s].cash) {
-            qint64 before = 0, after = 0;
-            // Cash rises only when a seat takes (a share of) the pot.
-            if (logging_ && parseMoney(cash_[s], before) && parseMoney(text, after) &&
-                after > before) {
-                closeCards();
-                log_.push_back({Entry::Kind::Won, s, {}, after - before, {}, {}, false});
-            }
-            const bool changed = cash_[s] != text;
-            cash_[s] = text;
-            if (changed && seatChanged_) seatChanged_(s);
-            return;
-        }
-    }
-}
-
-void TableSpeech::colourSet(Control, TextColor) {}
-
-void TableSpeech::imageDrawn(ImageSet set, int index, int left, int top) {
-    if (set != ImageSet::cards) return;
-    for (int s = 0; s < kSeats; ++s) {
-        const SeatPlace& p = kPlaces[s];
-        if (top != p.top || left < p.first || (left - p.first) % p.step != 0) continue;
-        const int slot = (left - p.first) / p.step;
-        if (slot < kSlots) setCard(s, slot, index);
-        return;
-    }
-}
-
-void TableSpeech::areaFilled(int left, int top, int right, int bottom) {
-    const QRect filled(QPoint(left, top), QPoint(right - 1, bottom - 1));
-    for (int s = 0; s < kSeats; ++s)
-        for (int i = 0; i < kSlots; ++i) {
-            const QRect slot(kPlaces[s].first + i * kPlaces[s].step, kPlaces[s].top, kCardWidth,
-                             kCardHeight);
-            // A card partly painted over still shows; one wiped whole is gone.
-            if (filled.contains(slot)) setCard(s, i, kNoCard);
-        }
-}
-
-void TableSpeech::setCard(int seat, int slot, int image) {
-    int& c = cards_[seat][slot];
-    if (c == image) return;
-    if (logging_ && (log_.empty() || !log_.back().open)) {
-        Entry e{Entry::Kind::Cards, 0, {}, 0, {}, {}, false};
-        e.before = cards_;
-        e.open = true;
-        log_.push_back(e);
-    }
-    c = image;
-    if (handsChanged_) handsChanged_();
+    const Seat& s = t_.seats[seat];
+    QString summary = say(QT_TRANSLATE_NOOP("TableSpeech", "%1: %2"))
+                          .arg(seatName(seat), QString::number(s.cash));
+    QString status;
+    if (const MoveWords* m = moveWords(s.told))
+        status = say(m->summary);
+    else if (s.told == Told::hand)
+        status = QCoreApplication::translate("Game", s.status.c_str());
+    if (!status.isEmpty())
+        summary = say(QT_TRANSLATE_NOOP("TableSpeech", "%1, %2")).arg(summary, status);
+    return summary;
 }
 
 // ---- the report of a click ---------------------------------------------------
 
 void TableSpeech::begin() {
     log_.clear();
+    lastShown_ = t_.shown;
     logging_ = true;
 }
 
-void TableSpeech::closeCards() {
-    if (log_.empty() || !log_.back().open) return;
-    log_.back().after = cards_;
-    log_.back().open = false;
+void TableSpeech::cardsSince() {
+    if (t_.shown == lastShown_) return;
+    Entry e;
+    e.kind = Entry::Kind::Cards;
+    e.before = lastShown_;
+    e.after = t_.shown;
+    log_.push_back(e);
+    lastShown_ = t_.shown;
+}
+
+void TableSpeech::told(SeatId s) {
+    if (!logging_) return;
+    cardsSince();
+    Entry e;
+    e.kind = Entry::Kind::Told;
+    e.seat = s;
+    e.told = t_.seats[s].told;
+    if (e.told == Told::hand)
+        e.hand = QCoreApplication::translate("Game", t_.seats[s].status.c_str());
+    log_.push_back(e);
+}
+
+void TableSpeech::won(SeatId s, std::int64_t amount) {
+    if (!logging_) return;
+    cardsSince();
+    Entry e;
+    e.kind = Entry::Kind::Won;
+    e.seat = s;
+    e.amount = amount;
+    log_.push_back(e);
 }
 
 QString TableSpeech::describeCards(const Entry& e) const {
     int most = 0;
-    for (const Hand& h : e.after) most = std::max(most, cardCount(h));
+    for (const auto& row : e.after) most = std::max(most, cardCount(row));
     if (most == 0) return {};
     bool changed = false;
     for (int s = 0; s < kSeats; ++s)
-        for (int i = 0; i < kSlots; ++i)
+        for (std::size_t i = 0; i < e.after[s].size(); ++i)
             // A card uncovered is no new card, and a wiped one is told by
             // the seat's own status line.
-            if (e.after[s][i] != e.before[s][i] && e.after[s][i] != kNoCard &&
+            if (e.after[s][i] != e.before[s][i] && e.after[s][i] != kNoImage &&
                 !(isBack(e.before[s][i]) && isFace(e.after[s][i])))
                 changed = true;
     if (!changed) return {};
 
-    const bool newDeal = most == 3;
+    const bool newDeal = most == cardsShown(kFirstStreet);
     QStringList sentences;
     QStringList shown;
     QStringList faceDown;
     for (int s = 0; s < kSeats; ++s) {
         QStringList got;
         bool hidden = false;
-        for (int i = 0; i < kSlots; ++i) {
+        for (std::size_t i = 0; i < e.after[s].size(); ++i) {
             const int a = e.after[s][i], b = e.before[s][i];
             if (a == b && !newDeal) continue;
             if (isFace(a) && !(isBack(b) && !newDeal)) got << cardName(a);
             if (isBack(a) && (newDeal ? i >= 2 : !isBack(b))) hidden = true;
         }
-        if (s == 0) {
+        if (s == player) {
             if (!got.isEmpty())
-                sentences << (newDeal ? QStringLiteral("Your cards: ")
-                                      : QStringLiteral("You get ")) +
-                                 joined(got);
+                sentences << (newDeal ? say(kHandOwners[player])
+                                      : say(QT_TRANSLATE_NOOP("TableSpeech", "You get %1")))
+                                 .arg(joined(got));
             continue;
         }
-        if (!got.isEmpty()) shown << seatName(s) + QStringLiteral(" shows ") + joined(got);
+        if (!got.isEmpty())
+            shown << say(QT_TRANSLATE_NOOP("TableSpeech", "%1 shows %2"))
+                         .arg(seatName(s), joined(got));
         if (hidden && got.isEmpty()) faceDown << seatName(s);
     }
-    if (!shown.isEmpty()) sentences << shown.join(QStringLiteral(", "));
+    if (!shown.isEmpty()) sentences << shown.join(say(QT_TRANSLATE_NOOP("TableSpeech", ", ")));
     if (!faceDown.isEmpty())
-        sentences << joined(faceDown) +
-                         (faceDown.size() == 1 ? QStringLiteral(" gets") : QStringLiteral(" get")) +
-                         QStringLiteral(" a card face down");
+        sentences << (faceDown.size() == 1
+                          ? say(QT_TRANSLATE_NOOP("TableSpeech", "%1 gets a card face down"))
+                          : say(QT_TRANSLATE_NOOP("TableSpeech", "%1 get a card face down")))
+                         .arg(joined(faceDown));
     if (sentences.isEmpty()) return {};
-    const QString head = newDeal ? QStringLiteral("New deal") : QLatin1String(kStreetNames[most]);
-    return head + QStringLiteral(". ") + sentences.join(QStringLiteral(". "));
+    const QString head =
+        newDeal ? say(QT_TRANSLATE_NOOP("TableSpeech", "New deal")) : say(kStreetNames[most]);
+    return say(QT_TRANSLATE_NOOP("TableSpeech", "%1. %2"))
+        .arg(head, sentences.join(say(QT_TRANSLATE_NOOP("TableSpeech", ". "))));
 }
 
 QString TableSpeech::describeWins() const {
     QStringList wins;
     for (const Entry& e : log_) {
         if (e.kind != Entry::Kind::Won) continue;
-        const QString hand = status_[e.seat];
-        QString w = seatName(e.seat) +
-                    (e.seat == 0 ? QStringLiteral(" win ") : QStringLiteral(" wins ")) +
-                    QString::number(e.amount);
-        if (!hand.isEmpty() && !isAction(hand)) w += QStringLiteral(" with ") + hand;
-        wins << w;
+        const Seat& seat = t_.seats[e.seat];
+        const QString amount = QString::number(e.amount);
+        if (seat.told == Told::hand && !seat.status.empty()) {
+            const QString hand = QCoreApplication::translate("Game", seat.status.c_str());
+            wins << (e.seat == player ? say(QT_TRANSLATE_NOOP("TableSpeech", "You win %1 with %2"))
+                                            .arg(amount, hand)
+                                      : say(QT_TRANSLATE_NOOP("TableSpeech", "%1 wins %2 with %3"))
+                                            .arg(seatName(e.seat), amount, hand));
+        } else {
+            wins << (e.seat == player
+                         ? say(QT_TRANSLATE_NOOP("TableSpeech", "You win %1")).arg(amount)
+                         : say(QT_TRANSLATE_NOOP("TableSpeech", "%1 wins %2"))
+                               .arg(seatName(e.seat), amount));
+        }
     }
     if (wins.isEmpty()) return {};
-    if (wins.size() > 1) return QStringLiteral("Split pot: ") + joined(wins);
+    if (wins.size() > 1)
+        return say(QT_TRANSLATE_NOOP("TableSpeech", "Split pot: %1")).arg(joined(wins));
     return wins.first();
 }
 
 QString TableSpeech::finish(int toCall, bool dealOver) {
-    closeCards();
+    cardsSince();
     logging_ = false;
     QStringList out;
     QStringList hands; // the showdown's hand names, in seat order
+    int winners = 0;
+    std::int64_t yourWin = 0;
     for (const Entry& e : log_) {
         switch (e.kind) {
         case Entry::Kind::Cards: {
@@ -272,44 +270,47 @@ QString TableSpeech::finish(int toCall, bool dealOver) {
             if (!s.isEmpty()) out << s;
             break;
         }
-        case Entry::Kind::Status:
-            if (e.text == QLatin1String("you fold")) break; // the human knows
-            if (isAction(e.text)) {
-                out << seatName(e.seat) + QLatin1Char(' ') + e.text.toLower();
-            } else {
-                hands << seatName(e.seat) +
-                             (e.seat == 0 ? QStringLiteral(" have ") : QStringLiteral(" has ")) +
-                             e.text;
+        case Entry::Kind::Told:
+            if (e.told == Told::hand) {
+                hands << (e.seat == player
+                              ? say(QT_TRANSLATE_NOOP("TableSpeech", "You have %1")).arg(e.hand)
+                              : say(QT_TRANSLATE_NOOP("TableSpeech", "%1 has %2"))
+                                    .arg(seatName(e.seat), e.hand));
+            } else if (const MoveWords* m = moveWords(e.told); m && m->report) {
+                // The human's own fold goes unsaid: he knows.
+                out << say(m->report).arg(seatName(e.seat));
             }
             break;
         case Entry::Kind::Won:
+            ++winners;
+            if (e.seat == player) yourWin = e.amount;
             break;
         }
     }
-    if (!hands.isEmpty()) out << QStringLiteral("Showdown: ") + hands.join(QStringLiteral(", "));
-    int winners = 0;
-    qint64 yourWin = 0;
-    for (const Entry& e : log_) {
-        if (e.kind != Entry::Kind::Won) continue;
-        ++winners;
-        if (e.seat == 0) yourWin = e.amount;
-    }
+    if (!hands.isEmpty())
+        out << say(QT_TRANSLATE_NOOP("TableSpeech", "Showdown: %1"))
+                   .arg(hands.join(say(QT_TRANSLATE_NOOP("TableSpeech", ", "))));
     // The last opponent out leaves the pot to the human without a showdown.
     if (winners == 1 && yourWin > 0 && hands.isEmpty())
-        out << QStringLiteral("Everybody else has folded: you take the pot of %1").arg(yourWin);
+        out << say(QT_TRANSLATE_NOOP("TableSpeech",
+                                     "Everybody else has folded: you take the pot of %1"))
+                   .arg(yourWin);
     else if (winners > 0)
         out << describeWins();
     log_.clear();
     if (out.isEmpty()) return {};
     if (!dealOver) {
-        QString money = QStringLiteral("Pot ") + pot_;
-        money += toCall > 0 ? QStringLiteral(", %1 to call").arg(toCall)
-                            : QStringLiteral(", nothing to call");
-        out << money;
+        const QString pot =
+            say(QT_TRANSLATE_NOOP("TableSpeech", "Pot %1")).arg(QString::number(t_.pot));
+        const QString call = toCall > 0
+                                 ? say(QT_TRANSLATE_NOOP("TableSpeech", "%1 to call")).arg(toCall)
+                                 : say(QT_TRANSLATE_NOOP("TableSpeech", "nothing to call"));
+        out << say(QT_TRANSLATE_NOOP("TableSpeech", "%1, %2")).arg(pot, call);
     } else {
-        out << QStringLiteral("Deal over");
+        out << say(QT_TRANSLATE_NOOP("TableSpeech", "Deal over"));
     }
-    return out.join(QStringLiteral(". ")) + QLatin1Char('.');
+    return out.join(say(QT_TRANSLATE_NOOP("TableSpeech", ". "))) +
+           say(QT_TRANSLATE_NOOP("TableSpeech", "."));
 }
 
 } // namespace stud

@@ -1,29 +1,23 @@
 #pragma once
 
-#include "ui/qtservices.h"
+#include "game/game.h"
+#include "table/tablestate.h"
 
 #include <QString>
-#include <QStringList>
 
-#include <array>
-#include <functional>
 #include <vector>
 
 namespace stud {
 
-// What a screen reader says about the table, built only from what the game
-// shows through the services: the cards drawn in each seat's row, the status
-// and cash labels, the pot. It keeps a model of the drawn cards for the
-// per-seat hand texts, and, between begin() and finish(), a log of what
-// happened in play order, which finish() turns into one sentence-by-sentence
-// report of the click.
-class TableSpeech final : public ServicesListener {
+// What a screen reader says about the table, read from the game itself: the
+// cards each seat's slots show, the seats' cash and status lines and the pot
+// from its state, and, between begin() and finish(), the moves and wins it
+// reports as they happen, which finish() turns into one sentence-by-sentence
+// report of the click. Every phrase goes through the "TableSpeech" (and
+// "Cards") translation context; with no translation it is English.
+class TableSpeech final : public TableWatcher {
   public:
-    static constexpr int kSeats = 5;   // you, Peter, Anna, George, Maria
-    static constexpr int kSlots = 7;   // cards a seat can hold
-    static constexpr int kNoCard = -1; // nothing drawn in the slot
-
-    TableSpeech();
+    explicit TableSpeech(const TableState& table);
 
     // "Ace of spades" for a face image (13 x suit + rank), "" for other indices.
     static QString cardName(int image);
@@ -32,19 +26,12 @@ class TableSpeech final : public ServicesListener {
 
     // What a sighted player sees of a seat's cards right now: all of the
     // human's cards; "two cards face down" and the face-up cards of an
-    // opponent; "no cards" once nothing is drawn there.
+    // opponent; "no cards" once nothing is shown there.
     QString handText(int seat) const;
+    // The hand text with its owner: "Peter's cards: two cards face down, ...".
+    QString handLabel(int seat) const;
     // The seat's name label as a screen reader reads it: "Peter: 1185, raises".
     QString seatSummary(int seat) const;
-    // The image drawn in a card slot, kNoCard when the slot shows the table.
-    int card(int seat, int slot) const { return cards_[seat][slot]; }
-
-    // Runs (once per change of the drawing) after a hand text may have changed.
-    void setHandsChanged(std::function<void()> f) { handsChanged_ = std::move(f); }
-    // Runs when a seat's cash or status text changed.
-    void setSeatChanged(std::function<void(int seat)> f) { seatChanged_ = std::move(f); }
-    // Runs, while a report is being gathered, just before a message box opens.
-    void setBeforeBox(std::function<void()> f) { beforeBox_ = std::move(f); }
 
     // Starts the log of one click (or of the start-up).
     void begin();
@@ -54,43 +41,30 @@ class TableSpeech final : public ServicesListener {
     QString finish(int toCall, bool dealOver);
     bool logging() const { return logging_; }
 
-    // ---- ServicesListener ------------------------------------------------
-    void textSet(Control c, const QString& text) override;
-    void colourSet(Control label, TextColor colour) override;
-    void imageDrawn(ImageSet set, int index, int left, int top) override;
-    void areaFilled(int left, int top, int right, int bottom) override;
-    void aboutToAsk() override {
-        if (logging_ && beforeBox_) beforeBox_();
-    }
+    // ---- TableWatcher ------------------------------------------------------
+    void told(SeatId s) override;
+    void won(SeatId s, std::int64_t amount) override;
 
   private:
-    using Hand = std::array<int, kSlots>;
-    using Table = std::array<Hand, kSeats>;
-
     struct Entry {
-        enum class Kind { Cards, Status, Won } kind;
+        enum class Kind { Cards, Told, Won } kind = Kind::Cards;
         int seat = 0;
-        QString text;      // Status: the new status line
-        qint64 amount = 0; // Won: what the seat's cash rose by
-        Table before{};    // Cards: the drawing before and after
-        Table after{};
-        bool open = false;
+        Told told = Told::nothing;
+        QString hand;            // Told::hand: the hand's name
+        std::int64_t amount = 0; // Won: what the seat took
+        ShownCards before{};     // Cards: the table before and after
+        ShownCards after{};
     };
 
-    void setCard(int seat, int slot, int image);
-    void closeCards();
+    // Logs the cards shown since the last entry, if any changed.
+    void cardsSince();
     QString describeCards(const Entry& e) const;
     QString describeWins() const;
 
-    Table cards_{};
-    std::array<QString, kSeats> status_;
-    std::array<QString, kSeats> cash_;
-    QString pot_;
+    const TableState& t_;
     bool logging_ = false;
+    ShownCards lastShown_{}; // the cards shown at the last entry
     std::vector<Entry> log_;
-    std::function<void()> handsChanged_;
-    std::function<void(int)> seatChanged_;
-    std::function<void()> beforeBox_;
 };
 
 } // namespace stud

@@ -1,6 +1,7 @@
 #include "ui/tablewindow.h"
 
 #include "table/rules.h"
+#include "table/seattable.h"
 #include "ui/aboutbox.h"
 #include "ui/accessibility.h"
 #include "ui/fonts.h"
@@ -69,20 +70,11 @@ constexpr ButtonPlace kButtons[] = {
     {Control::About1, "About", 491, 3, 73, 17, false},
 };
 
-// Each seat's card area, where its hand is read out, and the label with its
-// name, which a screen reader reads together with the cash and status.
-struct HandPlace {
-    const char* owner;
-    int left, top, right, bottom;
-    Control nameLabel;
-};
-constexpr HandPlace kHands[] = {
-    {"Your cards", 335, 500, 635, 600, Control::Label2},
-    {"Peter's cards", 40, 400, 300, 500, Control::freakcash},
-    {"Anna's cards", 120, 160, 380, 260, Control::geekcash},
-    {"George's cards", 565, 160, 815, 260, Control::mastercash},
-    {"Maria's cards", 650, 400, 900, 500, Control::champcash},
-};
+// The label with each seat's name, which a screen reader reads together with
+// the cash and status.
+constexpr std::array<Control, kSeats> kNameLabels{Control::Label2, Control::freakcash,
+                                                  Control::geekcash, Control::mastercash,
+                                                  Control::champcash};
 
 // The start-up report waits until the window is active, so that a screen
 // reader has greeted the window and its focused button first.
@@ -146,10 +138,10 @@ TableWindow::TableWindow(std::unique_ptr<Random> random, int scale, QWidget* par
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     services_ = std::make_unique<QtServices>(this, scale == 0 ? screenScale(this) : scale);
-    speech_ = std::make_unique<TableSpeech>();
-    services_->setListener(speech_.get());
     settings_ = std::make_unique<IniFile>(settingsFilePath(kSettingsFileName));
     game_ = std::make_unique<Game>(*services_, *random_, *settings_);
+    speech_ = std::make_unique<TableSpeech>(game_->state());
+    game_->watch(speech_.get());
 
     panel_ = new OptionsPanel(this);
     panel_->move(kPanelLeft, kPanelTop);
@@ -168,18 +160,22 @@ TableWindow::TableWindow(std::unique_ptr<Random> random, int scale, QWidget* par
     about_ = new AboutBox(this);
     about_->hide();
 
-    services_->setRepaintHandler([this] { game_->redraw(); });
+    services_->setRepaintHandler([this] {
+        game_->redraw();
+        syncSpeech();
+    });
     for (Timer which : {Timer::randomwink, Timer::winkanim, Timer::wintimer}) {
         services_->setTimerHandler(which, [this, which] {
             // A failing tick must not stack one error box per interval.
             if (showingError_) return;
             guarded([&] { game_->tick(which); });
+            syncSpeech();
         });
     }
 }
 
 TableWindow::~TableWindow() {
-    services_->setListener(nullptr);
+    game_->watch(nullptr);
     // Let go of the focus while every control is still whole: a focused
     // child destroyed with the window would move the focus from inside its
     // own destruction, and our buttons listen to focus changes.
@@ -202,37 +198,28 @@ void TableWindow::buildLabels() {
 }
 
 void TableWindow::buildSpeech() {
-    for (int s = 0; s < TableSpeech::kSeats; ++s) {
-        const HandPlace& p = kHands[s];
+    for (SeatId s : kAllSeats) {
+        const SeatInfo& p = kSeatInfo[s];
         auto* h = new SpokenLabel(this);
-        h->setGeometry(QRect(QPoint(p.left, p.top), QPoint(p.right - 1, p.bottom - 1)));
+        h->setGeometry(
+            QRect(QPoint(p.areaLeft, p.areaTop), QPoint(p.areaRight - 1, p.areaBottom - 1)));
         hands_[s] = h;
     }
     announcer_ = new Announcer(this);
-    // Changes outside a click (a repaint, the options) are gathered up and
-    // sent once the event that made them is over.
-    const auto later = [this] {
-        if (syncQueued_) return;
-        syncQueued_ = true;
-        QTimer::singleShot(0, this, [this] { syncSpeech(); });
-    };
-    speech_->setHandsChanged(later);
-    speech_->setSeatChanged([later](int) { later(); });
-    speech_->setBeforeBox([this] {
+    services_->setBeforeAsk([this] {
         // What happened before a message box is told before the box speaks.
+        if (!speech_->logging()) return;
         syncSpeech();
         announcer_->announce(report());
         speech_->begin();
     });
-    syncSpeech();
 }
 
 void TableWindow::syncSpeech() {
-    syncQueued_ = false;
-    for (int s = 0; s < TableSpeech::kSeats; ++s) {
-        hands_[s]->say(QString::fromLatin1(kHands[s].owner) + QStringLiteral(": ") +
-                       speech_->handText(s));
-        QLabel* name = label(kHands[s].nameLabel);
+    if (!started_) return;
+    for (SeatId s : kAllSeats) {
+        hands_[s]->say(speech_->handLabel(s));
+        QLabel* name = label(kNameLabels[s]);
         const QString summary = speech_->seatSummary(s);
         if (name && name->accessibleName() != summary) name->setAccessibleName(summary);
     }
@@ -242,7 +229,7 @@ QString TableWindow::report() {
     int toCall = 0;
     GradientButton* stay = button(Control::btnstay);
     const bool dealOver = button(Control::btnnew)->isEnabled() || !stay->isEnabled();
-    if (!dealOver && stay->text() == QLatin1String("Call")) {
+    if (!dealOver && game_->state().callstands) {
         // The first street's call is always the small bet; later ones the
         // bet that stands.
         const TableState& t = game_->state();
@@ -322,6 +309,7 @@ GradientButton* TableWindow::button(Control c) const {
 }
 
 bool TableWindow::start() {
+    started_ = true;
     speech_->begin();
     const bool ok = guarded([&] { game_->startup(); });
     // The focus starts on the safe move, not on the first button in tab
@@ -366,6 +354,7 @@ void TableWindow::showEvent(QShowEvent* event) {
     if (shown_) return;
     shown_ = true;
     guarded([&] { game_->redraw(); });
+    syncSpeech();
 }
 
 } // namespace stud

@@ -53,9 +53,6 @@ class TableWindow : public QWidget {
     AboutBox* aboutBox() const { return about_; }
 
     // ---- for a screen reader ---------------------------------------------------
-    // What the table says: the model of the drawn cards and the report of
-    // each click.
-    const TableSpeech& speech() const { return *speech_; }
     // The notification that speaks each report.
     Announcer* announcer() const { return announcer_; }
     // The accessible object of a seat's cards (0 you, 1 Peter .. 4 Maria).
@@ -115,7 +112,7 @@ class TableWindow : public QWidget {
     std::array<SpokenLabel*, 5> hands_{};
     QString startReport_;
     bool startSaid_ = false;
-    bool syncQueued_ = false;
+    bool started_ = false;
 };
 
 } // namespace stud

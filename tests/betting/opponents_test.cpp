@@ -131,7 +131,7 @@ TEST_F(Opponents, ARaiseIsPaidAnsweredAtOnceAndLeavesTheHumanToCallOrFold) {
     };
     for (const RaiseCase& c : cases) {
         onstreet(2, seatno(player));
-        for (SeatId s : kOpponents) steps.setstatus(s, "Checks");
+        for (SeatId s : kOpponents) steps.setstatus(s, Told::checks);
         t.seats[freak].raised = true; // an earlier raise is taken over
         ui.log.clear();
         ui.sounds.clear();

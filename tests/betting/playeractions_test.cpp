@@ -140,7 +140,7 @@ TEST_F(PlayerActions, CheckLetsTheOpponentsActFromFreakAndTheOpenerOpensTheNextS
 
 TEST_F(PlayerActions, RaiseInATurnStopsTheTurnsAndIsAnsweredAtOnceByThoseAfterIt) {
     onstreet(3, seatno(champ));
-    for (SeatId s : kOpponents) steps.setstatus(s, "Calls");
+    for (SeatId s : kOpponents) steps.setstatus(s, Told::calls);
     ui.log.clear();
     script({kNo, kYes, kYes, kYes, kNo}); // freak checks, geek raises, master and champ call
     game.click(Control::btnstay);
@@ -238,7 +238,7 @@ TEST_F(PlayerActions, AnswersStayOnShowOnTheFirstStreetAndAreClearedForTheTurnsA
     onstreet(3, seatno(champ));
     standing(champ, t.bigbet);
     t.seats[geek].folded = true;
-    steps.setstatus(geek, "Folds");
+    steps.setstatus(geek, Told::folds);
     script({kYes, kYes, kNo}); // freak and master answer, then the card sound
     game.click(Control::btnstay);
     EXPECT_EQ(t.seats[freak].status, "");

@@ -33,7 +33,7 @@ class Showdown : public BettingTable {
 TEST_F(Showdown, TheBestHandTakesThePotAndEverySeatStillInIsNamed) {
     seat({kNines, kFullHouse, kAceHigh, kAceHigh, kFlush}, 40);
     t.seats[geek].folded = true;
-    steps.setstatus(geek, "Folds");
+    steps.setstatus(geek, Told::folds);
     steps.showdown();
 
     EXPECT_EQ(status(player), "One pair Nines");
@@ -99,8 +99,8 @@ TEST_F(Showdown, SeatsOutOfTheShowdownKeepTheirStatusAndCannotWin) {
     // The human folded; master has the best hand but spent its last money.
     seat({kFullHouse, kAceHigh, kNines, kFullHouse, kFlush}, 30);
     t.seats[player].folded = true;
-    steps.setstatus(player, "you fold");
-    steps.setstatus(master, "Calls");
+    steps.setstatus(player, Told::youfold);
+    steps.setstatus(master, Told::calls);
     steps.setcash(master, 0);
     steps.showdown();
     EXPECT_EQ(status(player), "you fold");
@@ -115,7 +115,7 @@ TEST_F(Showdown, WithEveryoneOutAndTheCardsHiddenChampIsPaidAndNoLineIsLeft) {
     seat({kFullHouse, kFullHouse, kFullHouse, kFullHouse, kAceHigh}, 12);
     for (SeatId s : kAllSeats) t.seats[s].folded = true;
     t.folds = 4;
-    for (SeatId s : kAllSeats) steps.setstatus(s, "Folds");
+    for (SeatId s : kAllSeats) steps.setstatus(s, Told::folds);
     steps.showdown();
     EXPECT_TRUE(t.revealblock);
     for (SeatId s : kAllSeats) EXPECT_EQ(status(s), "") << s;

@@ -276,45 +276,46 @@ void AccessibilityTest::reportsTellTheShowdown() {
 }
 
 void AccessibilityTest::reportWording() {
-    // The report's sentences straight from what the table shows.
-    TableSpeech sp;
-    const auto card = [&](int seat, int slot, int image) {
-        const int first[] = {335, 40, 120, 565, 650};
-        const int step[] = {30, 25, 25, 25, 25};
-        const int top[] = {500, 400, 160, 160, 400};
-        sp.imageDrawn(ImageSet::cards, image, first[seat] + slot * step[seat], top[seat]);
+    // The report's sentences straight from the table's state and the moves
+    // and wins the game reports.
+    TableState t;
+    TableSpeech sp(t);
+    const auto status = [&](SeatId s, Told told, const char* text) {
+        t.seats[s].told = told;
+        t.seats[s].status = text;
+        sp.told(s);
     };
-    for (int s = 0; s < 5; ++s) {
-        sp.textSet(std::array{Control::cash, Control::lblfcash, Control::lblgcash,
-                              Control::lblmcash, Control::lblccash}[s],
-                   "100");
-        for (int i = 0; i < 6; ++i) card(s, i, s == 0 || (i >= 2) ? s * 6 + i : 52);
+    for (SeatId s : kAllSeats) {
+        t.seats[s].cash = 100;
+        for (int i = 0; i < 6; ++i)
+            t.shown[s][i] = static_cast<std::int8_t>(s == player || i >= 2 ? s * 6 + i : 52);
     }
+    t.pot = 24;
     // The seventh card: yours face up, the others' face down.
     sp.begin();
-    card(0, 6, 51);
-    for (int s = 1; s < 5; ++s) card(s, 6, 52);
-    sp.textSet(Control::freakstatus, "Raises");
+    t.shown[player][6] = 51;
+    for (SeatId s : kOpponents) t.shown[s][6] = 52;
+    status(freak, Told::raises, "Raises");
     QCOMPARE(
         sp.finish(8, false),
         QStringLiteral("Seventh street. You get Ace of spades. Peter, Anna, George and Maria get "
-                       "a card face down. Peter raises. Pot , 8 to call."));
+                       "a card face down. Peter raises. Pot 24, 8 to call."));
     QCOMPARE(sp.handText(1), QStringLiteral("three cards face down, Ten of clubs, Jack of clubs, "
                                             "Queen of clubs, King of clubs"));
     // A repaint (wipe and redraw of the same cards) is no news.
     sp.begin();
-    sp.areaFilled(0, 0, 990, 690);
+    const ShownCards before = t.shown;
+    t.shown = noCardsShown();
     QCOMPARE(sp.handText(0), QStringLiteral("no cards"));
-    for (int s = 0; s < 5; ++s)
-        for (int i = 0; i < 7; ++i)
-            card(s, i, s == 0 ? (i == 6 ? 51 : i) : (i >= 2 && i < 6 ? s * 6 + i : 52));
+    t.shown = before;
     QCOMPARE(sp.finish(0, false), QString());
-    // A split pot: two cash labels rise at the showdown.
+    // A split pot: two seats take a share at the showdown.
     sp.begin();
-    sp.textSet(Control::geekstatus, "Flush Ace High");
-    sp.textSet(Control::champstatus, "Flush Ace High");
-    sp.textSet(Control::lblgcash, "113");
-    sp.textSet(Control::lblccash, "113");
+    status(geek, Told::hand, "Flush Ace High");
+    status(champ, Told::hand, "Flush Ace High");
+    t.seats[geek].cash = t.seats[champ].cash = 113;
+    sp.won(geek, 13);
+    sp.won(champ, 13);
     QCOMPARE(
         sp.finish(0, true),
         QStringLiteral("Showdown: Anna has Flush Ace High, Maria has Flush Ace High. Split pot: "
@@ -323,12 +324,16 @@ void AccessibilityTest::reportWording() {
     QCOMPARE(sp.seatSummary(2), QStringLiteral("Anna: 113, Flush Ace High"));
     // The last opponent folds: the pot goes to the human.
     sp.begin();
-    sp.textSet(Control::masterstatus, "Folds");
-    sp.textSet(Control::cash, "140");
+    status(master, Told::folds, "Folds");
+    t.seats[player].cash = 140;
+    sp.won(player, 40);
     QCOMPARE(sp.finish(0, true),
              QStringLiteral(
                  "George folds. Everybody else has folded: you take the pot of 40. Deal over."));
     QCOMPARE(sp.seatSummary(3), QStringLiteral("George: 100, folds"));
+    QCOMPARE(sp.handLabel(3), QStringLiteral("George's cards: three cards face down, Nine of "
+                                             "diamonds, Ten of diamonds, Jack of diamonds, Queen "
+                                             "of diamonds"));
     // Nothing at all happened: nothing is said.
     sp.begin();
     QCOMPARE(sp.finish(4, false), QString());
