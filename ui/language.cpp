@@ -73,21 +73,19 @@ QString chooseLanguage(const QString& chosen, const std::function<QString(const 
         return shipped(code) ? code : QString();
     }
     const auto get = env ? env : readEnv;
-    QString locale;
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        locale = get(name);
-        if (!locale.isEmpty()) break;
-    }
-    // As gettext does: the list of languages is ignored in the C locale.
-    if (!locale.isEmpty() && languageOf(locale).isEmpty()) return {};
     for (const QString& entry : get("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
         const QString code = entry == kPseudoLanguage ? entry : languageOf(entry);
         if (shipped(code)) return code;
         // English named before any shipped language wins.
         if (code == QLatin1String("en")) return {};
     }
-    const QString code = languageOf(locale);
-    return shipped(code) ? code : QString();
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString locale = get(name);
+        if (locale.isEmpty()) continue;
+        const QString code = languageOf(locale);
+        return shipped(code) ? code : QString();
+    }
+    return {};
 }
 
 std::unique_ptr<QTranslator> gameTranslator(const QString& language) {

@@ -20,11 +20,11 @@ QStringList shippedLanguages();
 inline const QString kPseudoLanguage = QStringLiteral("pseudo");
 
 // The language to speak: `chosen` (from --language) when given, else the
-// first of LANGUAGE (a colon-separated list), LC_ALL, LC_MESSAGES and LANG
-// that is set, as desktop programs read them; LANGUAGE counts only while the
-// locale is not "C" or "POSIX". A shipped language's code ("de" for
-// "de_AT.UTF-8"), or "" for English, which is also what any language we do
-// not ship falls back to. `env` reads the environment (tests give their own).
+// first shipped language in LANGUAGE (a colon-separated list, "en" in it
+// meaning English), else that of the first of LC_ALL, LC_MESSAGES and LANG
+// that is set ("de" for "de_AT.UTF-8"). "" stands for English, which is also
+// what any language we do not ship falls back to. `env` reads the
+// environment (tests give their own).
 QString chooseLanguage(const QString& chosen,
                        const std::function<QString(const char*)>& env = nullptr);
 
