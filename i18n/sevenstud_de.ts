@@ -77,19 +77,19 @@
     </message>
     <message>
         <source>Freak wins</source>
-        <translation>Freak hat gewonnen</translation>
+        <translation>Peter hat gewonnen</translation>
     </message>
     <message>
         <source>Geek wins</source>
-        <translation>Geek hat gewonnen</translation>
+        <translation>Anna hat gewonnen</translation>
     </message>
     <message>
         <source>Master wins</source>
-        <translation>Master hat gewonnen</translation>
+        <translation>George hat gewonnen</translation>
     </message>
     <message>
         <source>Champ wins</source>
-        <translation>Champ hat gewonnen</translation>
+        <translation>Maria hat gewonnen</translation>
     </message>
     <message>
         <source>Invalid value</source>
@@ -855,11 +855,11 @@
     </message>
     <message>
         <source>You win %1 with %2</source>
-        <translation>Du gewinnst %1 mit %2</translation>
+        <translation>Du hast %2 und gewinnst %1</translation>
     </message>
     <message>
         <source>%1 wins %2 with %3</source>
-        <translation>%1 gewinnt %2 mit %3</translation>
+        <translation>%1 hat %3 und gewinnt %2</translation>
     </message>
     <message>
         <source>Split pot: %1</source>

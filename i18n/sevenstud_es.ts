@@ -77,19 +77,19 @@
     </message>
     <message>
         <source>Freak wins</source>
-        <translation>Freak ha ganado</translation>
+        <translation>Peter ha ganado</translation>
     </message>
     <message>
         <source>Geek wins</source>
-        <translation>Geek ha ganado</translation>
+        <translation>Anna ha ganado</translation>
     </message>
     <message>
         <source>Master wins</source>
-        <translation>Master ha ganado</translation>
+        <translation>George ha ganado</translation>
     </message>
     <message>
         <source>Champ wins</source>
-        <translation>Champ ha ganado</translation>
+        <translation>Maria ha ganado</translation>
     </message>
     <message>
         <source>Invalid value</source>
@@ -1013,11 +1013,11 @@
     </message>
     <message>
         <source>Enter</source>
-        <translation>Aceptar</translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Enter initial cash</source>
-        <translation>Aceptar el dinero inicial</translation>
+        <translation>Aplicar el dinero inicial</translation>
     </message>
     <message>
         <source>Play until </source>
@@ -1025,15 +1025,15 @@
     </message>
     <message>
         <source>someone wins</source>
-        <translation>ganar</translation>
+        <translation>que uno gane</translation>
     </message>
     <message>
         <source>Play until someone wins</source>
-        <translation>Jugar hasta ganar</translation>
+        <translation>Jugar hasta que uno gane</translation>
     </message>
     <message>
         <source>Enter play-until amount</source>
-        <translation>Aceptar la ganancia objetivo</translation>
+        <translation>Aplicar la ganancia objetivo</translation>
     </message>
     <message>
         <source>AI level</source>
@@ -1124,7 +1124,7 @@
     </message>
     <message>
         <source>About picture</source>
-        <translation>Imagen de Acerca de</translation>
+        <translation>Imagen de la ventana Acerca de</translation>
     </message>
     <message>
         <source>A parchment scroll with the betting rules, a glossary and the credits</source>
@@ -1137,7 +1137,7 @@ Check: stay in without betting. Fold: give up the hand. Call: match the bet to s
 Game, pictures and sounds by the Seven Stud developers. Built with Qt and libjpeg.</source>
         <translation>Seven Stud. Póker seven card stud. Versión 1.0.
 Las apuestas son pequeñas en las dos primeras rondas y grandes en las siguientes.
-Pasar: seguir en la mano sin apostar. Retirarse: abandonar la mano. Igualar: poner lo mismo que la apuesta para seguir en la mano. Bote: el dinero apostado en la mano.
+Pasar: seguir en la mano sin apostar. Retirarse: abandonar la mano. Igualar: pagar la apuesta para seguir en la mano. Bote: el dinero apostado en la mano.
 Juego, imágenes y sonidos de los desarrolladores de Seven Stud. Hecho con Qt y libjpeg.</translation>
     </message>
     <message>

@@ -77,19 +77,19 @@
     </message>
     <message>
         <source>Freak wins</source>
-        <translation>Freak a gagné</translation>
+        <translation>Peter a gagné</translation>
     </message>
     <message>
         <source>Geek wins</source>
-        <translation>Geek a gagné</translation>
+        <translation>Anna a gagné</translation>
     </message>
     <message>
         <source>Master wins</source>
-        <translation>Master a gagné</translation>
+        <translation>George a gagné</translation>
     </message>
     <message>
         <source>Champ wins</source>
-        <translation>Champ a gagné</translation>
+        <translation>Maria a gagné</translation>
     </message>
     <message>
         <source>Invalid value</source>

@@ -77,19 +77,19 @@
     </message>
     <message>
         <source>Freak wins</source>
-        <translation>Freak ha vinto</translation>
+        <translation>Peter ha vinto</translation>
     </message>
     <message>
         <source>Geek wins</source>
-        <translation>Geek ha vinto</translation>
+        <translation>Anna ha vinto</translation>
     </message>
     <message>
         <source>Master wins</source>
-        <translation>Master ha vinto</translation>
+        <translation>George ha vinto</translation>
     </message>
     <message>
         <source>Champ wins</source>
-        <translation>Champ ha vinto</translation>
+        <translation>Maria ha vinto</translation>
     </message>
     <message>
         <source>Invalid value</source>
@@ -879,7 +879,7 @@
     </message>
     <message>
         <source>nothing to call</source>
-        <translation>niente da vedere</translation>
+        <translation>nessuna puntata da vedere</translation>
     </message>
     <message>
         <source>Deal over</source>
@@ -1077,7 +1077,7 @@
     </message>
     <message>
         <source>Sound</source>
-        <translation>Suono</translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>On</source>
@@ -1085,7 +1085,7 @@
     </message>
     <message>
         <source>Sound %1</source>
-        <translation>Suono %1</translation>
+        <translation>Audio %1</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -1124,7 +1124,7 @@
     </message>
     <message>
         <source>About picture</source>
-        <translation>Immagine delle informazioni</translation>
+        <translation>Immagine della finestra Informazioni</translation>
     </message>
     <message>
         <source>A parchment scroll with the betting rules, a glossary and the credits</source>
