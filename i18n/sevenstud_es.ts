@@ -901,6 +901,22 @@
         <source>.</source>
         <translation>.</translation>
     </message>
+    <message>
+        <source>four cards face down</source>
+        <translation>cuatro cartas boca abajo</translation>
+    </message>
+    <message>
+        <source>five cards face down</source>
+        <translation>cinco cartas boca abajo</translation>
+    </message>
+    <message>
+        <source>six cards face down</source>
+        <translation>seis cartas boca abajo</translation>
+    </message>
+    <message>
+        <source>seven cards face down</source>
+        <translation>siete cartas boca abajo</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>
@@ -1172,12 +1188,12 @@ Juego, imágenes y sonidos de los desarrolladores de Seven Stud. Hecho con Qt y 
         <translation>Opciones:</translation>
     </message>
     <message>
-        <source>  -h, --help     show this help and exit</source>
-        <translation>  -h, --help     mostrar esta ayuda y salir</translation>
+        <source>show this help and exit</source>
+        <translation>mostrar esta ayuda y salir</translation>
     </message>
     <message>
-        <source>  -V, --version  show the version and exit</source>
-        <translation>  -V, --version  mostrar la versión y salir</translation>
+        <source>show the version and exit</source>
+        <translation>mostrar la versión y salir</translation>
     </message>
     <message>
         <source>Without an option the game opens its table window.</source>
@@ -1199,6 +1215,20 @@ Juego, imágenes y sonidos de los desarrolladores de Seven Stud. Hecho con Qt y 
     <message>
         <source>See sevenstud(6) for how to play.</source>
         <translation>Cómo se juega: véase sevenstud(6).</translation>
+    </message>
+    <message>
+        <source>play in this language: de, es, fr, it, or en</source>
+        <translation>jugar en este idioma: de, es, fr, it o en</translation>
+    </message>
+    <message>
+        <source>Without --language it speaks the desktop&apos;s language (LANGUAGE, LC_ALL,
+LC_MESSAGES, LANG), and English where it does not know that language.</source>
+        <translation>Sin --language habla el idioma del escritorio (LANGUAGE, LC_ALL,
+LC_MESSAGES, LANG), y en inglés si no conoce ese idioma.</translation>
+    </message>
+    <message>
+        <source>option &apos;--language&apos; needs a language code, such as de</source>
+        <translation>la opción «--language» necesita un código de idioma, como es</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,7 @@ AboutBox::AboutBox(QWidget* parent)
     auto* ok = new GradientButton(tr_("OK"), this);
     ok->setGeometry(200, 464, 73, 33);
     ok->setFont(verdana(11, true));
+    ok->setShrinkToFit(true);
     ok->setModalResult(1);
     ok->setAccessibleName(tr_("OK"));
     // The button hands its modal result to the dialog; should the dialog

@@ -345,6 +345,7 @@ GradientButton* addButton(QWidget* parent, const QRect& geometry, const QString&
     auto* b = new GradientButton(caption, parent);
     b->setGeometry(geometry);
     b->setFont(verdana(11, bold));
+    b->setShrinkToFit(true); // a long translation rather smaller than cut
     b->setAccessibleName(name);
     return b;
 }

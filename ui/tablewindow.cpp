@@ -255,6 +255,7 @@ void TableWindow::buildButtons() {
         const QString caption = tr_(p.caption);
         auto* b = new GradientButton(caption, this);
         b->setFont(verdana(11, p.bold));
+        b->setShrinkToFit(true); // a long translation rather smaller than cut
         b->setGeometry(p.left, p.top, p.width, p.height);
         b->setAccessibleName(caption);
         buttons_[p.control] = b;
