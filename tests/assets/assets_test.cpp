@@ -2,13 +2,14 @@
 // loaders rely on, the places where two files must agree pixel for pixel, and
 // that regenerating them gives the committed bytes.
 
+#include "support/tempdir.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -388,8 +389,8 @@ TEST(Sounds, MonoSixteenBitWavesWithASilentTailAndNoClicks) {
 // Regenerating must reproduce every committed file byte for byte: a build
 // never runs the generator, so drift would go unnoticed otherwise.
 TEST(Generator, RewritesTheCommittedFilesExactly) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
+    const stud::testing::TempDir tmp("studassets");
+    const QDir dir(QString::fromStdString(tmp.path().string()));
     QProcess gen;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
