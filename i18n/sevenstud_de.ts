@@ -917,6 +917,22 @@
         <source>seven cards face down</source>
         <translation>sieben verdeckte Karten</translation>
     </message>
+    <message>
+        <source>Peter</source>
+        <translation>Peter</translation>
+    </message>
+    <message>
+        <source>Anna</source>
+        <translation>Anna</translation>
+    </message>
+    <message>
+        <source>George</source>
+        <translation>George</translation>
+    </message>
+    <message>
+        <source>Maria</source>
+        <translation>Maria</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>

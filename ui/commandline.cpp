@@ -38,10 +38,10 @@ CommandLine parseCommandLine(int argc, const char* const* argv, const std::strin
         if (result.action == CommandLine::Action::Error) return;
         const Words tr(language);
         result.action = CommandLine::Action::Error;
-        result.error = ("sevenstud: " + message + QLatin1Char('\n') +
-                        tr("Try 'sevenstud --help' for the options the game takes.") +
-                        QLatin1Char('\n'))
-                           .toStdString();
+        result.error =
+            ("sevenstud: " + message + QLatin1Char('\n') +
+             tr("Try 'sevenstud --help' for the options the game takes.") + QLatin1Char('\n'))
+                .toStdString();
     };
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i] ? argv[i] : "";

@@ -299,7 +299,8 @@ QFont GradientButton::captionFont() const {
     QFont f = font();
     if (!shrinkToFit_ || f.pixelSize() <= 0) return f;
     const auto cut = [&](const QFont& candidate) {
-        for (const CaptionLine& line : layoutCaption(text(), showAccelChar_, candidate, size()).lines)
+        for (const CaptionLine& line :
+             layoutCaption(text(), showAccelChar_, candidate, size()).lines)
             if (line.text.endsWith(kEllipsis)) return true;
         return false;
     };

@@ -159,7 +159,7 @@ QString errorText(const std::exception& e, const char* context) {
     if (const auto* s = dynamic_cast<const StudError*>(&e)) {
         const QString text = QCoreApplication::translate(context, s->text().c_str());
         return text.contains(QLatin1String("%1")) ? text.arg(QString::fromStdString(s->value()))
-                                                   : text;
+                                                  : text;
     }
     return QString::fromUtf8(e.what());
 }

@@ -60,10 +60,10 @@ int main(int argc, char* argv[]) {
     const QString language = stud::chooseLanguage(QString::fromStdString(line.language));
     switch (line.action) {
     case stud::CommandLine::Action::Help:
-        std::fputs(stud::helpText(stud::settingsFilePath(stud::kSettingsFileName),
-                                  language.toStdString())
-                       .c_str(),
-                   stdout);
+        std::fputs(
+            stud::helpText(stud::settingsFilePath(stud::kSettingsFileName), language.toStdString())
+                .c_str(),
+            stdout);
         return std::fflush(stdout) == 0 ? 0 : 1;
     case stud::CommandLine::Action::Version:
         std::fputs(stud::versionText(STUD_VERSION).c_str(), stdout);

@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QStringList>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -383,20 +384,18 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QFrame(parent), parts_(std::make_u
     auto* cashPanel = new BevelPanel(this, QRect(32, 24, 273, 105), kInnerColour);
     addLabel(cashPanel, 32, 16, tr_("Initial cash"));
     d.money = addEdit(cashPanel, QRect(112, 16, 73, 21), tr_("Initial cash"));
-    d.enter = addButton(cashPanel, QRect(184, 16, 57, 17), tr_("Enter"),
-                        tr_("Enter initial cash"));
+    d.enter = addButton(cashPanel, QRect(184, 16, 57, 17), tr_("Enter"), tr_("Enter initial cash"));
     addLabel(cashPanel, 32, 48, tr_("Play until "));
     addLabel(cashPanel, 32, 64, tr_("someone wins"), tahoma());
     d.until = addEdit(cashPanel, QRect(112, 56, 73, 21), tr_("Play until someone wins"));
-    d.unenter = addButton(cashPanel, QRect(184, 56, 57, 17), tr_("Enter"),
-                          tr_("Enter play-until amount"));
+    d.unenter =
+        addButton(cashPanel, QRect(184, 56, 57, 17), tr_("Enter"), tr_("Enter play-until amount"));
 
     // Opponent level.
     auto* levelPanel = new BevelPanel(this, QRect(32, 128, 137, 177), kInnerColour);
     addLabel(levelPanel, 40, 16, tr_("AI level"));
     d.levels = new RadioGroup(levelPanel, QRect(24, 40, 89, 113),
-                              {tr_("Amateur"), tr_("Expert"),
-                               tr_("Master"), tr_("Genius")},
+                              {tr_("Amateur"), tr_("Expert"), tr_("Master"), tr_("Genius")},
                               [this] { emit activated(Control::Levels); });
     setAccessibleRole(d.levels, QAccessible::Grouping);
     d.levels->setAccessibleName(tr_("AI level"));
@@ -405,15 +404,19 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QFrame(parent), parts_(std::make_u
     auto* limitsPanel = new BevelPanel(this, QRect(168, 128, 137, 177), kInnerColour);
     addLabel(limitsPanel, 32, 8, tr_("Betting limits"));
     new BevelPanel(limitsPanel, QRect(0, 33, 137, 7), kInnerColour);
-    addLabel(limitsPanel, 32, 48, tr_("Ante:"));
-    addLabel(limitsPanel, 72, 49, QStringLiteral("$"));
-    d.label1 = addLabel(limitsPanel, 80, 48, QStringLiteral("1"));
-    addLabel(limitsPanel, 32, 80, tr_("Small bet:"));
-    addLabel(limitsPanel, 97, 80, QStringLiteral("$"));
-    d.label3 = addLabel(limitsPanel, 104, 80, QStringLiteral("2"));
-    addLabel(limitsPanel, 32, 112, tr_("Big bet:"));
-    addLabel(limitsPanel, 88, 112, QStringLiteral("$"));
-    d.label4 = addLabel(limitsPanel, 96, 112, QStringLiteral("4"));
+    // Each amount: its words, "$" and the number, which move along when the
+    // words are wider than the English.
+    const auto amount = [&](int top, const char* words, QPoint dollar, int valueLeft,
+                            const char* value) {
+        const QLabel* caption = addLabel(limitsPanel, 32, top, tr_(words));
+        const int right = caption->x() + caption->fontMetrics().horizontalAdvance(caption->text());
+        const int shift = std::max(0, right - dollar.x());
+        addLabel(limitsPanel, dollar.x() + shift, dollar.y(), QStringLiteral("$"));
+        return addLabel(limitsPanel, valueLeft + shift, top, QString::fromLatin1(value));
+    };
+    d.label1 = amount(48, QT_TRANSLATE_NOOP("OptionsPanel", "Ante:"), {72, 49}, 80, "1");
+    d.label3 = amount(80, QT_TRANSLATE_NOOP("OptionsPanel", "Small bet:"), {97, 80}, 104, "2");
+    d.label4 = amount(112, QT_TRANSLATE_NOOP("OptionsPanel", "Big bet:"), {88, 112}, 96, "4");
     d.updown = new UpDown(limitsPanel);
     setAccessibleValueText(
         d.updown, limitsText(QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")));
@@ -438,11 +441,10 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QFrame(parent), parts_(std::make_u
     // Sound.
     auto* soundPanel = new BevelPanel(this, QRect(304, 24, 113, 73), kSoundColour);
     addLabel(soundPanel, 24, 16, tr_("Sound"));
-    d.sound = addButton(soundPanel, QRect(24, 48, 65, 17), tr_("On"),
-                        tr_("Sound %1").arg(tr_("On")));
+    d.sound =
+        addButton(soundPanel, QRect(24, 48, 65, 17), tr_("On"), tr_("Sound %1").arg(tr_("On")));
 
-    d.ok =
-        addButton(this, QRect(184, 328, 81, 25), tr_("Ok"), tr_("Ok"), true);
+    d.ok = addButton(this, QRect(184, 328, 81, 25), tr_("Ok"), tr_("Ok"), true);
     d.ok->setAccessibleDescription(tr_("Closes the options"));
 
     connect(d.enter, &QAbstractButton::clicked, this, [this] { emit activated(Control::enter); });

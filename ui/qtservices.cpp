@@ -145,9 +145,7 @@ void QtServices::setText(Control c, const std::string& text) {
         // A screen reader hears what the label is about, then its value.
         const QString about = l->accessibleDescription();
         const QString name =
-            about.isEmpty()
-                ? s
-                : QCoreApplication::translate("QtServices", "%1: %2").arg(about, s);
+            about.isEmpty() ? s : QCoreApplication::translate("QtServices", "%1: %2").arg(about, s);
         // The game sets many labels again to the same value; a screen reader
         // hears only of real changes.
         if (l->accessibleName() != name) l->setAccessibleName(name);

@@ -154,6 +154,7 @@ TableWindow::TableWindow(std::unique_ptr<Random> random, int scale, QWidget* par
     services_->setPanel(panel_);
 
     buildLabels();
+    makeRoomForNames();
     buildSpeech();
     buildButtons();
     connectPanel();
@@ -205,6 +206,18 @@ void TableWindow::buildLabels() {
         } else {
             services_->setText(p.control, p.text);
         }
+    }
+}
+
+void TableWindow::makeRoomForNames() {
+    // A seat's name in another language may be wider than the English left
+    // room for: the cash label beside it moves along.
+    constexpr int kGap = 4;
+    for (SeatId s : kAllSeats) {
+        const QLabel* name = label(kNameLabels[s]);
+        QLabel* cash = label(kSeatInfo[s].cashLabel);
+        const int room = name->x() + name->width() + kGap;
+        if (cash->x() < room) cash->move(room, cash->y());
     }
 }
 

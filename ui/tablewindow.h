@@ -75,7 +75,8 @@ class TableWindow : public QWidget {
         } catch (const std::exception& e) {
             reportError(errorText(e));
         } catch (...) {
-            reportError(QCoreApplication::translate("TableWindow", "An unexpected error occurred."));
+            reportError(
+                QCoreApplication::translate("TableWindow", "An unexpected error occurred."));
         }
         return false;
     }
@@ -93,6 +94,7 @@ class TableWindow : public QWidget {
     void clicked(Control c);
     void focusNextMove();
     void buildLabels();
+    void makeRoomForNames();
     void buildButtons();
     void buildSpeech();
     void connectPanel();
