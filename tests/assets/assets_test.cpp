@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -305,17 +306,35 @@ Decoded decodeJpeg(const QByteArray& data) {
     return out;
 }
 
+// The language codes of the translations, from i18n/sevenstud_<code>.ts.
+QStringList languages() {
+    QStringList codes;
+    for (const QString& f : QDir(asset("i18n")).entryList({"sevenstud_*.ts"}, QDir::Files))
+        codes << f.mid(10, f.size() - 13);
+    return codes;
+}
+
 TEST(About, BaselineJpegsThatLibjpegDecodes) {
-    for (const char* name : {"assets/images/about.jpg", "assets/images/about@2x.jpg"}) {
-        const int size = QString(name).contains("@2x") ? 920 : 460;
+    const QStringList files = QDir(asset("assets/images")).entryList({"about*.jpg"}, QDir::Files);
+    // English and every translation, at both scales.
+    EXPECT_EQ(files.size(), 2 * (1 + languages().size()));
+    for (const QString& file : files) {
+        const QString name = "assets/images/" + file;
+        const QString scale = file.contains("@2x") ? "@2x" : "";
+        const int size = scale.isEmpty() ? 460 : 920;
         const QByteArray data = readAll(asset(name));
-        ASSERT_FALSE(data.isEmpty()) << name;
+        ASSERT_FALSE(data.isEmpty()) << qPrintable(name);
+        // A translation that drew the English lines would look the same.
+        if (file.startsWith("about_")) {
+            EXPECT_NE(data, readAll(asset("assets/images/about" + scale + ".jpg")))
+                << qPrintable(name);
+        }
         // Baseline DCT frame (SOF0), no progressive or extended frame markers.
-        EXPECT_TRUE(data.contains(QByteArray("\xff\xc0", 2))) << name;
+        EXPECT_TRUE(data.contains(QByteArray("\xff\xc0", 2))) << qPrintable(name);
         for (const char* sof : {"\xff\xc1", "\xff\xc2", "\xff\xc3"})
-            EXPECT_FALSE(data.contains(QByteArray(sof, 2))) << name;
+            EXPECT_FALSE(data.contains(QByteArray(sof, 2))) << qPrintable(name);
         const Decoded d = decodeJpeg(data);
-        ASSERT_TRUE(d.ok) << name;
+        ASSERT_TRUE(d.ok) << qPrintable(name);
         EXPECT_FALSE(d.progressive);
         EXPECT_EQ(d.w, size);
         EXPECT_EQ(d.h, size);
@@ -326,6 +345,73 @@ TEST(About, BaselineJpegsThatLibjpegDecodes) {
         const unsigned char* paper = at(size * 23 / 100, size * 65 / 100);
         EXPECT_GT(paper[0], 180);
         EXPECT_GT(paper[0], paper[2]); // warm, not grey
+    }
+}
+
+// The lines the English picture writes under its title.
+const char* const kAboutLines[] = {"Seven-card stud poker",
+                                   "Version 1.0",
+                                   "Bets are small in the first two rounds",
+                                   "and big in the later rounds.",
+                                   "Check",
+                                   "stay in without betting",
+                                   "Fold",
+                                   "give up the hand",
+                                   "Call",
+                                   "match the bet to stay in",
+                                   "Pot",
+                                   "the money bet in the deal",
+                                   "Game, pictures and sounds by",
+                                   "the Seven Stud developers",
+                                   "Built with Qt and libjpeg"};
+
+// Each AboutPicture context of a Qt Linguist file: its messages, source to translation.
+std::vector<QHash<QString, QString>> aboutContexts(const QString& path, QString& error) {
+    QFile f(path);
+    std::vector<QHash<QString, QString>> contexts;
+    if (!f.open(QIODevice::ReadOnly)) {
+        error = f.errorString();
+        return contexts;
+    }
+    QXmlStreamReader xml(&f);
+    bool inside = false;
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == QLatin1String("name")) {
+            inside = xml.readElementText() == "AboutPicture";
+            if (inside) contexts.emplace_back();
+        } else if (xml.name() == QLatin1String("context")) {
+            inside = false;
+        } else if (inside && xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (inside && xml.name() == QLatin1String("translation")) {
+            contexts.back().insert(source, xml.readElementText());
+        }
+    }
+    if (xml.hasError()) error = QString("line %1: %2").arg(xml.lineNumber()).arg(xml.errorString());
+    return contexts;
+}
+
+TEST(About, EveryTranslationHasEveryLineOfThePicture) {
+    ASSERT_FALSE(languages().isEmpty());
+    for (const QString& code : languages()) {
+        const QString ts = "i18n/sevenstud_" + code + ".ts";
+        QString error;
+        const auto contexts = aboutContexts(asset(ts), error);
+        EXPECT_TRUE(error.isEmpty()) << qPrintable(ts) << ": " << qPrintable(error);
+        // One context: two (say from a merge) would leave one of them unused.
+        ASSERT_EQ(contexts.size(), 1u) << qPrintable(ts);
+        for (const char* line : kAboutLines) {
+            EXPECT_TRUE(contexts[0].contains(line)) << qPrintable(ts) << " lacks \"" << line << '"';
+            EXPECT_FALSE(contexts[0].value(line).trimmed().isEmpty())
+                << qPrintable(ts) << " leaves \"" << line << "\" untranslated";
+        }
+        EXPECT_EQ(contexts[0].size(), static_cast<qsizetype>(std::size(kAboutLines)))
+            << qPrintable(ts) << " has lines the picture does not write";
+        for (const QString& at : {QString(), QString("@2x")})
+            EXPECT_TRUE(QFile::exists(asset("assets/images/about_" + code + at + ".jpg")))
+                << code.toStdString() << at.toStdString();
     }
 }
 
@@ -409,7 +495,40 @@ TEST(Generator, RewritesTheCommittedFilesExactly) {
             ++compared;
         }
     }
-    EXPECT_EQ(compared, 8 + 7 + 5 + 2);
+    EXPECT_EQ(compared, 8 + 2 * languages().size() + 7 + 5 + 2);
+}
+
+// One About picture per translation file, whatever its language, and none
+// drawn from a translation that lacks a line.
+TEST(Generator, DrawsTheAboutPictureForEachTranslationFile) {
+    auto generate = [](const QString& out, const QString& i18n, QString& errors) {
+        QProcess gen;
+        gen.start(QStringLiteral(STUD_ASSETGEN), {"--out", out, "--only", "about", "--i18n", i18n});
+        const bool finished = gen.waitForFinished(60000);
+        errors = QString::fromLocal8Bit(gen.readAllStandardError());
+        return finished && gen.exitCode() == 0;
+    };
+    QTemporaryDir i18n, out;
+    ASSERT_TRUE(i18n.isValid() && out.isValid());
+    ASSERT_TRUE(QFile::copy(asset("i18n/sevenstud_de.ts"), i18n.filePath("sevenstud_xx.ts")));
+    QString errors;
+    ASSERT_TRUE(generate(out.path(), i18n.path(), errors)) << qPrintable(errors);
+    const QStringList written =
+        QDir(out.filePath("assets/images")).entryList({"about*.jpg"}, QDir::Files, QDir::Name);
+    EXPECT_EQ(written,
+              QStringList({"about.jpg", "about@2x.jpg", "about_xx.jpg", "about_xx@2x.jpg"}));
+    EXPECT_EQ(readAll(out.filePath("assets/images/about_xx@2x.jpg")),
+              readAll(asset("assets/images/about_de@2x.jpg")));
+
+    QFile ts(i18n.filePath("sevenstud_yy.ts"));
+    ASSERT_TRUE(ts.open(QIODevice::WriteOnly));
+    ts.write("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<TS version=\"2.1\" language=\"yy\">\n"
+             "<context><name>AboutPicture</name><message><source>Version 1.0</source>"
+             "<translation>V 1.0</translation></message></context>\n</TS>\n");
+    ts.close();
+    EXPECT_FALSE(generate(out.path(), i18n.path(), errors));
+    EXPECT_TRUE(errors.contains("sevenstud_yy.ts") && errors.contains("Seven-card stud poker"))
+        << qPrintable(errors);
 }
 #endif
 
