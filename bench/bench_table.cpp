@@ -4,15 +4,12 @@
 // table bitmap; its settings go to a scratch folder too.
 
 #include "support/gamesteps.h"
+#include "tests/ui/tablerun.h"
 #include "ui/gradientbutton.h"
 #include "ui/tablewindow.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QEvent>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
@@ -38,25 +35,11 @@ class PaintCounter : public QObject {
     }
 };
 
-QString dataDir() {
-    QString root = qEnvironmentVariable("STUD_SOURCE_DIR");
-    if (root.isEmpty()) root = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("..");
-    return QDir(root).absoluteFilePath(QStringLiteral("assets/data"));
-}
-
 void BM_CallClickToFrame(benchmark::State& state) {
     QApplication& app = application();
-    QTemporaryDir run, config;
-    for (const QFileInfo& f : QDir(dataDir()).entryInfoList(QDir::Files))
-        QFile::copy(f.absoluteFilePath(), run.filePath(f.fileName()));
-    const QString oldDir = QDir::currentPath();
-    QDir::setCurrent(run.path());
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-
-    auto w = std::make_unique<stud::TableWindow>(std::make_unique<stud::Xoshiro>(1));
-    w->services().setAnswerer([](const stud::MessageRequest& r) {
-        return r.buttons == stud::Buttons::YesNo ? stud::Answer::Yes : stud::Answer::Ok;
-    });
+    // Scratch working and settings folders; boxes are answered Yes or OK.
+    stud::testing::TableRun run(std::make_unique<stud::Xoshiro>(1), true, 0);
+    const std::unique_ptr<stud::TableWindow>& w = run.w;
     if (!w->start()) {
         state.SkipWithError("start-up failed");
         return;
@@ -92,8 +75,6 @@ void BM_CallClickToFrame(benchmark::State& state) {
     }
     state.counters["paints_per_click"] =
         benchmark::Counter(timedPaints, benchmark::Counter::kAvgIterations);
-    w.reset();
-    QDir::setCurrent(oldDir);
 }
 BENCHMARK(BM_CallClickToFrame)->Arg(200)->Arg(900)->Unit(benchmark::kMillisecond);
 

@@ -1,5 +1,6 @@
 // Any bytes as a settings file: the line reader, the lookups the game makes,
 // a write, and the settings reader on top reading a real file.
+#include "support/tempdir.h"
 #include "table/settings.h"
 
 #include <cstdint>
@@ -21,11 +22,8 @@ constexpr Key kKeys[] = {{"Background", "Color"}, {"Cash", "freak"},   {"Cash", 
                          {"Levels", "comp"}};
 
 std::string tempPath() {
-    static std::string path = [] {
-        char dir[] = "/tmp/fuzz-ini-XXXXXX";
-        if (!mkdtemp(dir)) std::abort();
-        return std::string(dir) + "/tarvo.ini";
-    }();
+    static const stud::testing::TempDir dir("fuzz-ini");
+    static const std::string path = dir.file("tarvo.ini");
     return path;
 }
 

@@ -77,19 +77,19 @@
     </message>
     <message>
         <source>Freak wins</source>
-        <translation>Freak hat gewonnen</translation>
+        <translation>Peter hat gewonnen</translation>
     </message>
     <message>
         <source>Geek wins</source>
-        <translation>Geek hat gewonnen</translation>
+        <translation>Anna hat gewonnen</translation>
     </message>
     <message>
         <source>Master wins</source>
-        <translation>Master hat gewonnen</translation>
+        <translation>George hat gewonnen</translation>
     </message>
     <message>
         <source>Champ wins</source>
-        <translation>Champ hat gewonnen</translation>
+        <translation>Maria hat gewonnen</translation>
     </message>
     <message>
         <source>Invalid value</source>
@@ -855,11 +855,11 @@
     </message>
     <message>
         <source>You win %1 with %2</source>
-        <translation>Du gewinnst %1 mit %2</translation>
+        <translation>Du hast %2 und gewinnst %1</translation>
     </message>
     <message>
         <source>%1 wins %2 with %3</source>
-        <translation>%1 gewinnt %2 mit %3</translation>
+        <translation>%1 hat %3 und gewinnt %2</translation>
     </message>
     <message>
         <source>Split pot: %1</source>
@@ -900,6 +900,22 @@
     <message>
         <source>.</source>
         <translation>.</translation>
+    </message>
+    <message>
+        <source>four cards face down</source>
+        <translation>vier verdeckte Karten</translation>
+    </message>
+    <message>
+        <source>five cards face down</source>
+        <translation>fünf verdeckte Karten</translation>
+    </message>
+    <message>
+        <source>six cards face down</source>
+        <translation>sechs verdeckte Karten</translation>
+    </message>
+    <message>
+        <source>seven cards face down</source>
+        <translation>sieben verdeckte Karten</translation>
     </message>
 </context>
 <context>
@@ -1172,12 +1188,12 @@ Spiel, Bilder und Töne von den Entwicklern von Seven Stud. Erstellt mit Qt und 
         <translation>Optionen:</translation>
     </message>
     <message>
-        <source>  -h, --help     show this help and exit</source>
-        <translation>  -h, --help     diese Hilfe anzeigen und beenden</translation>
+        <source>show this help and exit</source>
+        <translation>diese Hilfe anzeigen und beenden</translation>
     </message>
     <message>
-        <source>  -V, --version  show the version and exit</source>
-        <translation>  -V, --version  die Version anzeigen und beenden</translation>
+        <source>show the version and exit</source>
+        <translation>die Version anzeigen und beenden</translation>
     </message>
     <message>
         <source>Without an option the game opens its table window.</source>
@@ -1198,6 +1214,20 @@ Spiel, Bilder und Töne von den Entwicklern von Seven Stud. Erstellt mit Qt und 
     <message>
         <source>See sevenstud(6) for how to play.</source>
         <translation>Wie man spielt, steht in sevenstud(6).</translation>
+    </message>
+    <message>
+        <source>play in this language: de, es, fr, it, or en</source>
+        <translation>in dieser Sprache spielen: de, es, fr, it oder en</translation>
+    </message>
+    <message>
+        <source>Without --language it speaks the desktop&apos;s language (LANGUAGE, LC_ALL,
+LC_MESSAGES, LANG), and English where it does not know that language.</source>
+        <translation>Ohne --language spricht es die Sprache des Desktops (LANGUAGE, LC_ALL,
+LC_MESSAGES, LANG) und Englisch, wo es diese Sprache nicht kennt.</translation>
+    </message>
+    <message>
+        <source>option &apos;--language&apos; needs a language code, such as de</source>
+        <translation>die Option „--language“ braucht einen Sprachcode, etwa de</translation>
     </message>
 </context>
 <context>

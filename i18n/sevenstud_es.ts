@@ -77,19 +77,19 @@
     </message>
     <message>
         <source>Freak wins</source>
-        <translation>Freak ha ganado</translation>
+        <translation>Peter ha ganado</translation>
     </message>
     <message>
         <source>Geek wins</source>
-        <translation>Geek ha ganado</translation>
+        <translation>Anna ha ganado</translation>
     </message>
     <message>
         <source>Master wins</source>
-        <translation>Master ha ganado</translation>
+        <translation>George ha ganado</translation>
     </message>
     <message>
         <source>Champ wins</source>
-        <translation>Champ ha ganado</translation>
+        <translation>Maria ha ganado</translation>
     </message>
     <message>
         <source>Invalid value</source>
@@ -901,6 +901,22 @@
         <source>.</source>
         <translation>.</translation>
     </message>
+    <message>
+        <source>four cards face down</source>
+        <translation>cuatro cartas boca abajo</translation>
+    </message>
+    <message>
+        <source>five cards face down</source>
+        <translation>cinco cartas boca abajo</translation>
+    </message>
+    <message>
+        <source>six cards face down</source>
+        <translation>seis cartas boca abajo</translation>
+    </message>
+    <message>
+        <source>seven cards face down</source>
+        <translation>siete cartas boca abajo</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>
@@ -1013,11 +1029,11 @@
     </message>
     <message>
         <source>Enter</source>
-        <translation>Aceptar</translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>Enter initial cash</source>
-        <translation>Aceptar el dinero inicial</translation>
+        <translation>Aplicar el dinero inicial</translation>
     </message>
     <message>
         <source>Play until </source>
@@ -1025,15 +1041,15 @@
     </message>
     <message>
         <source>someone wins</source>
-        <translation>ganar</translation>
+        <translation>que uno gane</translation>
     </message>
     <message>
         <source>Play until someone wins</source>
-        <translation>Jugar hasta ganar</translation>
+        <translation>Jugar hasta que uno gane</translation>
     </message>
     <message>
         <source>Enter play-until amount</source>
-        <translation>Aceptar la ganancia objetivo</translation>
+        <translation>Aplicar la ganancia objetivo</translation>
     </message>
     <message>
         <source>AI level</source>
@@ -1124,7 +1140,7 @@
     </message>
     <message>
         <source>About picture</source>
-        <translation>Imagen de Acerca de</translation>
+        <translation>Imagen de la ventana Acerca de</translation>
     </message>
     <message>
         <source>A parchment scroll with the betting rules, a glossary and the credits</source>
@@ -1137,7 +1153,7 @@ Check: stay in without betting. Fold: give up the hand. Call: match the bet to s
 Game, pictures and sounds by the Seven Stud developers. Built with Qt and libjpeg.</source>
         <translation>Seven Stud. Póker seven card stud. Versión 1.0.
 Las apuestas son pequeñas en las dos primeras rondas y grandes en las siguientes.
-Pasar: seguir en la mano sin apostar. Retirarse: abandonar la mano. Igualar: poner lo mismo que la apuesta para seguir en la mano. Bote: el dinero apostado en la mano.
+Pasar: seguir en la mano sin apostar. Retirarse: abandonar la mano. Igualar: pagar la apuesta para seguir en la mano. Bote: el dinero apostado en la mano.
 Juego, imágenes y sonidos de los desarrolladores de Seven Stud. Hecho con Qt y libjpeg.</translation>
     </message>
     <message>
@@ -1172,12 +1188,12 @@ Juego, imágenes y sonidos de los desarrolladores de Seven Stud. Hecho con Qt y 
         <translation>Opciones:</translation>
     </message>
     <message>
-        <source>  -h, --help     show this help and exit</source>
-        <translation>  -h, --help     mostrar esta ayuda y salir</translation>
+        <source>show this help and exit</source>
+        <translation>mostrar esta ayuda y salir</translation>
     </message>
     <message>
-        <source>  -V, --version  show the version and exit</source>
-        <translation>  -V, --version  mostrar la versión y salir</translation>
+        <source>show the version and exit</source>
+        <translation>mostrar la versión y salir</translation>
     </message>
     <message>
         <source>Without an option the game opens its table window.</source>
@@ -1199,6 +1215,20 @@ Juego, imágenes y sonidos de los desarrolladores de Seven Stud. Hecho con Qt y 
     <message>
         <source>See sevenstud(6) for how to play.</source>
         <translation>Cómo se juega: véase sevenstud(6).</translation>
+    </message>
+    <message>
+        <source>play in this language: de, es, fr, it, or en</source>
+        <translation>jugar en este idioma: de, es, fr, it o en</translation>
+    </message>
+    <message>
+        <source>Without --language it speaks the desktop&apos;s language (LANGUAGE, LC_ALL,
+LC_MESSAGES, LANG), and English where it does not know that language.</source>
+        <translation>Sin --language habla el idioma del escritorio (LANGUAGE, LC_ALL,
+LC_MESSAGES, LANG), y en inglés si no conoce ese idioma.</translation>
+    </message>
+    <message>
+        <source>option &apos;--language&apos; needs a language code, such as de</source>
+        <translation>la opción «--language» necesita un código de idioma, como es</translation>
     </message>
 </context>
 <context>

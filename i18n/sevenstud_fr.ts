@@ -77,19 +77,19 @@
     </message>
     <message>
         <source>Freak wins</source>
-        <translation>Freak a gagné</translation>
+        <translation>Peter a gagné</translation>
     </message>
     <message>
         <source>Geek wins</source>
-        <translation>Geek a gagné</translation>
+        <translation>Anna a gagné</translation>
     </message>
     <message>
         <source>Master wins</source>
-        <translation>Master a gagné</translation>
+        <translation>George a gagné</translation>
     </message>
     <message>
         <source>Champ wins</source>
-        <translation>Champ a gagné</translation>
+        <translation>Maria a gagné</translation>
     </message>
     <message>
         <source>Invalid value</source>
@@ -901,6 +901,22 @@
         <source>.</source>
         <translation>.</translation>
     </message>
+    <message>
+        <source>four cards face down</source>
+        <translation>quatre cartes face cachée</translation>
+    </message>
+    <message>
+        <source>five cards face down</source>
+        <translation>cinq cartes face cachée</translation>
+    </message>
+    <message>
+        <source>six cards face down</source>
+        <translation>six cartes face cachée</translation>
+    </message>
+    <message>
+        <source>seven cards face down</source>
+        <translation>sept cartes face cachée</translation>
+    </message>
 </context>
 <context>
     <name>TableWindow</name>
@@ -1172,12 +1188,12 @@ Jeu, images et sons par les développeurs de Seven Stud. Réalisé avec Qt et li
         <translation>Options :</translation>
     </message>
     <message>
-        <source>  -h, --help     show this help and exit</source>
-        <translation>  -h, --help     afficher cette aide et quitter</translation>
+        <source>show this help and exit</source>
+        <translation>afficher cette aide et quitter</translation>
     </message>
     <message>
-        <source>  -V, --version  show the version and exit</source>
-        <translation>  -V, --version  afficher la version et quitter</translation>
+        <source>show the version and exit</source>
+        <translation>afficher la version et quitter</translation>
     </message>
     <message>
         <source>Without an option the game opens its table window.</source>
@@ -1199,6 +1215,20 @@ Jeu, images et sons par les développeurs de Seven Stud. Réalisé avec Qt et li
     <message>
         <source>See sevenstud(6) for how to play.</source>
         <translation>Les règles du jeu sont dans sevenstud(6).</translation>
+    </message>
+    <message>
+        <source>play in this language: de, es, fr, it, or en</source>
+        <translation>jouer dans cette langue : de, es, fr, it ou en</translation>
+    </message>
+    <message>
+        <source>Without --language it speaks the desktop&apos;s language (LANGUAGE, LC_ALL,
+LC_MESSAGES, LANG), and English where it does not know that language.</source>
+        <translation>Sans --language, il parle la langue du bureau (LANGUAGE, LC_ALL,
+LC_MESSAGES, LANG), et anglais s&apos;il ne connaît pas cette langue.</translation>
+    </message>
+    <message>
+        <source>option &apos;--language&apos; needs a language code, such as de</source>
+        <translation>l&apos;option « --language » demande un code de langue, par exemple fr</translation>
     </message>
 </context>
 <context>

@@ -77,19 +77,19 @@
     </message>
     <message>
         <source>Freak wins</source>
-        <translation>Freak ha vinto</translation>
+        <translation>Peter ha vinto</translation>
     </message>
     <message>
         <source>Geek wins</source>
-        <translation>Geek ha vinto</translation>
+        <translation>Anna ha vinto</translation>
     </message>
     <message>
         <source>Master wins</source>
-        <translation>Master ha vinto</translation>
+        <translation>George ha vinto</translation>
     </message>
     <message>
         <source>Champ wins</source>
-        <translation>Champ ha vinto</translation>
+        <translation>Maria ha vinto</translation>
     </message>
     <message>
         <source>Invalid value</source>
@@ -879,7 +879,7 @@
     </message>
     <message>
         <source>nothing to call</source>
-        <translation>niente da vedere</translation>
+        <translation>nessuna puntata da vedere</translation>
     </message>
     <message>
         <source>Deal over</source>
@@ -900,6 +900,22 @@
     <message>
         <source>.</source>
         <translation>.</translation>
+    </message>
+    <message>
+        <source>four cards face down</source>
+        <translation>quattro carte coperte</translation>
+    </message>
+    <message>
+        <source>five cards face down</source>
+        <translation>cinque carte coperte</translation>
+    </message>
+    <message>
+        <source>six cards face down</source>
+        <translation>sei carte coperte</translation>
+    </message>
+    <message>
+        <source>seven cards face down</source>
+        <translation>sette carte coperte</translation>
     </message>
 </context>
 <context>
@@ -1077,7 +1093,7 @@
     </message>
     <message>
         <source>Sound</source>
-        <translation>Suono</translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>On</source>
@@ -1085,7 +1101,7 @@
     </message>
     <message>
         <source>Sound %1</source>
-        <translation>Suono %1</translation>
+        <translation>Audio %1</translation>
     </message>
     <message>
         <source>Ok</source>
@@ -1124,7 +1140,7 @@
     </message>
     <message>
         <source>About picture</source>
-        <translation>Immagine delle informazioni</translation>
+        <translation>Immagine della finestra Informazioni</translation>
     </message>
     <message>
         <source>A parchment scroll with the betting rules, a glossary and the credits</source>
@@ -1172,12 +1188,12 @@ Gioco, immagini e suoni degli sviluppatori di Seven Stud. Realizzato con Qt e li
         <translation>Opzioni:</translation>
     </message>
     <message>
-        <source>  -h, --help     show this help and exit</source>
-        <translation>  -h, --help     mostra questo aiuto ed esce</translation>
+        <source>show this help and exit</source>
+        <translation>mostra questo aiuto ed esce</translation>
     </message>
     <message>
-        <source>  -V, --version  show the version and exit</source>
-        <translation>  -V, --version  mostra la versione ed esce</translation>
+        <source>show the version and exit</source>
+        <translation>mostra la versione ed esce</translation>
     </message>
     <message>
         <source>Without an option the game opens its table window.</source>
@@ -1199,6 +1215,20 @@ Gioco, immagini e suoni degli sviluppatori di Seven Stud. Realizzato con Qt e li
     <message>
         <source>See sevenstud(6) for how to play.</source>
         <translation>Come si gioca: vedi sevenstud(6).</translation>
+    </message>
+    <message>
+        <source>play in this language: de, es, fr, it, or en</source>
+        <translation>gioca in questa lingua: de, es, fr, it o en</translation>
+    </message>
+    <message>
+        <source>Without --language it speaks the desktop&apos;s language (LANGUAGE, LC_ALL,
+LC_MESSAGES, LANG), and English where it does not know that language.</source>
+        <translation>Senza --language parla la lingua del desktop (LANGUAGE, LC_ALL,
+LC_MESSAGES, LANG), e inglese se non conosce quella lingua.</translation>
+    </message>
+    <message>
+        <source>option &apos;--language&apos; needs a language code, such as de</source>
+        <translation>l&apos;opzione «--language» richiede un codice di lingua, per esempio it</translation>
     </message>
 </context>
 <context>

@@ -60,7 +60,20 @@ enum class ImageSet { cards, players, coins };
 // error box; it ends the handler that raised it.
 class StudError : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
+    // `text` is the message, with "%1" standing for `value` when it has one;
+    // what() reads them joined. The front end translates the text by itself.
+    explicit StudError(const std::string& text, const std::string& value = {})
+        : std::runtime_error(joined(text, value)), text_(text), value_(value) {}
+    const std::string& text() const { return text_; }
+    const std::string& value() const { return value_; }
+
+  private:
+    static std::string joined(const std::string& text, const std::string& value) {
+        const auto at = text.find("%1");
+        if (at == std::string::npos) return text;
+        return text.substr(0, at) + value + text.substr(at + 2);
+    }
+    std::string text_, value_;
 };
 
 // The platform operations the game logic uses: the only way the core reaches

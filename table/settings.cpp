@@ -474,7 +474,7 @@ void MemorySettings::write(std::span<const SettingsValue> group) {
     ++groupsWritten;
 }
 
-SettingsError::SettingsError(const std::string& file) : StudError("Unable to write to " + file) {}
+SettingsError::SettingsError(const std::string& file) : StudError("Unable to write to %1", file) {}
 
 std::string settingsFilePath(std::string_view bareName) {
     std::string base;

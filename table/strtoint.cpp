@@ -28,7 +28,7 @@ bool tryStrToInt(const std::string& text, std::int32_t& out) {
 
 std::int32_t strToInt(const std::string& text) {
     std::int32_t v = 0;
-    if (!tryStrToInt(text, v)) throw StudError("'" + text + "' is not a valid integer value");
+    if (!tryStrToInt(text, v)) throw StudError("'%1' is not a valid integer value", text);
     return v;
 }
 

@@ -4,7 +4,9 @@
 #include "ui/fonts.h"
 #include "ui/gradientbutton.h"
 #include "ui/jpegdecoder.h"
+#include "ui/language.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -18,6 +20,10 @@ namespace stud {
 namespace {
 
 constexpr int kWidth = 479, kHeight = 513;
+
+QString tr_(const char* text) {
+    return QCoreApplication::translate("AboutBox", text);
+}
 
 // What the scroll in the picture says, for those who cannot see it.
 constexpr const char* kScrollText =
@@ -80,23 +86,24 @@ AboutBox::AboutBox(QWidget* parent)
     setFont(tahoma());
     setModal(true);
     installAccessibility();
-    setAccessibleName(QStringLiteral("About Seven Stud"));
+    setAccessibleName(tr_("About Seven Stud"));
 
     image1_ = new Picture(this);
     image1_->setGeometry(8, 0, 465, 449);
-    image1_->setAccessibleName(QStringLiteral("About picture"));
+    image1_->setAccessibleName(tr_("About picture"));
     image1_->setAccessibleDescription(
-        QStringLiteral("A parchment scroll with the betting rules, a glossary and the credits"));
+        tr_("A parchment scroll with the betting rules, a glossary and the credits"));
     // The scroll's words as text, lying over the picture without hiding it.
     auto* words = new SpokenLabel(this);
     words->setGeometry(image1_->geometry());
-    words->say(QString::fromLatin1(kScrollText));
+    words->say(tr_(kScrollText));
 
-    auto* ok = new GradientButton(QStringLiteral("OK"), this);
+    auto* ok = new GradientButton(tr_("OK"), this);
     ok->setGeometry(200, 464, 73, 33);
     ok->setFont(verdana(11, true));
+    ok->setShrinkToFit(true);
     ok->setModalResult(1);
-    ok->setAccessibleName(QStringLiteral("OK"));
+    ok->setAccessibleName(tr_("OK"));
     // The button hands its modal result to the dialog; should the dialog
     // still be up after the click, close it the same way.
     connect(ok, &QAbstractButton::clicked, this, [this] {
@@ -123,11 +130,11 @@ bool AboutBox::setPicture(const QByteArray& jpeg, qreal devicePixelRatio) {
 void AboutBox::loadBuiltInPicture() {
     const qreal ratio = devicePixelRatioF() >= 1.5 ? 2.0 : 1.0;
     if (ratio == builtInRatio_) return;
-    if (ratio == 2.0 && setPicture(readResource(QStringLiteral(":/images/about@2x.jpg")), 2.0)) {
+    if (ratio == 2.0 && setPicture(readResource(aboutPicture(currentLanguage(), 2)), 2.0)) {
         builtInRatio_ = ratio;
         return;
     }
-    setPicture(readResource(QStringLiteral(":/images/about.jpg")), 1.0);
+    setPicture(readResource(aboutPicture(currentLanguage(), 1)), 1.0);
     builtInRatio_ = ratio;
 }
 

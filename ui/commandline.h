@@ -15,6 +15,7 @@ struct CommandLine {
     };
     Action action = Action::Play;
     std::string error;
+    std::string language; // --language CODE: "" follows the desktop
 };
 
 // The exit status for a command line the game does not understand, as the
@@ -22,11 +23,13 @@ struct CommandLine {
 inline constexpr int kUsageExit = 2;
 
 // argv[0] only names the program in messages. The game takes no other
-// argument than the two options (and their short forms -h and -V).
-CommandLine parseCommandLine(int argc, const char* const* argv);
+// argument than its three options (and the short forms -h and -V).
+// Messages are in `language` ("" English).
+CommandLine parseCommandLine(int argc, const char* const* argv, const std::string& language = {});
 
-// The usage text, with the settings file as it resolves for this user.
-std::string helpText(const std::string& settingsFile);
+// The usage text in `language` ("" English), with the settings file as it
+// resolves for this user.
+std::string helpText(const std::string& settingsFile, const std::string& language = {});
 
 // "Seven Stud 1.0.0".
 std::string versionText(const std::string& version);

@@ -289,9 +289,28 @@ bool GradientButton::IsSpecialDrawState(bool ignoreDefault) const {
     return special || (!ignoreDefault && default_ && !otherFocused_);
 }
 
+void GradientButton::setShrinkToFit(bool on) {
+    if (shrinkToFit_ == on) return;
+    shrinkToFit_ = on;
+    update();
+}
+
+QFont GradientButton::captionFont() const {
+    QFont f = font();
+    if (!shrinkToFit_ || f.pixelSize() <= 0) return f;
+    const auto cut = [&](const QFont& candidate) {
+        for (const CaptionLine& line : layoutCaption(text(), showAccelChar_, candidate, size()).lines)
+            if (line.text.endsWith(kEllipsis)) return true;
+        return false;
+    };
+    for (int px = f.pixelSize(); px > kSmallestFontPx && cut(f);) f.setPixelSize(--px);
+    return f;
+}
+
 QStringList GradientButton::captionLines() const {
     QStringList lines;
-    for (const CaptionLine& line : layoutCaption(text(), showAccelChar_, font(), size()).lines)
+    for (const CaptionLine& line :
+         layoutCaption(text(), showAccelChar_, captionFont(), size()).lines)
         lines << line.text;
     return lines;
 }
@@ -515,15 +534,16 @@ void GradientButton::paintEvent(QPaintEvent*) {
     if (hasFocus() && showFocusRect_) drawFocusRect(p, QRect(3, 3, w - 6, h - 6));
     drawBorder(p, w, h);
 
-    const Caption caption = layoutCaption(text(), showAccelChar_, font(), size());
+    const QFont font = captionFont();
+    const Caption caption = layoutCaption(text(), showAccelChar_, font, size());
     QPoint origin((w - caption.width) / 2, (h - caption.height) / 2);
     if (pressed_ && hot_) origin += QPoint(1, 1);
     p.setClipRect(rect());
     if (isEnabled()) {
-        drawCaption(p, caption, origin, font(), fontColor_);
+        drawCaption(p, caption, origin, font, fontColor_);
     } else {
-        drawCaption(p, caption, origin + QPoint(1, 1), font(), kEmbossLight);
-        drawCaption(p, caption, origin, font(), kEmbossShadow);
+        drawCaption(p, caption, origin + QPoint(1, 1), font, kEmbossLight);
+        drawCaption(p, caption, origin, font, kEmbossShadow);
     }
 }
 

@@ -54,6 +54,13 @@ class GradientButton : public QAbstractButton {
     // follow the (possibly dark) palette of the window; black unless set.
     void setFontColor(const QColor& color);
     QColor fontColor() const { return fontColor_; }
+    // A caption too long for the button is set in a smaller font, down to
+    // kSmallestFontPx, before it is cut short; off unless set.
+    void setShrinkToFit(bool on);
+    bool shrinkToFit() const { return shrinkToFit_; }
+    static constexpr int kSmallestFontPx = 8;
+    // The font the caption is drawn in: the button's own, or a smaller one.
+    QFont captionFont() const;
 
     // Holds back repaints while several properties change; the last
     // endUpdate() repaints once. Calls nest.
@@ -135,6 +142,7 @@ class GradientButton : public QAbstractButton {
     int modalResult_ = 0;
     bool showFocusRect_ = true;
     bool showAccelChar_ = true;
+    bool shrinkToFit_ = false;
     Quality quality_ = bqMiddle;
     QColor fontColor_{0, 0, 0};
 

@@ -48,9 +48,9 @@ ImageSets::ImageSets(int scale) : scale_(scale == 2 ? 2 : 1) {
         loaded.setDevicePixelRatio(1);
         const QSize want(s.width * s.count * scale_, s.height * scale_);
         if (loaded.isNull())
-            throw StudError("The picture set \"" + path.toStdString() + "\" is missing");
+            throw StudError("The picture set \"%1\" is missing", path.toStdString());
         if (loaded.size() != want)
-            throw StudError("The picture set \"" + path.toStdString() + "\" has the wrong size");
+            throw StudError("The picture set \"%1\" has the wrong size", path.toStdString());
         // Drawn opaque: whatever transparency the strip carries ends up on
         // black, the window colour, and drawing is then a plain copy.
         QImage opaque(want, QImage::Format_RGB32);

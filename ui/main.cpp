@@ -1,5 +1,6 @@
 #include "table/settings.h"
 #include "ui/commandline.h"
+#include "ui/language.h"
 #include "ui/messagewidth.h"
 #include "ui/tablewindow.h"
 
@@ -53,10 +54,16 @@ void closeOnStopSignals(QApplication& app) {
 int main(int argc, char* argv[]) {
     // Read before Qt starts: --help and --version must answer without a
     // display, and a wrong argument must not open a window.
-    const stud::CommandLine line = stud::parseCommandLine(argc, argv);
+    // The desktop's language speaks until --language has been read.
+    const stud::CommandLine line =
+        stud::parseCommandLine(argc, argv, stud::chooseLanguage({}).toStdString());
+    const QString language = stud::chooseLanguage(QString::fromStdString(line.language));
     switch (line.action) {
     case stud::CommandLine::Action::Help:
-        std::fputs(stud::helpText(stud::settingsFilePath(stud::kSettingsFileName)).c_str(), stdout);
+        std::fputs(stud::helpText(stud::settingsFilePath(stud::kSettingsFileName),
+                                  language.toStdString())
+                       .c_str(),
+                   stdout);
         return std::fflush(stdout) == 0 ? 0 : 1;
     case stud::CommandLine::Action::Version:
         std::fputs(stud::versionText(STUD_VERSION).c_str(), stdout);
@@ -75,6 +82,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
     QApplication::setWindowIcon(stud::TableWindow::applicationIcon());
     closeOnStopSignals(app);
+    stud::installLanguage(language);
 
     // A window that cannot even be built (its pictures missing from the
     // program) ends the program with the reason, like any failed start-up.
@@ -82,8 +90,8 @@ int main(int argc, char* argv[]) {
     try {
         window = std::make_unique<stud::TableWindow>();
     } catch (const std::exception& e) {
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Seven Stud"),
-                        QString::fromUtf8(e.what()), QMessageBox::Ok);
+        QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("Main", "Seven Stud"),
+                        stud::errorText(e, "ImageSets"), QMessageBox::Ok);
         stud::fitTitle(box);
         box.exec();
         return 1;

@@ -6,6 +6,7 @@
 #include "ui/gradientbutton.h"
 
 #include <QAbstractSlider>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -312,9 +313,13 @@ class UpDown final : public QAbstractSlider {
     bool over_ = false;
 };
 
+QString tr_(const char* text) {
+    return QCoreApplication::translate("OptionsPanel", text);
+}
+
 // The betting limits in words, as the up-down's value reads.
 QString limitsText(const QString& ante, const QString& small, const QString& big) {
-    return QStringLiteral("Ante %1, small bet %2, big bet %3").arg(ante, small, big);
+    return tr_("Ante %1, small bet %2, big bet %3").arg(ante, small, big);
 }
 
 QLabel* addLabel(QWidget* parent, int left, int top, const QString& text,
@@ -340,6 +345,7 @@ GradientButton* addButton(QWidget* parent, const QRect& geometry, const QString&
     auto* b = new GradientButton(caption, parent);
     b->setGeometry(geometry);
     b->setFont(verdana(11, bold));
+    b->setShrinkToFit(true); // a long translation rather smaller than cut
     b->setAccessibleName(name);
     return b;
 }
@@ -375,37 +381,37 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QFrame(parent), parts_(std::make_u
 
     // Initial cash and play-until.
     auto* cashPanel = new BevelPanel(this, QRect(32, 24, 273, 105), kInnerColour);
-    addLabel(cashPanel, 32, 16, QStringLiteral("Initial cash"));
-    d.money = addEdit(cashPanel, QRect(112, 16, 73, 21), QStringLiteral("Initial cash"));
-    d.enter = addButton(cashPanel, QRect(184, 16, 57, 17), QStringLiteral("Enter"),
-                        QStringLiteral("Enter initial cash"));
-    addLabel(cashPanel, 32, 48, QStringLiteral("Play until "));
-    addLabel(cashPanel, 32, 64, QStringLiteral("someone wins"), tahoma());
-    d.until = addEdit(cashPanel, QRect(112, 56, 73, 21), QStringLiteral("Play until someone wins"));
-    d.unenter = addButton(cashPanel, QRect(184, 56, 57, 17), QStringLiteral("Enter"),
-                          QStringLiteral("Enter play-until amount"));
+    addLabel(cashPanel, 32, 16, tr_("Initial cash"));
+    d.money = addEdit(cashPanel, QRect(112, 16, 73, 21), tr_("Initial cash"));
+    d.enter = addButton(cashPanel, QRect(184, 16, 57, 17), tr_("Enter"),
+                        tr_("Enter initial cash"));
+    addLabel(cashPanel, 32, 48, tr_("Play until "));
+    addLabel(cashPanel, 32, 64, tr_("someone wins"), tahoma());
+    d.until = addEdit(cashPanel, QRect(112, 56, 73, 21), tr_("Play until someone wins"));
+    d.unenter = addButton(cashPanel, QRect(184, 56, 57, 17), tr_("Enter"),
+                          tr_("Enter play-until amount"));
 
     // Opponent level.
     auto* levelPanel = new BevelPanel(this, QRect(32, 128, 137, 177), kInnerColour);
-    addLabel(levelPanel, 40, 16, QStringLiteral("AI level"));
+    addLabel(levelPanel, 40, 16, tr_("AI level"));
     d.levels = new RadioGroup(levelPanel, QRect(24, 40, 89, 113),
-                              {QStringLiteral("Amateur"), QStringLiteral("Expert"),
-                               QStringLiteral("Master"), QStringLiteral("Genius")},
+                              {tr_("Amateur"), tr_("Expert"),
+                               tr_("Master"), tr_("Genius")},
                               [this] { emit activated(Control::Levels); });
     setAccessibleRole(d.levels, QAccessible::Grouping);
-    d.levels->setAccessibleName(QStringLiteral("AI level"));
+    d.levels->setAccessibleName(tr_("AI level"));
 
     // Betting limits.
     auto* limitsPanel = new BevelPanel(this, QRect(168, 128, 137, 177), kInnerColour);
-    addLabel(limitsPanel, 32, 8, QStringLiteral("Betting limits"));
+    addLabel(limitsPanel, 32, 8, tr_("Betting limits"));
     new BevelPanel(limitsPanel, QRect(0, 33, 137, 7), kInnerColour);
-    addLabel(limitsPanel, 32, 48, QStringLiteral("Ante:"));
+    addLabel(limitsPanel, 32, 48, tr_("Ante:"));
     addLabel(limitsPanel, 72, 49, QStringLiteral("$"));
     d.label1 = addLabel(limitsPanel, 80, 48, QStringLiteral("1"));
-    addLabel(limitsPanel, 32, 80, QStringLiteral("Small bet:"));
+    addLabel(limitsPanel, 32, 80, tr_("Small bet:"));
     addLabel(limitsPanel, 97, 80, QStringLiteral("$"));
     d.label3 = addLabel(limitsPanel, 104, 80, QStringLiteral("2"));
-    addLabel(limitsPanel, 32, 112, QStringLiteral("Big bet:"));
+    addLabel(limitsPanel, 32, 112, tr_("Big bet:"));
     addLabel(limitsPanel, 88, 112, QStringLiteral("$"));
     d.label4 = addLabel(limitsPanel, 96, 112, QStringLiteral("4"));
     d.updown = new UpDown(limitsPanel);
@@ -414,30 +420,30 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QFrame(parent), parts_(std::make_u
     d.updown->setGeometry(32, 144, 73, 17);
     d.updown->setRange(kMinLimit, kMaxLimit);
     d.updown->setValue(1);
-    d.updown->setAccessibleName(QStringLiteral("Betting limits"));
+    d.updown->setAccessibleName(tr_("Betting limits"));
     connect(d.updown, &QAbstractSlider::valueChanged, this, [this] {
         if (!parts_->settingPosition) emit activated(Control::UpDown1);
     });
 
     // Card back.
     auto* backPanel = new BevelPanel(this, QRect(304, 96, 113, 209), kInnerColour);
-    addLabel(backPanel, 24, 16, QStringLiteral("Card Back"));
+    addLabel(backPanel, 24, 16, tr_("Card Back"));
     QStringList backs;
     for (int i = 1; i <= 8; ++i) backs << QString::number(i);
     d.backs = new RadioGroup(backPanel, QRect(24, 40, 65, 153), backs,
                              [this] { emit activated(Control::background); });
     setAccessibleRole(d.backs, QAccessible::Grouping);
-    d.backs->setAccessibleName(QStringLiteral("Card Back"));
+    d.backs->setAccessibleName(tr_("Card Back"));
 
     // Sound.
     auto* soundPanel = new BevelPanel(this, QRect(304, 24, 113, 73), kSoundColour);
-    addLabel(soundPanel, 24, 16, QStringLiteral("Sound"));
-    d.sound = addButton(soundPanel, QRect(24, 48, 65, 17), QStringLiteral("On"),
-                        QStringLiteral("Sound On"));
+    addLabel(soundPanel, 24, 16, tr_("Sound"));
+    d.sound = addButton(soundPanel, QRect(24, 48, 65, 17), tr_("On"),
+                        tr_("Sound %1").arg(tr_("On")));
 
     d.ok =
-        addButton(this, QRect(184, 328, 81, 25), QStringLiteral("Ok"), QStringLiteral("Ok"), true);
-    d.ok->setAccessibleDescription(QStringLiteral("Closes the options"));
+        addButton(this, QRect(184, 328, 81, 25), tr_("Ok"), tr_("Ok"), true);
+    d.ok->setAccessibleDescription(tr_("Closes the options"));
 
     connect(d.enter, &QAbstractButton::clicked, this, [this] { emit activated(Control::enter); });
     connect(d.unenter, &QAbstractButton::clicked, this,
@@ -533,7 +539,7 @@ void OptionsPanel::setText(Control c, const QString& text) {
     const auto label = [&](QLabel* l, const QString& what) {
         l->setText(text);
         l->adjustSize();
-        l->setAccessibleName(what + QStringLiteral(": ") + text);
+        l->setAccessibleName(tr_("%1: %2").arg(what, text));
     };
     switch (c) {
     case Control::money:
@@ -553,16 +559,16 @@ void OptionsPanel::setText(Control c, const QString& text) {
         break;
     case Control::SoundOff1:
         d.sound->setText(text);
-        d.sound->setAccessibleName(QStringLiteral("Sound ") + text);
+        d.sound->setAccessibleName(tr_("Sound %1").arg(text));
         break;
     case Control::Label1:
-        label(d.label1, QStringLiteral("Ante"));
+        label(d.label1, tr_("Ante"));
         break;
     case Control::Label3:
-        label(d.label3, QStringLiteral("Small bet"));
+        label(d.label3, tr_("Small bet"));
         break;
     case Control::Label4:
-        label(d.label4, QStringLiteral("Big bet"));
+        label(d.label4, tr_("Big bet"));
         break;
     default:
         break;

@@ -1,12 +1,14 @@
 #include "ui/qtservices.h"
 
 #include "table/rules.h"
+#include "ui/language.h"
 #include "ui/messagewidth.h"
 #include "ui/optionspanel.h"
 #include "ui/soundplayer.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -130,7 +132,11 @@ QWidget* QtServices::widget(Control c) const {
 // ---- texts and states -------------------------------------------------------
 
 void QtServices::setText(Control c, const std::string& text) {
-    const QString s = QString::fromStdString(text);
+    // The game's own text is kept to be read back as it was set; the window
+    // shows its translation.
+    const bool typed = c == Control::money || c == Control::until;
+    if (!typed) texts_[c] = text;
+    const QString s = typed ? QString::fromStdString(text) : gameText(text);
     if (panelHas(c)) {
         panel_->setText(c, s);
     } else if (QLabel* l = label(c)) {
@@ -138,7 +144,10 @@ void QtServices::setText(Control c, const std::string& text) {
         l->adjustSize(); // labels size themselves to their text
         // A screen reader hears what the label is about, then its value.
         const QString about = l->accessibleDescription();
-        const QString name = about.isEmpty() ? s : about + QStringLiteral(": ") + s;
+        const QString name =
+            about.isEmpty()
+                ? s
+                : QCoreApplication::translate("QtServices", "%1: %2").arg(about, s);
         // The game sets many labels again to the same value; a screen reader
         // hears only of real changes.
         if (l->accessibleName() != name) l->setAccessibleName(name);
@@ -149,6 +158,7 @@ void QtServices::setText(Control c, const std::string& text) {
 }
 
 std::string QtServices::text(Control c) const {
+    if (auto it = texts_.find(c); it != texts_.end()) return it->second;
     if (panelHas(c)) return panel_->text(c).toStdString();
     if (QLabel* l = label(c)) return l->text().toStdString();
     if (QAbstractButton* b = button(c)) return b->text().toStdString();
@@ -234,17 +244,17 @@ Answer QtServices::ask(const MessageRequest& r) {
 
 Answer QtServices::messageBox(const std::string& text, const std::string& caption,
                               Buttons buttons) {
-    return ask({QString::fromStdString(text), QString::fromStdString(caption), buttons,
-                MessageRequest::Kind::Message});
+    return ask({gameText(text), gameText(caption), buttons, MessageRequest::Kind::Message});
 }
 
 void QtServices::showMessage(const std::string& text) {
-    ask({QString::fromStdString(text), QStringLiteral("Seven Stud"), Buttons::Ok,
+    ask({gameText(text), QCoreApplication::translate("QtServices", "Seven Stud"), Buttons::Ok,
          MessageRequest::Kind::Message});
 }
 
 void QtServices::showError(const QString& text) {
-    ask({text, QStringLiteral("Seven Stud"), Buttons::Ok, MessageRequest::Kind::Error});
+    ask({text, QCoreApplication::translate("QtServices", "Seven Stud"), Buttons::Ok,
+         MessageRequest::Kind::Error});
 }
 
 // ---- timers ---------------------------------------------------------------------

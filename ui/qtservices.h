@@ -117,6 +117,7 @@ class QtServices final : public Services {
     QImage canvas_; // device pixels: kWidth * scale_ by kHeight * scale_
     QImage brush_;  // the tiled table bitmap, at the canvas's scale; null before the first load
     std::map<Control, QLabel*> labels_;
+    std::map<Control, std::string> texts_; // the game's own texts, as it set them
     std::map<Control, QAbstractButton*> buttons_;
     OptionsPanel* panel_ = nullptr;
     std::array<QTimer*, 3> timers_{};

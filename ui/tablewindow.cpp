@@ -22,6 +22,10 @@ namespace stud {
 
 namespace {
 
+QString tr_(const char* text) {
+    return *text ? QCoreApplication::translate("TableWindow", text) : QString();
+}
+
 // The window's labels: where they sit, how they look, and what a screen
 // reader says they are about (empty: the text says it by itself).
 struct LabelPlace {
@@ -129,7 +133,7 @@ TableWindow::TableWindow(std::unique_ptr<Random> random, int scale, QWidget* par
     // The title bar stays empty; a screen reader still names the window.
     installAccessibility();
     setAccessibleRole(this, QAccessible::Window);
-    setAccessibleName(QStringLiteral("Seven Stud"));
+    setAccessibleName(tr_("Seven Stud"));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
     setPalette(pal);
@@ -146,7 +150,7 @@ TableWindow::TableWindow(std::unique_ptr<Random> random, int scale, QWidget* par
     panel_ = new OptionsPanel(this);
     panel_->move(kPanelLeft, kPanelTop);
     panel_->hide();
-    panel_->setAccessibleName(QStringLiteral("Options"));
+    panel_->setAccessibleName(tr_("Options"));
     services_->setPanel(panel_);
 
     buildLabels();
@@ -191,9 +195,16 @@ void TableWindow::buildLabels() {
         pal.setColor(QPalette::WindowText, Qt::white);
         l->setPalette(pal);
         l->move(p.left, p.top);
-        l->setAccessibleDescription(QString::fromLatin1(p.about));
+        l->setAccessibleDescription(tr_(p.about));
         services_->addLabel(p.control, l);
-        services_->setText(p.control, p.text);
+        if (*p.text) {
+            // A seat's name: the window's own caption, which the game never sets.
+            l->setText(tr_(p.text));
+            l->adjustSize();
+            l->setAccessibleName(l->text());
+        } else {
+            services_->setText(p.control, p.text);
+        }
     }
 }
 
@@ -241,10 +252,12 @@ QString TableWindow::report() {
 void TableWindow::buildButtons() {
     QWidget* previous = panel_;
     for (const ButtonPlace& p : kButtons) {
-        auto* b = new GradientButton(QString::fromLatin1(p.caption), this);
+        const QString caption = tr_(p.caption);
+        auto* b = new GradientButton(caption, this);
         b->setFont(verdana(11, p.bold));
+        b->setShrinkToFit(true); // a long translation rather smaller than cut
         b->setGeometry(p.left, p.top, p.width, p.height);
-        b->setAccessibleName(QString::fromLatin1(p.caption));
+        b->setAccessibleName(caption);
         buttons_[p.control] = b;
         services_->addButton(p.control, b);
         setTabOrder(previous, b);

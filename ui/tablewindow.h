@@ -4,8 +4,10 @@
 #include "game/game.h"
 #include "table/services.h"
 #include "table/settings.h"
+#include "ui/language.h"
 #include "ui/qtservices.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QWidget>
 
@@ -71,9 +73,9 @@ class TableWindow : public QWidget {
             handler();
             return true;
         } catch (const std::exception& e) {
-            reportError(QString::fromStdString(e.what()));
+            reportError(errorText(e));
         } catch (...) {
-            reportError(QStringLiteral("An unexpected error occurred."));
+            reportError(QCoreApplication::translate("TableWindow", "An unexpected error occurred."));
         }
         return false;
     }

@@ -2,13 +2,14 @@
 // loaders rely on, the places where two files must agree pixel for pixel, and
 // that regenerating them gives the committed bytes.
 
+#include "support/tempdir.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
@@ -474,8 +475,8 @@ TEST(Sounds, MonoSixteenBitWavesWithASilentTailAndNoClicks) {
 // Regenerating must reproduce every committed file byte for byte: a build
 // never runs the generator, so drift would go unnoticed otherwise.
 TEST(Generator, RewritesTheCommittedFilesExactly) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
+    const stud::testing::TempDir tmp("studassets");
+    const QDir dir(QString::fromStdString(tmp.path().string()));
     QProcess gen;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -508,8 +509,9 @@ TEST(Generator, DrawsTheAboutPictureForEachTranslationFile) {
         errors = QString::fromLocal8Bit(gen.readAllStandardError());
         return finished && gen.exitCode() == 0;
     };
-    QTemporaryDir i18n, out;
-    ASSERT_TRUE(i18n.isValid() && out.isValid());
+    const stud::testing::TempDir tmpI18n("studi18n"), tmpOut("studassets");
+    const QDir i18n(QString::fromStdString(tmpI18n.path().string()));
+    const QDir out(QString::fromStdString(tmpOut.path().string()));
     ASSERT_TRUE(QFile::copy(asset("i18n/sevenstud_de.ts"), i18n.filePath("sevenstud_xx.ts")));
     QString errors;
     ASSERT_TRUE(generate(out.path(), i18n.path(), errors)) << qPrintable(errors);

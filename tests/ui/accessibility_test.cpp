@@ -18,7 +18,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 

@@ -5,10 +5,10 @@
 // case starts the window and then plays on, since a game left open for hours
 // must keep going whatever it finds in its folders.
 
-#include "rundir.h"
 #include "support/gamesteps.h"
 #include "table/seattable.h"
 #include "table/settings.h"
+#include "tablerun.h"
 #include "ui/gradientbutton.h"
 #include "ui/imagesets.h"
 #include "ui/qtservices.h"
@@ -21,7 +21,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMediaDevices>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -56,29 +55,17 @@ QByteArray readFile(const QString& path) {
 // One window on a fresh working directory (holding the shipped table bitmap
 // and sounds) and a fresh settings folder. The files can be spoilt before
 // start(); message boxes are answered Yes/Ok and recorded.
-struct Table {
-    QTemporaryDir run, config;
-    QString oldDir = QDir::currentPath();
-    std::unique_ptr<TableWindow> w;
+struct Table : stud::testing::TableRun {
     std::vector<MessageRequest> boxes;
     int newMatches = 0;
 
-    explicit Table(std::uint64_t seed = 5) {
-        stud::testing::copyRunFiles(run.path());
-        QDir::setCurrent(run.path());
-        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-        QDir(config.path()).mkpath(QStringLiteral("sevenstud"));
-        w = std::make_unique<TableWindow>(std::make_unique<SplitMix>(seed), 1);
-        w->services().setAnswerer([this](const MessageRequest& r) {
-            boxes.push_back(r);
-            return r.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
-        });
+    explicit Table(std::uint64_t seed = 5) : TableRun(seed) {
+        QDir(config).mkpath(QStringLiteral("sevenstud"));
     }
-    ~Table() {
-        w.reset();
-        QDir::setCurrent(oldDir);
+    void record(const MessageRequest& r) override { boxes.push_back(r); }
+    QString settings() const {
+        return QDir(config).filePath(QStringLiteral("sevenstud/tarvo.ini"));
     }
-    QString settings() const { return config.filePath(QStringLiteral("sevenstud/tarvo.ini")); }
     QString unableToWrite() const { return QStringLiteral("Unable to write to ") + settings(); }
     bool startAndShow() {
         if (!w->start()) return false;
@@ -384,7 +371,7 @@ void BadFilesTest::brokenTableBitmap_data() {
 void BadFilesTest::brokenTableBitmap() {
     QFETCH(QByteArray, bytes);
     Table tb;
-    const QString bmp = tb.run.filePath(QStringLiteral("kaveltable.bmp"));
+    const QString bmp = QDir(tb.run).filePath(QStringLiteral("kaveltable.bmp"));
     QFile::remove(bmp);
     if (!bytes.isEmpty()) writeFile(bmp, bytes);
     QVERIFY(tb.startAndShow());
@@ -441,8 +428,8 @@ void BadFilesTest::brokenSoundFiles() {
     QFETCH(QString, file);
     QFETCH(QByteArray, bytes);
     Table tb;
-    QFile::remove(tb.run.filePath(file));
-    if (!bytes.isEmpty()) writeFile(tb.run.filePath(file), bytes);
+    QFile::remove(QDir(tb.run).filePath(file));
+    if (!bytes.isEmpty()) writeFile(QDir(tb.run).filePath(file), bytes);
     QVERIFY(tb.startAndShow());
     QVERIFY(tb.state().soundon);
     QtServices& sv = tb.w->services();

@@ -22,7 +22,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -44,10 +43,9 @@ class MonkeyTest : public QObject {
 
   private slots:
     void initTestCase() {
-        QVERIFY(run.isValid() && config.isValid());
-        stud::testing::copyRunFiles(run.path());
-        QDir::setCurrent(run.path());
-        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+        stud::testing::copyRunFiles(stud::testing::qPath(run));
+        QDir::setCurrent(stud::testing::qPath(run));
+        qputenv("XDG_CONFIG_HOME", stud::testing::qPath(config).toLocal8Bit());
         events = qEnvironmentVariableIntValue("STUD_MONKEY_EVENTS");
         if (events <= 0) events = 20000;
     }
@@ -166,8 +164,7 @@ class MonkeyTest : public QObject {
     }
 
   private:
-    QTemporaryDir run;
-    QTemporaryDir config;
+    stud::testing::TempDir run{"studmonkey"}, config{"studconfig"};
     int events = 20000;
 };
 

@@ -23,7 +23,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -120,7 +119,7 @@ struct Table : stud::testing::TableRun {
         QTest::keyClicks(e, text);
     }
     QString ini() const {
-        QFile f(QDir(config.path()).filePath(QStringLiteral("sevenstud/tarvo.ini")));
+        QFile f(QDir(config).filePath(QStringLiteral("sevenstud/tarvo.ini")));
         return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
     }
     QStringList cashLabels() const {

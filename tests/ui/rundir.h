@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/tempdir.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +15,11 @@ inline QString dataDir() {
     QString root = qEnvironmentVariable("STUD_SOURCE_DIR");
     if (root.isEmpty()) root = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../..");
     return QDir(root).absoluteFilePath(QStringLiteral("assets/data"));
+}
+
+// A temporary folder's path, for Qt.
+inline QString qPath(const TempDir& dir) {
+    return QString::fromStdString(dir.path().string());
 }
 
 // Copies the shipped run folder's files into `folder`, a test's working directory.

@@ -6,12 +6,12 @@
 #include "ui/tablewindow.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <utility>
 
 namespace stud::testing {
 
@@ -20,17 +20,19 @@ namespace stud::testing {
 // at once, from `answers` front first, else with Ok or Yes; each is shown to
 // record() first.
 struct TableRun {
-    QTemporaryDir run;
-    QTemporaryDir config;
+    TempDir runDir{"studrun"}, configDir{"studconfig"};
+    const QString run = qPath(runDir), config = qPath(configDir);
     QString oldDir = QDir::currentPath();
     std::unique_ptr<TableWindow> w;
     std::deque<Answer> answers;
 
-    explicit TableRun(std::uint64_t seed, bool withData = true, int scale = 1) {
-        if (withData) copyRunFiles(run.path());
-        QDir::setCurrent(run.path());
-        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-        w = std::make_unique<TableWindow>(std::make_unique<SplitMix>(seed), scale);
+    explicit TableRun(std::uint64_t seed, bool withData = true, int scale = 1)
+        : TableRun(std::make_unique<SplitMix>(seed), withData, scale) {}
+    TableRun(std::unique_ptr<Random> random, bool withData, int scale) {
+        if (withData) copyRunFiles(run);
+        QDir::setCurrent(run);
+        qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
+        w = std::make_unique<TableWindow>(std::move(random), scale);
         w->services().setAnswerer([this](const MessageRequest& r) {
             record(r);
             if (!answers.empty()) {

@@ -23,7 +23,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -483,7 +482,7 @@ void TableWindowTest::messageBoxesAndErrorDisplay() {
 void TableWindowTest::startupFailureEndsTheProgram() {
     // The settings folder cannot be made: a file stands where it should be.
     Table tb;
-    QFile blocker(tb.config.filePath("sevenstud"));
+    QFile blocker(QDir(tb.config).filePath("sevenstud"));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     QVERIFY(!tb.w->start());
@@ -649,7 +648,8 @@ void TableWindowTest::doubleDensityScreen() {
 }
 
 void TableWindowTest::soundPlayerNeverBlocks() {
-    QTemporaryDir dir;
+    const stud::testing::TempDir tmp("studsound");
+    const QDir dir(stud::testing::qPath(tmp));
     const QString oldDir = QDir::currentPath();
     QDir::setCurrent(dir.path());
     QFile::copy(kDataDir + "/chip1.wav", dir.filePath("chip1.wav"));

@@ -3,7 +3,7 @@
 //
 //   studsim [--deals N] [--level 200|400|600|900] [--human random|caller|raiser|folder]
 //           [--seed S] [--generator splitmix:SEED] [--initial N --until U]
-//   studsim --trace --generator splitmix:SEED --script LETTERS --level L --deals N
+//   studsim --trace --generator splitmix:SEED --script LETTERS --level L --deals N [--ticks N]
 
 #include "simulator.h"
 
@@ -26,8 +26,10 @@ const char* kUsage =
     "  --initial N            start from a settings file giving every seat N\n"
     "  --until U              ... and a play-until amount of U\n"
     "  --trace                one line per event on standard output, no summary;\n"
-    "                         the human follows --script, the timers never tick\n"
+    "                         the human follows --script, the timers tick only with --ticks\n"
     "  --script LETTERS       R (raise, else call), C (check or call), F (fold), cycled\n"
+    "  --ticks N              trace mode: after every click, N rounds in which each enabled\n"
+    "                         timer ticks once; a line per tick with what it drew\n"
     "  --log                  the trace lines in any mode, before the summary\n"
     "Exit status: 0 when every invariant held, 1 when one broke, 2 for a usage error.\n";
 
@@ -91,6 +93,9 @@ int main(int argc, char** argv) {
             opt.script = value();
             if (opt.script.empty() || opt.script.find_first_not_of("RCF") != std::string::npos)
                 return usage("--script takes the letters R, C and F");
+        } else if (arg == "--ticks") {
+            if (!parseNumber(value(), opt.ticks) || opt.ticks < 1)
+                return usage("--ticks needs a number of at least 1");
         } else if (arg == "--initial") {
             std::int32_t n = 0;
             if (!parseNumber(value(), n)) return usage("--initial needs a whole number");
@@ -105,6 +110,7 @@ int main(int argc, char** argv) {
     }
     if (opt.trace && opt.script.empty()) return usage("--trace needs a --script");
     if (opt.trace && !opt.splitmix) return usage("--trace needs --generator splitmix:SEED");
+    if (opt.ticks && !opt.trace) return usage("--ticks needs --trace");
 
     try {
         return studsim::simulate(opt, std::cout, std::cerr);

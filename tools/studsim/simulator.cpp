@@ -58,8 +58,10 @@ struct Failure {
 class Simulator {
   public:
     Simulator(const Options& o, std::ostream& out)
-        : opt(o), out(out), ui(FakeServices::Record::printed), policy(o.seed ^ 0x5EEDF00Dull),
-          ini(startFile(o)) {
+        : opt(o), out(out),
+          // The timer ticks' lines show what the ticks drew.
+          ui(o.ticks > 0 ? FakeServices::Record::everything : FakeServices::Record::printed),
+          policy(o.seed ^ 0x5EEDF00Dull), ini(startFile(o)) {
         ui.showForm();
         ui.now = o.seed * 1000003u;
         ui.clockStep = 1000;
@@ -80,6 +82,8 @@ class Simulator {
     void click(Event e);
     Event choose();
     void idle(int ms);
+    void tickRounds();
+    void tickLine(Timer which);
     void check(Event e, bool decidedBefore);
     void traceLine(Event e);
     void endMatch();
@@ -212,6 +216,30 @@ void Simulator::click(Event e) {
 
     check(e, decidedBefore);
     if (opt.trace || opt.log) traceLine(e);
+    if (opt.trace) tickRounds();
+}
+
+// Trace mode's timers: `ticks` rounds in which each timer enabled at its turn
+// ticks once, in the order randomwink, winkanim, wintimer, at no particular
+// time. One line per tick; the invariants are checked around each.
+void Simulator::tickRounds() {
+    for (int round = 0; round < opt.ticks; ++round) {
+        for (Timer which : {Timer::randomwink, Timer::winkanim, Timer::wintimer}) {
+            if (!ui.isTimerEnabled(which)) continue;
+            ui.clearLog();
+            checker.before(*game);
+            ui.ticked(which);
+            try {
+                game->tick(which);
+            } catch (const std::exception& ex) {
+                throw Failure{std::string("the timer failed: ") + ex.what()};
+            }
+            const std::string broken = checker.after(*game, ui, false);
+            if (!broken.empty()) throw Failure{broken};
+            if (checker.showdownNow) throw Failure{"a timer ran a showdown"};
+            tickLine(which);
+        }
+    }
 }
 
 void Simulator::check(Event e, bool decidedBefore) {
@@ -297,6 +325,46 @@ void Simulator::traceLine(Event e) {
     line << " boxes=";
     if (ui.boxes.empty()) line << '-';
     for (std::size_t i = 0; i < ui.boxes.size(); ++i) line << (i ? ";" : "") << ui.boxes[i].text;
+    out << line.str() << '\n';
+}
+
+void Simulator::tickLine(Timer which) {
+    static constexpr const char* timers[] = {"randomwink", "winkanim", "wintimer"};
+    static constexpr char sets[] = {'c', 'p', 'k'}; // cards, players, coins
+    std::ostringstream line;
+    line << "tick " << timers[static_cast<int>(which)] << " on=";
+    for (Timer t : {Timer::randomwink, Timer::winkanim, Timer::wintimer})
+        line << (ui.isTimerEnabled(t) ? "RWT"[static_cast<int>(t)] : '-');
+    line << " interval=" << ui.timerInterval(which);
+    line << " draws=";
+    if (ui.draws.empty()) line << '-';
+    for (std::size_t i = 0; i < ui.draws.size(); ++i) {
+        const FakeServices::Draw& d = ui.draws[i];
+        line << (i ? ";" : "");
+        switch (d.op) {
+        case FakeServices::Op::Image:
+            line << sets[static_cast<int>(d.set)] << d.index << '@' << d.x << ',' << d.y;
+            break;
+        case FakeServices::Op::FillRect:
+            line << "fill" << d.index << '@' << d.x << ',' << d.y << ',' << d.right << ','
+                 << d.bottom;
+            break;
+        case FakeServices::Op::Pixel:
+            line << "pixel" << d.index << '@' << d.x << ',' << d.y;
+            break;
+        case FakeServices::Op::Brush:
+            line << "brush:" << d.file;
+            break;
+        }
+    }
+    line << " repaints=";
+    if (ui.controlRepaints.empty()) line << '-';
+    for (std::size_t i = 0; i < ui.controlRepaints.size(); ++i)
+        line << (i ? "," : "") << static_cast<int>(ui.controlRepaints[i]);
+    line << " window=" << ui.windowRepaints;
+    line << " sounds=";
+    if (ui.sounds.empty()) line << '-';
+    for (std::size_t i = 0; i < ui.sounds.size(); ++i) line << (i ? "," : "") << ui.sounds[i];
     out << line.str() << '\n';
 }
 

@@ -25,6 +25,7 @@ struct Options {
     bool trace = false;
     bool log = false;   // the trace lines in any mode, to look into a failure
     std::string script; // trace mode: R, C and F letters, cycled
+    int ticks = 0;      // trace mode: rounds of timer ticks after every click
     std::optional<std::int32_t> initial, until;
 };
 

@@ -1,12 +1,21 @@
 # Replays the recorded sessions and requires byte-identical traces: the
 # engine's behaviour, down to every event, is what the traces froze.
-# Usage: cmake -DSTUDSIM=<studsim> -DGOLDEN=<this folder> -DWORK=<scratch> -P replay.cmake
+# Usage: cmake -DSTUDSIM=<studsim> -DGOLDEN=<this folder> -DWORK=<scratch>
+#              [-DSET=ticks] -P replay.cmake
 # Session N (counting from 1) of sessions.txt was recorded as NN.txt in
-# traces.tar.gz; record.sh writes both again.
+# traces.tar.gz; those of a named set are in <set>-sessions.txt and
+# <set>-traces.tar.gz. record.sh writes a set's traces again.
+if(DEFINED SET)
+    set(sessions_file ${GOLDEN}/${SET}-sessions.txt)
+    set(traces_file ${GOLDEN}/${SET}-traces.tar.gz)
+else()
+    set(sessions_file ${GOLDEN}/sessions.txt)
+    set(traces_file ${GOLDEN}/traces.tar.gz)
+endif()
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
-file(ARCHIVE_EXTRACT INPUT ${GOLDEN}/traces.tar.gz DESTINATION ${WORK})
-file(STRINGS ${GOLDEN}/sessions.txt sessions)
+file(ARCHIVE_EXTRACT INPUT ${traces_file} DESTINATION ${WORK})
+file(STRINGS ${sessions_file} sessions)
 
 set(index 0)
 set(failed 0)

@@ -1,11 +1,13 @@
 #pragma once
 
-// A deal set up by hand for the betting and showdown tests: the recording
-// fake of the window (which also logs every status line in order), a
-// settings file in a private temporary folder, and scripted draws.
+// A deal set up by hand for the tests of the player's actions, the betting
+// rounds, the opponents and the showdown: the recording fake of the window
+// (which also logs every status line in order), a settings file in a private
+// temporary folder, and scripted draws.
 
 #include "cards/random.h"
 #include "game/game.h"
+#include "support/cardtext.h"
 #include "support/fakeservices.h"
 #include "support/gamesteps.h"
 #include "support/scriptedrandom.h"
@@ -17,7 +19,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -42,25 +43,6 @@ class LoggingServices : public FakeServices {
         FakeServices::setText(c, s);
     }
 };
-
-// "Ac Kd 10h ..." -> cards (ranks 2-10, J, Q, K, A; suits c d h s).
-inline std::vector<Card> cards(const std::string& text) {
-    std::vector<Card> out;
-    std::istringstream in(text);
-    for (std::string w; in >> w;) {
-        const std::string ranks = "23456789TJQKA", suits = "cdhs";
-        const std::string r = w.substr(0, w.size() - 1);
-        const int rank = r == "10" ? 8 : static_cast<int>(ranks.find(r[0]));
-        out.push_back(Card{static_cast<int>(suits.find(w.back())), rank});
-    }
-    return out;
-}
-inline Hand hand(const std::string& text) {
-    const auto c = cards(text);
-    Hand h{};
-    for (int i = 0; i < 7; ++i) h[i] = c.at(i);
-    return h;
-}
 
 class BettingTable : public ::testing::Test {
   protected:

@@ -1,7 +1,7 @@
 // The showdown: who is still in, the names shown, who is paid and how a
 // split loses its remainder, and the end of the match at the target.
 
-#include "../betting/bettingtable.h"
+#include "bettingtable.h"
 #include "table/seattable.h"
 
 using namespace stud;

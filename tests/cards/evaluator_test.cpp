@@ -1,5 +1,5 @@
 #include "cards/evaluator.h"
-#include "tests/showdown/reference_evaluator.h"
+#include "reference_evaluator.h"
 
 #include <gtest/gtest.h>
 

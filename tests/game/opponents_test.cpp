@@ -182,4 +182,13 @@ TEST_F(Opponents, OnlyFreaksTurnRedrawsTheTableWhenTheSeatIsOut) {
     EXPECT_EQ(draws.draws, 0u);
 }
 
+TEST_F(Opponents, AnAnswerCostsItsEstimatesTrialsAndOneDrawToDecide) {
+    for (std::int32_t level : {200, 400, 600, 900}) {
+        t.complevel = level;
+        draws.draws = 0;
+        steps.answers(geek);
+        EXPECT_EQ(draws.draws, static_cast<std::uint64_t>(level + 1) * 202 + 1) << level;
+    }
+}
+
 } // namespace

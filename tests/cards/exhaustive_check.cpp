@@ -9,7 +9,7 @@
 //    scored as flushes instead (the two together keep their known sum).
 // Prints the totals; exits 1 on the first kind of failure it sees.
 #include "cards/evaluator.h"
-#include "tests/showdown/reference_evaluator.h"
+#include "reference_evaluator.h"
 
 #include <array>
 #include <chrono>

@@ -1,0 +1,389 @@
+// The game in every language it ships, and in the pseudo-language that makes
+// every text about 40 % longer with accented letters: a walk through every
+// state the window can show (the table at each street, a fold, the showdown,
+// the options panel with its boxes, a new match, the About box, the end of a
+// match) that fails on a text clipped, cut short or overlapping another, on
+// a text still in English in the pseudo-language, and on any text the game
+// asked to translate that a shipped language lacks.
+
+#include "cards/evaluator.h"
+#include "tablerun.h"
+#include "ui/accessibility.h"
+#include "ui/gradientbutton.h"
+#include "ui/language.h"
+#include "ui/optionspanel.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QTest>
+#include <QTimer>
+#include <QXmlStreamReader>
+
+#include <map>
+#include <set>
+#include <utility>
+
+using namespace stud;
+
+namespace {
+
+using Message = std::pair<QByteArray, QByteArray>; // context, source
+
+// Sees every text the program asks to translate, and translates none: Qt
+// asks the next translator.
+class Recorder final : public QTranslator {
+  public:
+    mutable std::set<Message> asked;
+    QString translate(const char* context, const char* source, const char* = nullptr,
+                      int = -1) const override {
+        asked.insert({context, source});
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+};
+
+const QRegularExpression kAscii(QStringLiteral("[A-Za-z]"));
+
+// One place a text shows, in the window's coordinates.
+struct Shown {
+    QWidget* widget;
+    QRect rect;
+    QString text;
+};
+
+struct Inspector {
+    QString language;
+    QStringList problems;
+    int states = 0;
+
+    bool pseudo() const { return language == kPseudoLanguage; }
+    void problem(const QString& where, const QWidget* w, const QString& what) {
+        problems << QStringLiteral("[%1] %2: %3 \"%4\"")
+                        .arg(language, where, what,
+                             w ? QString::fromLatin1(w->metaObject()->className()) : QString());
+    }
+    void english(const QString& where, const QString& text) {
+        if (pseudo() && text.contains(kAscii))
+            problems << QStringLiteral("[%1] %2: still English: \"%3\"").arg(language, where, text);
+    }
+
+    // Every visible text under `root`: clipped, cut, overlapping, English.
+    void inspect(QWidget* root, const QString& where) {
+        ++states;
+        english(where, root->windowTitle());
+        std::vector<Shown> shown;
+        QList<QWidget*> all = root->findChildren<QWidget*>();
+        all.prepend(root);
+        for (QWidget* w : all) {
+            if (!w->isVisibleTo(root) && w != root) continue;
+            english(where, w->accessibleName());
+            english(where, w->accessibleDescription());
+            // Words for a screen reader only: nothing on the screen.
+            if (dynamic_cast<SpokenLabel*>(w) || dynamic_cast<Announcer*>(w)) continue;
+            const QFontMetrics fm(w->font());
+            if (auto* l = qobject_cast<QLabel*>(w)) {
+                if (l->text().isEmpty() || !l->pixmap().isNull()) continue;
+                english(where, l->text());
+                const QRect c = l->contentsRect();
+                QSize need;
+                if (l->wordWrap()) {
+                    need = QSize(c.width(), l->heightForWidth(l->width()));
+                } else {
+                    for (const QString& line : l->text().split(QLatin1Char('\n')))
+                        need.setWidth(std::max(need.width(), fm.horizontalAdvance(line)));
+                    need.setHeight(fm.height() * int(l->text().count(QLatin1Char('\n')) + 1));
+                }
+                if (need.width() > c.width() || need.height() > c.height() + 1)
+                    problem(where, l, QStringLiteral("clipped \"%1\"").arg(l->text()));
+                shown.push_back({l, QRect(l->mapTo(root, c.topLeft()), need), l->text()});
+            } else if (auto* g = qobject_cast<GradientButton*>(w)) {
+                english(where, g->text());
+                const QStringList lines = g->captionLines();
+                const QFontMetrics cf(g->captionFont());
+                if (lines.join(QString()).contains(QChar(0x2026)))
+                    problem(where, g, QStringLiteral("cut \"%1\"").arg(g->text()));
+                if (int(lines.size()) * cf.height() > g->height())
+                    problem(where, g, QStringLiteral("too tall \"%1\"").arg(g->text()));
+                shown.push_back({g, QRect(g->mapTo(root, QPoint()), g->size()), g->text()});
+            } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+                if (b->text().isEmpty()) continue;
+                english(where, b->text());
+                int extra = 12; // a push button's frame
+                if (qobject_cast<QRadioButton*>(b))
+                    extra = b->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                            b->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+                const QString text = QString(b->text()).remove(QLatin1Char('&'));
+                if (fm.horizontalAdvance(text) + extra > b->width())
+                    problem(where, b, QStringLiteral("clipped \"%1\"").arg(text));
+                shown.push_back({b, QRect(b->mapTo(root, QPoint()), b->size()), text});
+            } else {
+                continue;
+            }
+            // Inside whatever holds it: the parent paints nothing beyond itself.
+            const QWidget* parent = w->parentWidget();
+            if (w != root && parent && !parent->rect().contains(w->geometry()) &&
+                !qobject_cast<QLabel*>(w))
+                problem(where, w, QStringLiteral("beyond its parent"));
+            if (auto* l = qobject_cast<QLabel*>(w); l && w != root && parent) {
+                const QRect text(l->geometry().topLeft() + l->contentsRect().topLeft(),
+                                 shown.back().rect.size());
+                if (!parent->rect().contains(text))
+                    problem(where, l, QStringLiteral("beyond its parent \"%1\"").arg(l->text()));
+            }
+        }
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            for (std::size_t j = i + 1; j < shown.size(); ++j) {
+                const Shown& a = shown[i];
+                const Shown& b = shown[j];
+                if (a.widget->isAncestorOf(b.widget) || b.widget->isAncestorOf(a.widget)) continue;
+                if (a.rect.intersects(b.rect))
+                    problems << QStringLiteral("[%1] %2: \"%3\" overlaps \"%4\"")
+                                    .arg(language, where, a.text, b.text);
+            }
+    }
+};
+
+// The walk. Message boxes and the About box open for real; a watcher looks
+// at each one and answers it with its default button.
+struct Walk : stud::testing::TableRun {
+    Inspector& in;
+    QTimer watcher;
+    QStringList boxes;
+
+    explicit Walk(Inspector& inspector) : TableRun(17), in(inspector) {
+        w->services().setAnswerer(nullptr);
+        watcher.setInterval(0);
+        QObject::connect(&watcher, &QTimer::timeout, [this] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box || !box->isVisible()) return;
+            if (auto* m = qobject_cast<QMessageBox*>(box)) {
+                boxes << m->text();
+                in.inspect(m, QStringLiteral("box \"%1\"").arg(m->text()));
+                QAbstractButton* answer = m->defaultButton();
+                if (!answer) answer = m->buttons().value(0);
+                if (answer) answer->click();
+            } else if (auto* d = qobject_cast<QDialog*>(box)) {
+                in.inspect(d, QStringLiteral("About box"));
+                d->done(1);
+            }
+        });
+        watcher.start();
+    }
+    void look(const QString& where) {
+        QCoreApplication::processEvents();
+        in.inspect(w.get(), where);
+    }
+    bool on(Control c) { return w->button(c)->isEnabled(); }
+    void click(Control c) { w->button(c)->click(); }
+    void panel(Control c) { emit w->panel()->activated(c); }
+
+    // Deals until the deal is over, calling and now and then raising.
+    void playDeal(const QString& name, bool fold) {
+        for (int step = 0; step < 12 && on(Control::btnstay); ++step) {
+            look(QStringLiteral("%1, street %2").arg(name).arg(step + 1));
+            if (fold && step == 2)
+                click(Control::btnpass);
+            else
+                click(on(Control::btnbet) && step % 3 == 1 ? Control::btnbet : Control::btnstay);
+        }
+        look(name + QStringLiteral(", over"));
+    }
+
+    void run() {
+        QVERIFY(startAndShow());
+        look(QStringLiteral("start"));
+        playDeal(QStringLiteral("first deal"), false);
+        click(Control::btnnew);
+        playDeal(QStringLiteral("second deal"), true);
+        click(Control::btnnew);
+        click(Control::NewGame1); // "Are you sure?" answered Yes
+        look(QStringLiteral("new match"));
+        click(Control::About1);
+
+        click(Control::Options1);
+        look(QStringLiteral("options"));
+        panel(Control::SoundOff1);
+        w->panel()->setPosition(Control::UpDown1, kMaxLimit);
+        panel(Control::UpDown1);
+        look(QStringLiteral("options, sound off, highest limits"));
+        for (const char* typed : {"lots", "5", "100"}) {
+            w->panel()->setText(Control::money, QString::fromLatin1(typed));
+            panel(Control::enter);
+        }
+        w->panel()->setText(Control::until, QStringLiteral("100"));
+        panel(Control::unenter);
+        panel(Control::Close);
+        look(QStringLiteral("options closed"));
+
+        // A quick match at the highest limits, to its end.
+        click(Control::NewGame1);
+        for (int deal = 0; deal < 60 && (on(Control::btnstay) || on(Control::btnnew)); ++deal) {
+            if (on(Control::btnnew)) click(Control::btnnew);
+            for (int step = 0; step < 12 && on(Control::btnstay); ++step)
+                click(on(Control::btnbet) ? Control::btnbet : Control::btnstay);
+            look(QStringLiteral("short match, deal %1").arg(deal + 1));
+        }
+        QVERIFY2(boxes.size() >= 7, qPrintable(boxes.join(QStringLiteral(" | "))));
+    }
+};
+
+// The translation files: one (context, source) set for all, every message
+// finished, the same placeholders as the English.
+std::map<QString, std::map<Message, QString>> readSources(QStringList& problems) {
+    std::map<QString, std::map<Message, QString>> files;
+    const QDir dir(qEnvironmentVariable("STUD_SOURCE_DIR") + QStringLiteral("/i18n"));
+    for (const QString& name : dir.entryList({QStringLiteral("sevenstud_*.ts")})) {
+        QFile f(dir.filePath(name));
+        if (!f.open(QIODevice::ReadOnly)) {
+            problems << name + QStringLiteral(": unreadable");
+            continue;
+        }
+        auto& messages = files[name];
+        QXmlStreamReader xml(&f);
+        QByteArray context, source;
+        while (!xml.atEnd()) {
+            if (!xml.readNextStartElement()) continue;
+            if (xml.name() == QLatin1String("name")) context = xml.readElementText().toUtf8();
+            if (xml.name() == QLatin1String("source")) source = xml.readElementText().toUtf8();
+            if (xml.name() == QLatin1String("translation")) {
+                const bool unfinished =
+                    xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
+                const QString text = xml.readElementText();
+                if (unfinished || text.isEmpty())
+                    problems << QStringLiteral("%1: \"%2\" is not translated")
+                                    .arg(name, QString::fromUtf8(source));
+                static const QRegularExpression arg(QStringLiteral("%\\d"));
+                QStringList want, have;
+                for (const auto& m : arg.globalMatch(QString::fromUtf8(source))) want << m.captured();
+                for (const auto& m : arg.globalMatch(text)) have << m.captured();
+                want.sort();
+                have.sort();
+                if (want != have)
+                    problems << QStringLiteral("%1: \"%2\" has placeholders %3")
+                                    .arg(name, QString::fromUtf8(source), have.join(','));
+                messages[{context, source}] = text;
+            }
+        }
+        if (xml.hasError()) problems << name + QStringLiteral(": ") + xml.errorString();
+    }
+    return files;
+}
+
+} // namespace
+
+class LanguagesTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void chosenFromTheDesktop();
+    void translationFilesAgree();
+    void everyStateFitsInEveryLanguage_data();
+    void everyStateFitsInEveryLanguage();
+    void everyTextAskedIsTranslated();
+    void cleanupTestCase() { installLanguage({}); }
+
+  private:
+    std::set<Message> asked_;
+};
+
+void LanguagesTest::chosenFromTheDesktop() {
+    const auto env = [](std::map<std::string, QString> vars) {
+        return [vars](const char* name) {
+            auto it = vars.find(name);
+            return it == vars.end() ? QString() : it->second;
+        };
+    };
+    QCOMPARE(chooseLanguage({}, env({{"LANG", "de_AT.UTF-8"}})), QStringLiteral("de"));
+    QCOMPARE(chooseLanguage({}, env({{"LANG", "fr_FR.UTF-8"}, {"LC_MESSAGES", "it_IT"}})),
+             QStringLiteral("it"));
+    QCOMPARE(chooseLanguage({}, env({{"LC_ALL", "es_ES@euro"}, {"LC_MESSAGES", "it_IT"}})),
+             QStringLiteral("es"));
+    // LANGUAGE first, its first language we ship; English named first wins.
+    QCOMPARE(chooseLanguage({}, env({{"LANGUAGE", "pt_BR:fr:de"}, {"LANG", "it_IT.UTF-8"}})),
+             QStringLiteral("fr"));
+    QCOMPARE(chooseLanguage({}, env({{"LANGUAGE", "en_GB:de"}, {"LANG", "de_DE.UTF-8"}})),
+             QString());
+    // What we do not ship, the C locale, nothing at all: English.
+    QCOMPARE(chooseLanguage({}, env({{"LANG", "pt_PT.UTF-8"}})), QString());
+    QCOMPARE(chooseLanguage({}, env({{"LANG", "C.UTF-8"}})), QString());
+    QCOMPARE(chooseLanguage({}, env({})), QString());
+    // --language wins over the desktop; an unknown code is English.
+    QCOMPARE(chooseLanguage(QStringLiteral("it"), env({{"LANGUAGE", "de"}})),
+             QStringLiteral("it"));
+    QCOMPARE(chooseLanguage(QStringLiteral("xx"), env({{"LANGUAGE", "de"}})), QString());
+    QCOMPARE(shippedLanguages().size(), 4);
+}
+
+void LanguagesTest::translationFilesAgree() {
+    QStringList problems;
+    const auto files = readSources(problems);
+    QCOMPARE(int(files.size()), shippedLanguages().size());
+    const auto& first = files.begin()->second;
+    for (const auto& [name, messages] : files) {
+        for (const auto& [m, text] : first)
+            if (!messages.count(m))
+                problems << QStringLiteral("%1 lacks %2 \"%3\"")
+                                .arg(name, QString::fromUtf8(m.first), QString::fromUtf8(m.second));
+        for (const auto& [m, text] : messages)
+            if (!first.count(m))
+                problems << QStringLiteral("%1 has only it: %2 \"%3\"")
+                                .arg(name, QString::fromUtf8(m.first), QString::fromUtf8(m.second));
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+}
+
+void LanguagesTest::everyStateFitsInEveryLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("en") << QString();
+    for (const QString& code : shippedLanguages()) QTest::newRow(qPrintable(code)) << code;
+    QTest::newRow("pseudo") << kPseudoLanguage;
+}
+
+void LanguagesTest::everyStateFitsInEveryLanguage() {
+    QFETCH(QString, language);
+    installLanguage(language);
+    Recorder recorder;
+    QCoreApplication::installTranslator(&recorder);
+    Inspector in;
+    in.language = language;
+    {
+        Walk walk(in);
+        walk.run();
+    }
+    QCoreApplication::removeTranslator(&recorder);
+    installLanguage({});
+    asked_.insert(recorder.asked.begin(), recorder.asked.end());
+    QVERIFY(in.states > 40);
+    QVERIFY2(in.problems.isEmpty(), qPrintable(in.problems.mid(0, 40).join('\n')));
+}
+
+void LanguagesTest::everyTextAskedIsTranslated() {
+    QVERIFY(!asked_.empty());
+    std::set<Message> wanted;
+    for (const Message& m : asked_)
+        if (QString::fromUtf8(m.second).contains(kAscii) && !m.first.startsWith('Q'))
+            wanted.insert(m);
+    // Every hand the status line can name, not only those the walk met.
+    for (std::int32_t score = 0; score < 2000; ++score)
+        if (const auto name = handname(score); !name.empty())
+            wanted.insert({"Game", QByteArray(name.data(), qsizetype(name.size()))});
+    QStringList problems;
+    for (const QString& code : shippedLanguages()) {
+        const auto t = gameTranslator(code);
+        QVERIFY(t);
+        for (const auto& [context, source] : wanted)
+            if (t->translate(context, source).isEmpty())
+                problems << QStringLiteral("%1 lacks %2 \"%3\"")
+                                .arg(code, QString::fromUtf8(context), QString::fromUtf8(source));
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.mid(0, 40).join('\n')));
+}
+
+QTEST_MAIN(LanguagesTest)
+#include "languages_test.moc"
