@@ -1300,7 +1300,7 @@ LC_MESSAGES, LANG), y en inglés si no conoce ese idioma.</translation>
     </message>
     <message>
         <source>match the bet to stay in</source>
-        <translation>cubrir la apuesta para seguir</translation>
+        <translation>pagar la apuesta para seguir</translation>
     </message>
     <message>
         <source>Pot</source>
