@@ -1275,4 +1275,67 @@ LC_MESSAGES, LANG) und Englisch, wo es diese Sprache nicht kennt.</translation>
         <translation>Der Bildsatz „%1“ hat die falsche Größe</translation>
     </message>
 </context>
+<context>
+    <name>AboutPicture</name>
+    <message>
+        <source>Seven-card stud poker</source>
+        <translation>Seven Card Stud Poker</translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Version 1.0</translation>
+    </message>
+    <message>
+        <source>Bets are small in the first two rounds</source>
+        <translation>In den ersten beiden Runden: Small Bet,</translation>
+    </message>
+    <message>
+        <source>and big in the later rounds.</source>
+        <translation>in den späteren Runden: Big Bet.</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Checken</translation>
+    </message>
+    <message>
+        <source>stay in without betting</source>
+        <translation>im Spiel bleiben, ohne zu setzen</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Passen</translation>
+    </message>
+    <message>
+        <source>give up the hand</source>
+        <translation>die Hand aufgeben</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Mitgehen</translation>
+    </message>
+    <message>
+        <source>match the bet to stay in</source>
+        <translation>gleich viel setzen, um zu bleiben</translation>
+    </message>
+    <message>
+        <source>Pot</source>
+        <translation>Pot</translation>
+    </message>
+    <message>
+        <source>the money bet in the deal</source>
+        <translation>das in der Hand gesetzte Geld</translation>
+    </message>
+    <message>
+        <source>Game, pictures and sounds by</source>
+        <translation>Spiel, Bilder und Töne von</translation>
+    </message>
+    <message>
+        <source>the Seven Stud developers</source>
+        <translation>den Entwicklern von Seven Stud</translation>
+    </message>
+    <message>
+        <source>Built with Qt and libjpeg</source>
+        <translation>Erstellt mit Qt und libjpeg</translation>
+    </message>
+</context>
 </TS>

@@ -1276,4 +1276,67 @@ LC_MESSAGES, LANG), y en inglés si no conoce ese idioma.</translation>
         <translation>El conjunto de imágenes «%1» tiene un tamaño incorrecto</translation>
     </message>
 </context>
+<context>
+    <name>AboutPicture</name>
+    <message>
+        <source>Seven-card stud poker</source>
+        <translation>Póker seven card stud</translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Versión 1.0</translation>
+    </message>
+    <message>
+        <source>Bets are small in the first two rounds</source>
+        <translation>Las apuestas son pequeñas en las dos</translation>
+    </message>
+    <message>
+        <source>and big in the later rounds.</source>
+        <translation>primeras rondas y grandes en las demás.</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Pasar</translation>
+    </message>
+    <message>
+        <source>stay in without betting</source>
+        <translation>seguir en la mano sin apostar</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Retirarse</translation>
+    </message>
+    <message>
+        <source>give up the hand</source>
+        <translation>abandonar la mano</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Igualar</translation>
+    </message>
+    <message>
+        <source>match the bet to stay in</source>
+        <translation>pagar la apuesta para seguir</translation>
+    </message>
+    <message>
+        <source>Pot</source>
+        <translation>Bote</translation>
+    </message>
+    <message>
+        <source>the money bet in the deal</source>
+        <translation>el dinero apostado en la mano</translation>
+    </message>
+    <message>
+        <source>Game, pictures and sounds by</source>
+        <translation>Juego, imágenes y sonidos de</translation>
+    </message>
+    <message>
+        <source>the Seven Stud developers</source>
+        <translation>los desarrolladores de Seven Stud</translation>
+    </message>
+    <message>
+        <source>Built with Qt and libjpeg</source>
+        <translation>Hecho con Qt y libjpeg</translation>
+    </message>
+</context>
 </TS>

@@ -1276,4 +1276,67 @@ LC_MESSAGES, LANG), et anglais s&apos;il ne connaît pas cette langue.</translat
         <translation>Le jeu d&apos;images « %1 » n&apos;a pas la bonne taille</translation>
     </message>
 </context>
+<context>
+    <name>AboutPicture</name>
+    <message>
+        <source>Seven-card stud poker</source>
+        <translation>Stud à sept cartes</translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Version 1.0</translation>
+    </message>
+    <message>
+        <source>Bets are small in the first two rounds</source>
+        <translation>Les mises sont petites aux deux premiers</translation>
+    </message>
+    <message>
+        <source>and big in the later rounds.</source>
+        <translation>tours et grosses aux tours suivants.</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Parole</translation>
+    </message>
+    <message>
+        <source>stay in without betting</source>
+        <translation>rester dans le coup sans miser</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Se coucher</translation>
+    </message>
+    <message>
+        <source>give up the hand</source>
+        <translation>abandonner la main</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Suivre</translation>
+    </message>
+    <message>
+        <source>match the bet to stay in</source>
+        <translation>égaler la mise pour rester</translation>
+    </message>
+    <message>
+        <source>Pot</source>
+        <translation>Pot</translation>
+    </message>
+    <message>
+        <source>the money bet in the deal</source>
+        <translation>l&apos;argent misé dans la donne</translation>
+    </message>
+    <message>
+        <source>Game, pictures and sounds by</source>
+        <translation>Jeu, images et sons par</translation>
+    </message>
+    <message>
+        <source>the Seven Stud developers</source>
+        <translation>les développeurs de Seven Stud</translation>
+    </message>
+    <message>
+        <source>Built with Qt and libjpeg</source>
+        <translation>Réalisé avec Qt et libjpeg</translation>
+    </message>
+</context>
 </TS>

@@ -1276,4 +1276,67 @@ LC_MESSAGES, LANG), e inglese se non conosce quella lingua.</translation>
         <translation>Il set di immagini «%1» ha le dimensioni sbagliate</translation>
     </message>
 </context>
+<context>
+    <name>AboutPicture</name>
+    <message>
+        <source>Seven-card stud poker</source>
+        <translation>Poker seven card stud</translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Versione 1.0</translation>
+    </message>
+    <message>
+        <source>Bets are small in the first two rounds</source>
+        <translation>Le puntate sono piccole nei primi due giri</translation>
+    </message>
+    <message>
+        <source>and big in the later rounds.</source>
+        <translation>e grandi nei giri successivi.</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>stay in without betting</source>
+        <translation>restare in gioco senza puntare</translation>
+    </message>
+    <message>
+        <source>Fold</source>
+        <translation>Lascia</translation>
+    </message>
+    <message>
+        <source>give up the hand</source>
+        <translation>abbandonare la mano</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>Vedi</translation>
+    </message>
+    <message>
+        <source>match the bet to stay in</source>
+        <translation>pareggiare la puntata e restare</translation>
+    </message>
+    <message>
+        <source>Pot</source>
+        <translation>Piatto</translation>
+    </message>
+    <message>
+        <source>the money bet in the deal</source>
+        <translation>il denaro puntato nella mano</translation>
+    </message>
+    <message>
+        <source>Game, pictures and sounds by</source>
+        <translation>Gioco, immagini e suoni</translation>
+    </message>
+    <message>
+        <source>the Seven Stud developers</source>
+        <translation>degli sviluppatori di Seven Stud</translation>
+    </message>
+    <message>
+        <source>Built with Qt and libjpeg</source>
+        <translation>Realizzato con Qt e libjpeg</translation>
+    </message>
+</context>
 </TS>

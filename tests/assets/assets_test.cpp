@@ -8,8 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImage>
 #include <QProcess>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -306,17 +308,35 @@ Decoded decodeJpeg(const QByteArray& data) {
     return out;
 }
 
+// The language codes of the translations, from i18n/sevenstud_<code>.ts.
+QStringList languages() {
+    QStringList codes;
+    for (const QString& f : QDir(asset("i18n")).entryList({"sevenstud_*.ts"}, QDir::Files))
+        codes << f.mid(10, f.size() - 13);
+    return codes;
+}
+
 TEST(About, BaselineJpegsThatLibjpegDecodes) {
-    for (const char* name : {"assets/images/about.jpg", "assets/images/about@2x.jpg"}) {
-        const int size = QString(name).contains("@2x") ? 920 : 460;
+    const QStringList files = QDir(asset("assets/images")).entryList({"about*.jpg"}, QDir::Files);
+    // English and every translation, at both scales.
+    EXPECT_EQ(files.size(), 2 * (1 + languages().size()));
+    for (const QString& file : files) {
+        const QString name = "assets/images/" + file;
+        const QString scale = file.contains("@2x") ? "@2x" : "";
+        const int size = scale.isEmpty() ? 460 : 920;
         const QByteArray data = readAll(asset(name));
-        ASSERT_FALSE(data.isEmpty()) << name;
+        ASSERT_FALSE(data.isEmpty()) << qPrintable(name);
+        // A translation that drew the English lines would look the same.
+        if (file.startsWith("about_")) {
+            EXPECT_NE(data, readAll(asset("assets/images/about" + scale + ".jpg")))
+                << qPrintable(name);
+        }
         // Baseline DCT frame (SOF0), no progressive or extended frame markers.
-        EXPECT_TRUE(data.contains(QByteArray("\xff\xc0", 2))) << name;
+        EXPECT_TRUE(data.contains(QByteArray("\xff\xc0", 2))) << qPrintable(name);
         for (const char* sof : {"\xff\xc1", "\xff\xc2", "\xff\xc3"})
-            EXPECT_FALSE(data.contains(QByteArray(sof, 2))) << name;
+            EXPECT_FALSE(data.contains(QByteArray(sof, 2))) << qPrintable(name);
         const Decoded d = decodeJpeg(data);
-        ASSERT_TRUE(d.ok) << name;
+        ASSERT_TRUE(d.ok) << qPrintable(name);
         EXPECT_FALSE(d.progressive);
         EXPECT_EQ(d.w, size);
         EXPECT_EQ(d.h, size);
@@ -327,6 +347,64 @@ TEST(About, BaselineJpegsThatLibjpegDecodes) {
         const unsigned char* paper = at(size * 23 / 100, size * 65 / 100);
         EXPECT_GT(paper[0], 180);
         EXPECT_GT(paper[0], paper[2]); // warm, not grey
+    }
+}
+
+// The lines the English picture writes under its title.
+const char* const kAboutLines[] = {"Seven-card stud poker",
+                                   "Version 1.0",
+                                   "Bets are small in the first two rounds",
+                                   "and big in the later rounds.",
+                                   "Check",
+                                   "stay in without betting",
+                                   "Fold",
+                                   "give up the hand",
+                                   "Call",
+                                   "match the bet to stay in",
+                                   "Pot",
+                                   "the money bet in the deal",
+                                   "Game, pictures and sounds by",
+                                   "the Seven Stud developers",
+                                   "Built with Qt and libjpeg"};
+
+// Each AboutPicture context of a Qt Linguist file: its messages, source to translation.
+std::vector<QHash<QString, QString>> aboutContexts(const QString& path) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << qPrintable(path);
+    QXmlStreamReader xml(&f);
+    std::vector<QHash<QString, QString>> contexts;
+    bool inside = false;
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == QLatin1String("name")) {
+            inside = xml.readElementText() == "AboutPicture";
+            if (inside) contexts.emplace_back();
+        } else if (xml.name() == QLatin1String("context")) {
+            inside = false;
+        } else if (inside && xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (inside && xml.name() == QLatin1String("translation")) {
+            contexts.back().insert(source, xml.readElementText());
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << qPrintable(path) << ":" << xml.lineNumber() << ": "
+                                 << qPrintable(xml.errorString());
+    return contexts;
+}
+
+TEST(About, EveryTranslationHasEveryLineOfThePicture) {
+    ASSERT_FALSE(languages().isEmpty());
+    for (const QString& code : languages()) {
+        const QString ts = "i18n/sevenstud_" + code + ".ts";
+        const auto contexts = aboutContexts(asset(ts));
+        // One context: two (say from a merge) would leave one of them unused.
+        ASSERT_EQ(contexts.size(), 1u) << qPrintable(ts);
+        for (const char* line : kAboutLines) {
+            EXPECT_TRUE(contexts[0].contains(line)) << qPrintable(ts) << " lacks \"" << line << '"';
+            EXPECT_FALSE(contexts[0].value(line).trimmed().isEmpty())
+                << qPrintable(ts) << " leaves \"" << line << "\" untranslated";
+        }
     }
 }
 
@@ -410,7 +488,26 @@ TEST(Generator, RewritesTheCommittedFilesExactly) {
             ++compared;
         }
     }
-    EXPECT_EQ(compared, 8 + 7 + 5 + 2);
+    EXPECT_EQ(compared, 8 + 2 * languages().size() + 7 + 5 + 2);
+}
+
+// One About picture per translation file, whatever its language.
+TEST(Generator, DrawsTheAboutPictureForEachTranslationFile) {
+    const stud::testing::TempDir tmpI18n("studi18n"), tmpOut("studassets");
+    const QDir i18n(QString::fromStdString(tmpI18n.path().string()));
+    const QDir out(QString::fromStdString(tmpOut.path().string()));
+    ASSERT_TRUE(QFile::copy(asset("i18n/sevenstud_de.ts"), i18n.filePath("sevenstud_xx.ts")));
+    QProcess gen;
+    gen.start(QStringLiteral(STUD_ASSETGEN),
+              {"--out", out.path(), "--only", "about", "--i18n", i18n.path()});
+    ASSERT_TRUE(gen.waitForFinished(60000));
+    ASSERT_EQ(gen.exitCode(), 0) << gen.readAllStandardError().constData();
+    const QStringList written =
+        QDir(out.filePath("assets/images")).entryList({"about*.jpg"}, QDir::Files, QDir::Name);
+    EXPECT_EQ(written,
+              QStringList({"about.jpg", "about@2x.jpg", "about_xx.jpg", "about_xx@2x.jpg"}));
+    EXPECT_EQ(readAll(out.filePath("assets/images/about_xx@2x.jpg")),
+              readAll(asset("assets/images/about_de@2x.jpg")));
 }
 #endif
 

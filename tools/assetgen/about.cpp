@@ -9,7 +9,9 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace assetgen {
 
@@ -132,14 +134,23 @@ QFont serif(int px, bool bold) {
 // set a size smaller.
 constexpr double kTextWidth = 236;
 
-QFont fitted(const QString& text, int px, bool bold) {
+constexpr double kTextLeft = 230 - kTextWidth / 2, kTextRight = 230 + kTextWidth / 2;
+
+double widest(const QStringList& texts, const QFont& font) {
+    double w = 0;
+    for (const QString& t : texts) w = std::max(w, QFontMetricsF(font).horizontalAdvance(t));
+    return w;
+}
+
+// The largest size up to px at which all of texts fit in width.
+QFont fitted(const QStringList& texts, int px, bool bold, double width = kTextWidth) {
     QFont f = serif(px, bold);
-    while (px > 8 && QFontMetricsF(f).horizontalAdvance(text) > kTextWidth) f = serif(--px, bold);
+    while (px > 8 && widest(texts, f) > width) f = serif(--px, bold);
     return f;
 }
 
 void centred(QPainter& p, const QString& text, double y, int px, bool bold, QColor colour) {
-    const QFont font = fitted(text, px, bold);
+    const QFont font = fitted({text}, px, bold);
     p.setFont(font);
     p.setPen(colour);
     const QFontMetricsF fm(font);
@@ -153,51 +164,87 @@ void divider(QPainter& p, double y) {
     drawSuit(p, Diamonds, 230, y, 8, false, QColor(0xa0, 0x22, 0x20));
 }
 
-void writing(QPainter& p) {
+// The lines under the title, in English, in the order drawn.
+enum Line {
+    Subtitle,
+    Version,
+    Rule,
+    Glossary = Rule + 2,
+    Credits = Glossary + 8,
+    Built = Credits + 2
+};
+const char* const kLines[] = {"Seven-card stud poker",
+                              "Version 1.0",
+                              "Bets are small in the first two rounds",
+                              "and big in the later rounds.",
+                              "Check",
+                              "stay in without betting",
+                              "Fold",
+                              "give up the hand",
+                              "Call",
+                              "match the bet to stay in",
+                              "Pot",
+                              "the money bet in the deal",
+                              "Game, pictures and sounds by",
+                              "the Seven Stud developers",
+                              "Built with Qt and libjpeg"};
+static_assert(std::size(kLines) == Built + 1);
+
+void writing(QPainter& p, const QStringList& line) {
     const QColor title(0x6a, 0x14, 0x10);
-    // Title with a faint raised edge.
+    // Title with a faint raised edge. The game's name is the same in every language.
     centred(p, "Seven Stud", 127.5, 36, true, QColor(255, 246, 220, 170));
     centred(p, "Seven Stud", 126, 36, true, title);
-    centred(p, "Seven-card stud poker", 148, 12, false, kInk);
-    centred(p, "Version 1.0", 164, 11, false, kInk);
+    centred(p, line[Subtitle], 148, 12, false, kInk);
+    centred(p, line[Version], 164, 11, false, kInk);
     divider(p, 178);
 
-    centred(p, "Bets are small in the first two rounds", 200, 11, false, kInk);
-    centred(p, "and big in the later rounds.", 215, 11, false, kInk);
+    centred(p, line[Rule], 200, 11, false, kInk);
+    centred(p, line[Rule + 1], 215, 11, false, kInk);
 
-    const struct {
-        const char* word;
-        const char* meaning;
-    } glossary[] = {
-        {"Check", "stay in without betting"},
-        {"Fold", "give up the hand"},
-        {"Call", "match the bet to stay in"},
-        {"Pot", "the money bet in the deal"},
-    };
-    const QFont word = serif(11, true), plain = serif(11, false);
-    const double column = 178;
+    // Four words right-aligned against a column of spades, their meanings left-aligned after it.
+    QStringList words, meanings;
+    for (int i = 0; i < 4; ++i) {
+        words << line[Glossary + 2 * i];
+        meanings << line[Glossary + 2 * i + 1];
+    }
+    // The column stays where the English glossary has it unless the words or
+    // the meanings need the room; when both do, the words keep their size (up
+    // to half the width) and the meanings are set smaller. The four words share
+    // one size, and so do the four meanings.
+    const double wordsFrom = kTextLeft + 8 + widest(words, serif(11, true));
+    const double meaningsUpTo = kTextRight - 2 - widest(meanings, serif(11, false));
+    const double column = std::min(std::max(std::min(178.0, meaningsUpTo), wordsFrom), 230.0);
+    const QFont word = fitted(words, 11, true, column - 8 - kTextLeft);
+    const QFont plain = fitted(meanings, 11, false, kTextRight - 2 - column);
     double y = 243;
-    for (const auto& g : glossary) {
+    for (int i = 0; i < 4; ++i) {
         p.setFont(word);
         p.setPen(title);
-        const QString w = g.word;
+        const QString& w = words[i];
         p.drawText(QPointF(column - 8 - QFontMetricsF(word).horizontalAdvance(w), y), w);
         drawSuit(p, Spades, column - 3, y - 4, 3.2, false, QColor(0x7a, 0x54, 0x22));
         p.setFont(plain);
         p.setPen(kInk);
-        p.drawText(QPointF(column + 2, y), QString::fromUtf8(g.meaning));
+        p.drawText(QPointF(column + 2, y), meanings[i]);
         y += 18;
     }
     divider(p, 325);
-    centred(p, "Game, pictures and sounds by", 347, 11, false, kInk);
-    centred(p, "the Seven Stud developers", 362, 11, true, kInk);
-    centred(p, "Built with Qt and libjpeg", 382, 10, false, QColor(0x5a, 0x3c, 0x1e));
+    centred(p, line[Credits], 347, 11, false, kInk);
+    centred(p, line[Credits + 1], 362, 11, true, kInk);
+    centred(p, line[Built], 382, 10, false, QColor(0x5a, 0x3c, 0x1e));
 }
 
 } // namespace
 
-QImage aboutMaster() {
-    return render(kAboutSize, kAboutSize, kSuper, Qt::black, [](QPainter& p) {
+QStringList aboutLines() {
+    QStringList lines;
+    for (const char* l : kLines) lines << QString::fromUtf8(l);
+    return lines;
+}
+
+QImage aboutMaster(const QStringList& lines) {
+    return render(kAboutSize, kAboutSize, kSuper, Qt::black, [&lines](QPainter& p) {
         // A faint warm light behind the scroll.
         QRadialGradient light(QPointF(230, 240), 260);
         light.setColorAt(0, QColor(0x2a, 0x1a, 0x0c));
@@ -211,7 +258,7 @@ QImage aboutMaster() {
         sheet(p);
         roll(p, 54, 22);
         roll(p, 404, 24);
-        writing(p);
+        writing(p, lines);
     });
 }
 

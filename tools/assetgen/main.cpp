@@ -1,10 +1,12 @@
 // assetgen: draws the game's pictures and synthesises its sounds.
 //
-//   assetgen --out <root> [--only <list>]
+//   assetgen --out <root> [--only <list>] [--i18n <folder>]
 //
 // writes <root>/assets/... and <root>/docs/art/...; <list> is a comma-separated
 // choice of cards, players, coins, table, about, icons, sounds, sheets (all by
-// default). The same program always writes the same bytes.
+// default). The About picture is drawn in English and once more for every
+// sevenstud_<code>.ts in <folder> (the source tree's i18n/ by default), from
+// its AboutPicture context. The same program always writes the same bytes.
 
 #include "about.h"
 #include "canvas.h"
@@ -13,6 +15,7 @@
 #include "sheets.h"
 #include "synth.h"
 #include "table.h"
+#include "translations.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -37,11 +40,29 @@ struct Output {
     void png(const QImage& image, const QString& relative) {
         if (!writePng(image, path(relative))) fail(relative);
     }
+    void jpeg(const QImage& image, const QString& relative) {
+        if (!writeJpeg(image, path(relative), 92)) fail(relative);
+    }
     void fail(const QString& relative) {
         std::fprintf(stderr, "assetgen: cannot write %s\n", qPrintable(relative));
         ok = false;
     }
 };
+
+// The About picture's lines in one translation, or why it cannot be drawn.
+bool translatedLines(const Translation& t, QStringList& lines, QString& error) {
+    lines.clear();
+    for (const QString& english : aboutLines()) {
+        const QString line = t.messages.value(english);
+        if (line.isEmpty()) {
+            error = QString("%1: no translation of \"%2\" in the AboutPicture context")
+                        .arg(t.file, english);
+            return false;
+        }
+        lines << line;
+    }
+    return true;
+}
 
 std::vector<QImage> ofScale(const std::vector<Scaled>& images, bool twice) {
     std::vector<QImage> out;
@@ -57,19 +78,23 @@ int main(int argc, char** argv) {
 
     Output out;
     QStringList only;
+    QString i18n = QStringLiteral(ASSETGEN_I18N);
+    const char* usage = "usage: assetgen --out <root> [--only <list>] [--i18n <folder>]\n";
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == "--out" && i + 1 < args.size())
             out.root = args[++i];
         else if (args[i] == "--only" && i + 1 < args.size())
             only = args[++i].split(',');
+        else if (args[i] == "--i18n" && i + 1 < args.size())
+            i18n = args[++i];
         else {
-            std::fprintf(stderr, "usage: assetgen --out <root> [--only <list>]\n");
+            std::fprintf(stderr, "%s", usage);
             return 2;
         }
     }
     if (out.root.isEmpty()) {
-        std::fprintf(stderr, "usage: assetgen --out <root> [--only <list>]\n");
+        std::fprintf(stderr, "%s", usage);
         return 2;
     }
     auto wanted = [&](const char* what) { return only.isEmpty() || only.contains(what); };
@@ -130,10 +155,24 @@ int main(int argc, char** argv) {
     if (wanted("about") || sheets) {
         about = scaled(aboutMaster());
         if (wanted("about")) {
-            if (!writeJpeg(about.x1, out.path("assets/images/about.jpg"), 92))
-                out.fail("about.jpg");
-            if (!writeJpeg(about.x2, out.path("assets/images/about@2x.jpg"), 92))
-                out.fail("about@2x.jpg");
+            out.jpeg(about.x1, "assets/images/about.jpg");
+            out.jpeg(about.x2, "assets/images/about@2x.jpg");
+            std::vector<Translation> translations;
+            QString error;
+            if (!readTranslations(i18n, "AboutPicture", translations, error)) {
+                std::fprintf(stderr, "assetgen: %s\n", qPrintable(error));
+                return 1;
+            }
+            for (const Translation& t : translations) {
+                QStringList lines;
+                if (!translatedLines(t, lines, error)) {
+                    std::fprintf(stderr, "assetgen: %s\n", qPrintable(error));
+                    return 1;
+                }
+                const Scaled local = scaled(aboutMaster(lines));
+                out.jpeg(local.x1, "assets/images/about_" + t.code + ".jpg");
+                out.jpeg(local.x2, "assets/images/about_" + t.code + "@2x.jpg");
+            }
         }
     }
 
