@@ -4,6 +4,7 @@
 // table bitmap; its settings go to a scratch folder too.
 
 #include "support/gamesteps.h"
+#include "support/qtservicesseam.h"
 #include "ui/gradientbutton.h"
 #include "ui/tablewindow.h"
 
@@ -54,7 +55,7 @@ void BM_CallClickToFrame(benchmark::State& state) {
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
 
     auto w = std::make_unique<stud::TableWindow>(std::make_unique<stud::Xoshiro>(1));
-    w->services().setAnswerer([](const stud::MessageRequest& r) {
+    stud::testing::QtServicesSeam(w->services()).setAnswerer([](const stud::MessageRequest& r) {
         return r.buttons == stud::Buttons::YesNo ? stud::Answer::Yes : stud::Answer::Ok;
     });
     if (!w->start()) {
@@ -66,7 +67,7 @@ void BM_CallClickToFrame(benchmark::State& state) {
     w->show();
     app.processEvents();
     for (stud::Timer t : {stud::Timer::randomwink, stud::Timer::winkanim, stud::Timer::wintimer})
-        w->services().timer(t)->stop();
+        stud::testing::QtServicesSeam(w->services()).timer(t)->stop();
 
     PaintCounter counter;
     w->installEventFilter(&counter);

@@ -4,6 +4,7 @@
 // where the focus rests, and that none of it shows on the screen.
 
 #include "support/gamesteps.h"
+#include "support/qtservicesseam.h"
 #include "tablerun.h"
 #include "ui/aboutbox.h"
 #include "ui/accessibility.h"
@@ -41,7 +42,7 @@ struct Table : stud::testing::TableRun {
     bool startAndShow() {
         if (!TableRun::startAndShow()) return false;
         for (Timer t : {Timer::randomwink, Timer::winkanim, Timer::wintimer})
-            w->services().timer(t)->stop();
+            stud::testing::QtServicesSeam(w->services()).timer(t)->stop();
         return true;
     }
     TableState& state() { return GameSteps{w->game()}.table(); }

@@ -7,6 +7,7 @@
 
 #include "rundir.h"
 #include "support/gamesteps.h"
+#include "support/qtservicesseam.h"
 #include "table/seattable.h"
 #include "table/settings.h"
 #include "ui/gradientbutton.h"
@@ -69,7 +70,7 @@ struct Table {
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
         QDir(config.path()).mkpath(QStringLiteral("sevenstud"));
         w = std::make_unique<TableWindow>(std::make_unique<SplitMix>(seed), 1);
-        w->services().setAnswerer([this](const MessageRequest& r) {
+        stud::testing::QtServicesSeam(w->services()).setAnswerer([this](const MessageRequest& r) {
             boxes.push_back(r);
             return r.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
         });
@@ -85,7 +86,7 @@ struct Table {
         w->show();
         // The animation timers would draw from the generator between clicks.
         for (Timer t : {Timer::randomwink, Timer::winkanim, Timer::wintimer})
-            w->services().timer(t)->stop();
+            stud::testing::QtServicesSeam(w->services()).timer(t)->stop();
         return QTest::qWaitForWindowExposed(w.get());
     }
     TableState& state() { return GameSteps{w->game()}.table(); }
@@ -389,11 +390,12 @@ void BadFilesTest::brokenTableBitmap() {
     if (!bytes.isEmpty()) writeFile(bmp, bytes);
     QVERIFY(tb.startAndShow());
     QtServices& sv = tb.w->services();
-    QCOMPARE(sv.beeps(), 1);   // the first paint
+    const stud::testing::QtServicesSeam seam(sv);
+    QCOMPARE(seam.beeps(), 1); // the first paint
     QVERIFY(tb.boxes.empty()); // a beep and nothing else
     for (int n = 2; n <= 4; ++n) {
         sv.repaintWindow();
-        QCOMPARE(sv.beeps(), n);
+        QCOMPARE(seam.beeps(), n);
     }
     const QImage& canvas = tb.w->canvas();
     for (QPoint p : {QPoint(5, 5), QPoint(900, 100), QPoint(450, 300), QPoint(0, 689)})
@@ -415,11 +417,11 @@ void BadFilesTest::brokenTableBitmap() {
     QVERIFY(firstCardShown(tb));
 
     // The file is read at each paint: put back, the table is there again.
-    const int beeps = sv.beeps();
+    const int beeps = seam.beeps();
     QFile::remove(bmp);
     QVERIFY(QFile::copy(kDataDir + "/kaveltable.bmp", bmp));
     sv.repaintWindow();
-    QCOMPARE(sv.beeps(), beeps);
+    QCOMPARE(seam.beeps(), beeps);
     const QImage table = QImage(bmp).convertToFormat(QImage::Format_RGB32);
     QCOMPARE(canvas.pixel(5, 5) | 0xff000000, table.pixel(5, 5) | 0xff000000);
     QVERIFY(tb.boxes.empty());
@@ -446,7 +448,8 @@ void BadFilesTest::brokenSoundFiles() {
     QVERIFY(tb.startAndShow());
     QVERIFY(tb.state().soundon);
     QtServices& sv = tb.w->services();
-    const int paintBeeps = sv.beeps();
+    const stud::testing::QtServicesSeam seam(sv);
+    const int paintBeeps = seam.beeps();
 
     // Raises (chip1) and calls (card1, card2) over several deals; the event
     // loop runs between clicks so that a late-reported bad file beeps too.
@@ -456,7 +459,7 @@ void BadFilesTest::brokenSoundFiles() {
     }
     const int failures = sv.sound().failures();
     QVERIFY2(failures > 0, "the broken file was never played");
-    QCOMPARE(sv.beeps() - paintBeeps, failures); // every failed sound beeped, once
+    QCOMPARE(seam.beeps() - paintBeeps, failures); // every failed sound beeped, once
     QVERIFY(tb.boxes.empty());
 
     // With sound switched off nothing is played, so nothing fails.
@@ -478,14 +481,15 @@ void BadFilesTest::noAudioDevice() {
     QVERIFY(tb.startAndShow());
     QVERIFY(tb.state().soundon);
     QtServices& sv = tb.w->services();
-    const int beeps = sv.beeps();
+    const stud::testing::QtServicesSeam seam(sv);
+    const int beeps = seam.beeps();
     // Whole deals with every sound started and cut by the next: each click
     // returns at once, or the deals would never get done.
     PLAY(tb, 6);
     QTest::qWait(300);
     // Good files are not failures, device or none.
     QCOMPARE(sv.sound().failures(), 0);
-    QCOMPARE(sv.beeps(), beeps);
+    QCOMPARE(seam.beeps(), beeps);
     QCOMPARE(tb.errors(), 0);
 }
 

@@ -8,6 +8,7 @@
 
 #include "rundir.h"
 #include "support/invariants.h"
+#include "support/qtservicesseam.h"
 #include "table/seattable.h"
 #include "ui/gradientbutton.h"
 #include "ui/optionspanel.h"
@@ -69,7 +70,7 @@ class MonkeyTest : public QObject {
 
         TableWindow w(std::make_unique<SplitMix>(static_cast<std::uint64_t>(seed)), 1);
         int boxes = 0;
-        w.services().setAnswerer([&](const MessageRequest& r) {
+        stud::testing::QtServicesSeam(w.services()).setAnswerer([&](const MessageRequest& r) {
             ++boxes;
             if (r.buttons == Buttons::YesNo) return chance(2) ? Answer::Yes : Answer::No;
             return Answer::Ok;

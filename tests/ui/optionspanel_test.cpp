@@ -4,6 +4,7 @@
 
 #include "rundir.h"
 #include "support/gamesteps.h"
+#include "support/qtservicesseam.h"
 #include "table/seattable.h"
 #include "tablerun.h"
 #include "ui/aboutbox.h"
@@ -520,8 +521,10 @@ class OptionsPanelTest : public QObject {
         tb.click(Control::Options1);
         tb.click(Control::btnstay); // something on the table besides the opening bet
         const Snapshot before(tb);
-        QSignalSpy ticks(tb.w->services().timer(Timer::randomwink), &QTimer::timeout);
-        QSignalSpy steps(tb.w->services().timer(Timer::winkanim), &QTimer::timeout);
+        QSignalSpy ticks(stud::testing::QtServicesSeam(tb.w->services()).timer(Timer::randomwink),
+                         &QTimer::timeout);
+        QSignalSpy steps(stud::testing::QtServicesSeam(tb.w->services()).timer(Timer::winkanim),
+                         &QTimer::timeout);
         for (int round = 0; round < 3; ++round) {
             bool closed = false;
             QTimer::singleShot(450, tb.w.get(), [&] {

@@ -2,6 +2,7 @@
 
 #include "cards/random.h"
 #include "rundir.h"
+#include "support/qtservicesseam.h"
 #include "ui/qtservices.h"
 #include "ui/tablewindow.h"
 
@@ -31,7 +32,7 @@ struct TableRun {
         QDir::setCurrent(run.path());
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
         w = std::make_unique<TableWindow>(std::make_unique<SplitMix>(seed), scale);
-        w->services().setAnswerer([this](const MessageRequest& r) {
+        stud::testing::QtServicesSeam(w->services()).setAnswerer([this](const MessageRequest& r) {
             record(r);
             if (!answers.empty()) {
                 const Answer a = answers.front();
