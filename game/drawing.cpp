@@ -15,11 +15,6 @@ constexpr int kTableRight = 990, kTableBottom = 690;
 
 constexpr std::uint32_t kWindowColor = 0x000000; // black
 
-// Cards on the table per street: 3, 4, 5, 6, then all seven.
-constexpr int cardsShown(int street) {
-    return street >= kLastStreet ? 7 : street + 2;
-}
-
 // An opponent's hole cards (0, 1 and, once dealt, 6) stay down until the
 // deal is over.
 constexpr bool faceDown(int slot, int street) {
@@ -45,8 +40,8 @@ void Game::drawtable() {
 }
 
 void Game::drawcards() {
-    t.revealblock = t.seats[player].folded && t.folds == 4;
-    const int n = cardsShown(t.street);
+    t.revealblock = t.seats[player].folded && t.folds == kOpponentSeats;
+    const int n = cardsOnStreet(t.street);
     // The back in use; anything outside the image set falls back to the first.
     const int back =
         t.cardback >= kFirstCardBack && t.cardback <= kLastCardBack ? t.cardback : kFirstCardBack;
