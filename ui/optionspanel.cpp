@@ -401,19 +401,19 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QFrame(parent), parts_(std::make_u
     new BevelPanel(limitsPanel, QRect(0, 33, 137, 7), kInnerColour);
     addLabel(limitsPanel, 32, 48, QStringLiteral("Ante:"));
     addLabel(limitsPanel, 72, 49, QStringLiteral("$"));
-    d.label1 = addLabel(limitsPanel, 80, 48, QStringLiteral("1"));
+    d.label1 = addLabel(limitsPanel, 80, 48, QString::number(kDefaultAnte));
     addLabel(limitsPanel, 32, 80, QStringLiteral("Small bet:"));
     addLabel(limitsPanel, 97, 80, QStringLiteral("$"));
-    d.label3 = addLabel(limitsPanel, 104, 80, QStringLiteral("2"));
+    d.label3 = addLabel(limitsPanel, 104, 80, QString::number(kSmallBetAntes * kDefaultAnte));
     addLabel(limitsPanel, 32, 112, QStringLiteral("Big bet:"));
     addLabel(limitsPanel, 88, 112, QStringLiteral("$"));
-    d.label4 = addLabel(limitsPanel, 96, 112, QStringLiteral("4"));
+    d.label4 = addLabel(limitsPanel, 96, 112, QString::number(kBigBetAntes * kDefaultAnte));
     d.updown = new UpDown(limitsPanel);
-    setAccessibleValueText(
-        d.updown, limitsText(QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")));
+    setAccessibleValueText(d.updown,
+                           limitsText(d.label1->text(), d.label3->text(), d.label4->text()));
     d.updown->setGeometry(32, 144, 73, 17);
     d.updown->setRange(kMinLimit, kMaxLimit);
-    d.updown->setValue(1);
+    d.updown->setValue(kDefaultAnte);
     d.updown->setAccessibleName(QStringLiteral("Betting limits"));
     connect(d.updown, &QAbstractSlider::valueChanged, this, [this] {
         if (!parts_->settingPosition) emit activated(Control::UpDown1);
@@ -423,7 +423,7 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QFrame(parent), parts_(std::make_u
     auto* backPanel = new BevelPanel(this, QRect(304, 96, 113, 209), kInnerColour);
     addLabel(backPanel, 24, 16, QStringLiteral("Card Back"));
     QStringList backs;
-    for (int i = 1; i <= 8; ++i) backs << QString::number(i);
+    for (int i = 1; i <= kCardBacks; ++i) backs << QString::number(i);
     d.backs = new RadioGroup(backPanel, QRect(24, 40, 65, 153), backs,
                              [this] { emit activated(Control::background); });
     setAccessibleRole(d.backs, QAccessible::Grouping);
