@@ -19,16 +19,20 @@ constexpr int kExchangesPerTrial = 101;
 constexpr int kDrawsPerTrial = 2 * kExchangesPerTrial;
 constexpr int kRivals = 6;
 
-// First position of the hand that the opponent does not hold yet on a
-// street. On the last street the seventh card is replaced as well.
-constexpr int firstUnknown(int street) {
-    return street == kLastStreet ? kHandCards - 1 : cardsOnStreet(street);
-}
+// First position of the hand that the opponent does not hold yet, per street
+// from the first. On the last street the seventh card is replaced as well.
+constexpr std::array<int, kStreets> kFirstUnknown = [] {
+    std::array<int, kStreets> first{};
+    for (int street = kFirstStreet; street <= kLastStreet; ++street)
+        first[street - kFirstStreet] =
+            street == kLastStreet ? kHandCards - 1 : cardsOnStreet(street);
+    return first;
+}();
 
 // Position p of a trial hand takes simdeck[kReplaceBase + p]: the deck's
 // last cards, past the six rival hands at the start of the deck.
 constexpr int kReplaceBase = kDeckSize - kHandCards;
-static_assert(kRivals * kHandCards <= kReplaceBase + firstUnknown(kFirstStreet));
+static_assert(kRivals * kHandCards <= kReplaceBase + kFirstUnknown[0]);
 
 // Every draw modulo the deck's size, in a pass of its own that the compiler vectorises:
 // the exchanges depend on each other and stay serial. Machines with AVX2
@@ -69,7 +73,7 @@ Estimate handstrength(const Hand& hand, int street, std::int32_t level, int prev
     int startbonus = 0;
 
     street = std::clamp(street, kFirstStreet, kLastStreet);
-    const int unknown = firstUnknown(street);
+    const int firstUnknown = kFirstUnknown[street - kFirstStreet];
     // Counted in 64 bits: the level comes from a file the user can edit.
     const std::int64_t trials = std::int64_t{level} + 1;
 
@@ -85,7 +89,7 @@ Estimate handstrength(const Hand& hand, int street, std::int32_t level, int prev
         moduloDeck(draws, kDrawsPerTrial);
         for (int k = 0; k < kDrawsPerTrial; k += 2) std::swap(deck[draws[k]], deck[draws[k + 1]]);
 
-        for (int p = unknown; p < kHandCards; ++p) trial[p] = deck[kReplaceBase + p];
+        for (int p = firstUnknown; p < kHandCards; ++p) trial[p] = deck[kReplaceBase + p];
         if (street == kFirstStreet) startbonus = startbonusof(trial);
 
         const std::int32_t own = evaluate(trial).handscore;
