@@ -58,6 +58,8 @@ inline constexpr int kMinLimit = 1;
 inline constexpr int kMaxLimit = 15;
 inline constexpr std::int32_t kSmallBetAntes = 2, kBigBetAntes = 4;
 inline constexpr std::int32_t kDefaultAnte = kMinLimit; // a new table's, and the up-down's start
+// The human's Raise does nothing while the human holds less than this.
+inline constexpr std::int32_t kMinRaiseCash = 2;
 
 // ---- timers (milliseconds) ------------------------------------------------------
 inline constexpr int kRandomwinkMs = 300; // how often a blink may start

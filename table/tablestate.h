@@ -21,9 +21,8 @@ inline constexpr std::array<SeatId, kSeats> kAllSeats{player, freak, geek, maste
 
 // Play-order number of each seat (player 5 .. champ 1); `opener` and
 // `rotation` are expressed in these numbers.
-inline constexpr std::array<int, kSeats> kSeatNo{5, 4, 3, 2, 1};
 constexpr int seatno(SeatId s) {
-    return kSeatNo[s];
+    return kSeats - s;
 }
 constexpr SeatId seatOfNo(int no) {
     return static_cast<SeatId>(kSeats - no);
