@@ -4,7 +4,7 @@
 // table bitmap; its settings go to a scratch folder too.
 
 #include "support/gamesteps.h"
-#include "support/qtservicesseam.h"
+#include "tests/ui/servicesseam.h"
 #include "ui/gradientbutton.h"
 #include "ui/tablewindow.h"
 

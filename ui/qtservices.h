@@ -47,7 +47,7 @@ struct MessageRequest {
     Kind kind = Kind::Message;
 };
 // Answers a message box instead of the user; tests install one (through
-// support/qtservicesseam.h) so that no box ever waits for a click.
+// tests/ui/servicesseam.h) so that no box ever waits for a click.
 using MessageAnswerer = std::function<Answer(const MessageRequest&)>;
 
 // The platform services of the game over Qt. The game draws onto a persistent

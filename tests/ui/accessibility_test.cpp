@@ -3,8 +3,8 @@
 // deals, the one report of each click, the options panel and the About box,
 // where the focus rests, and that none of it shows on the screen.
 
+#include "servicesseam.h"
 #include "support/gamesteps.h"
-#include "support/qtservicesseam.h"
 #include "tablerun.h"
 #include "ui/aboutbox.h"
 #include "ui/accessibility.h"

@@ -6,8 +6,8 @@
 // must keep going whatever it finds in its folders.
 
 #include "rundir.h"
+#include "servicesseam.h"
 #include "support/gamesteps.h"
-#include "support/qtservicesseam.h"
 #include "table/seattable.h"
 #include "table/settings.h"
 #include "ui/gradientbutton.h"

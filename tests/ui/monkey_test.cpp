@@ -7,8 +7,8 @@
 // STUD_MONKEY_EVENTS sets the number of events (20000 by default).
 
 #include "rundir.h"
+#include "servicesseam.h"
 #include "support/invariants.h"
-#include "support/qtservicesseam.h"
 #include "table/seattable.h"
 #include "ui/gradientbutton.h"
 #include "ui/optionspanel.h"

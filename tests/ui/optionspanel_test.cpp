@@ -3,8 +3,8 @@
 // up-down's ends, the radio groups and the keyboard.
 
 #include "rundir.h"
+#include "servicesseam.h"
 #include "support/gamesteps.h"
-#include "support/qtservicesseam.h"
 #include "table/seattable.h"
 #include "tablerun.h"
 #include "ui/aboutbox.h"

@@ -2,7 +2,7 @@
 
 #include "cards/random.h"
 #include "rundir.h"
-#include "support/qtservicesseam.h"
+#include "servicesseam.h"
 #include "ui/qtservices.h"
 #include "ui/tablewindow.h"
 

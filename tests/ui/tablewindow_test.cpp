@@ -4,8 +4,8 @@
 // sound, message boxes and the error display, keyboard play and scaling.
 
 #include "rundir.h"
+#include "servicesseam.h"
 #include "support/gamesteps.h"
-#include "support/qtservicesseam.h"
 #include "table/seattable.h"
 #include "tablerun.h"
 #include "ui/aboutbox.h"

@@ -6,9 +6,9 @@
 
 namespace stud::testing {
 
-// What tests and benchmarks reach of the window's services beyond the game's
-// own calls: message boxes answered in place of the user, the animation
-// timers themselves, and the beeps so far.
+// What the window's tests and benchmark reach of its services beyond the
+// game's own calls: message boxes answered in place of the user, the
+// animation timers themselves, and the beeps so far.
 class QtServicesSeam {
   public:
     explicit QtServicesSeam(QtServices& services) : s_(services) {}
