@@ -4,6 +4,7 @@
 // table bitmap; its settings go to a scratch folder too.
 
 #include "support/gamesteps.h"
+#include "tests/ui/servicesseam.h"
 #include "tests/ui/tablerun.h"
 #include "ui/gradientbutton.h"
 #include "ui/tablewindow.h"
@@ -49,7 +50,7 @@ void BM_CallClickToFrame(benchmark::State& state) {
     w->show();
     app.processEvents();
     for (stud::Timer t : {stud::Timer::randomwink, stud::Timer::winkanim, stud::Timer::wintimer})
-        w->services().timer(t)->stop();
+        stud::testing::QtServicesSeam(w->services()).timer(t)->stop();
 
     PaintCounter counter;
     w->installEventFilter(&counter);

@@ -13,12 +13,12 @@ namespace {
 
 // decidecall: an opponent calls when its strength is above the street's
 // threshold (and the roll is not the one losing number), else it folds.
-constexpr std::array<int, 5> kCallAbove{15, 10, 5, 5, 5};
+constexpr std::array<int, kStreets> kCallAbove{15, 10, 5, 5, 5};
 
 // decideraise: the raise chance of the highest strength bound exceeded.
 // Rows are streets 1 to 5; nobody raises on the last street.
 constexpr std::array<int, 4> kRaiseBounds{20, 25, 30, 40};
-constexpr std::array<std::array<int, 4>, 5> kRaiseChance{{
+constexpr std::array<std::array<int, kRaiseBounds.size()>, kStreets> kRaiseChance{{
     {50, 70, 70, 70},
     {50, 90, 100, 100},
     {40, 60, 60, 100},

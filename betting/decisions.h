@@ -9,9 +9,8 @@ namespace stud {
 
 // An opponent's estimate of its own hand.
 struct Estimate {
-    int strength = 0;   // percentage of trials won, plus the start bonus
-    int simwins = 0;    // trials in which the hand beat all six rivals
-    int startbonus = 0; // strong-start bonus, street 1 only
+    int strength = 0; // percentage of trials won, plus the strong-start bonus on street 1
+    int simwins = 0;  // trials in which the hand beat all six rivals
 };
 
 // Deals the unknown cards of `hand` and six rival hands from `simdeck`

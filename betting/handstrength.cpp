@@ -19,22 +19,29 @@ constexpr int kExchangesPerTrial = 101;
 constexpr int kDrawsPerTrial = 2 * kExchangesPerTrial;
 constexpr int kRivals = 6;
 
-// First position of the hand that the opponent does not hold yet on each
-// street. On the last street the seventh card is replaced as well.
-constexpr std::array<int, 5> kFirstUnknown{3, 4, 5, 6, 6};
+// First position of the hand that the opponent does not hold yet, per street
+// from the first. On the last street the seventh card is replaced as well.
+constexpr std::array<int, kStreets> kFirstUnknown = [] {
+    std::array<int, kStreets> first{};
+    for (int street = kFirstStreet; street <= kLastStreet; ++street)
+        first[street - kFirstStreet] =
+            street == kLastStreet ? kHandCards - 1 : cardsOnStreet(street);
+    return first;
+}();
 
 // Position p of a trial hand takes simdeck[kReplaceBase + p]: the deck's
-// last cards, past the six rival hands in simdeck[0..41].
-constexpr int kReplaceBase = 45;
+// last cards, past the six rival hands at the start of the deck.
+constexpr int kReplaceBase = kDeckSize - kHandCards;
+static_assert(kRivals * kHandCards <= kReplaceBase + kFirstUnknown[0]);
 
-// Every draw modulo 52, in a pass of its own that the compiler vectorises:
+// Every draw modulo the deck's size, in a pass of its own that the compiler vectorises:
 // the exchanges depend on each other and stay serial. Machines with AVX2
 // get a version of their own, picked when the program is loaded.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 [[gnu::target_clones("avx2", "default")]]
 #endif
-void modulo52(std::uint32_t* draws, int n) {
-    for (int k = 0; k < n; ++k) draws[k] %= 52;
+void moduloDeck(std::uint32_t* draws, int n) {
+    for (int k = 0; k < n; ++k) draws[k] %= kDeckSize;
 }
 
 // Bonus for a strong start, judged on the first three cards on street 1.
@@ -63,9 +70,10 @@ int startbonusof(const Hand& h) {
 Estimate handstrength(const Hand& hand, int street, std::int32_t level, int previous, Deck& simdeck,
                       Random& rng) {
     Estimate result;
+    int startbonus = 0;
 
     street = std::clamp(street, kFirstStreet, kLastStreet);
-    const int firstUnknown = kFirstUnknown[street - 1];
+    const int firstUnknown = kFirstUnknown[street - kFirstStreet];
     // Counted in 64 bits: the level comes from a file the user can edit.
     const std::int64_t trials = std::int64_t{level} + 1;
 
@@ -78,11 +86,11 @@ Estimate handstrength(const Hand& hand, int street, std::int32_t level, int prev
 
     for (std::int64_t n = 0; n < trials; ++n) {
         rng.fill(draws, kDrawsPerTrial);
-        modulo52(draws, kDrawsPerTrial);
+        moduloDeck(draws, kDrawsPerTrial);
         for (int k = 0; k < kDrawsPerTrial; k += 2) std::swap(deck[draws[k]], deck[draws[k + 1]]);
 
-        for (int p = firstUnknown; p < 7; ++p) trial[p] = deck[kReplaceBase + p];
-        if (street == kFirstStreet) result.startbonus = startbonusof(trial);
+        for (int p = firstUnknown; p < kHandCards; ++p) trial[p] = deck[kReplaceBase + p];
+        if (street == kFirstStreet) startbonus = startbonusof(trial);
 
         const std::int32_t own = evaluate(trial).handscore;
         int beaten = 0;
@@ -90,7 +98,8 @@ Estimate handstrength(const Hand& hand, int street, std::int32_t level, int prev
             // Straight from the deck: a copy would be written a byte at a
             // time and read back two at a time, which the processor cannot
             // forward from its store buffer.
-            last = evaluate(std::span<const Card, 7>(deck.data() + 7 * k, 7));
+            last = evaluate(
+                std::span<const Card, kHandCards>(deck.data() + kHandCards * k, kHandCards));
             if (own >= last.handscore) ++beaten; // ties go to the opponent
         }
         if (beaten == kRivals) ++result.simwins;
@@ -101,7 +110,7 @@ Estimate handstrength(const Hand& hand, int street, std::int32_t level, int prev
     // The wins per hundred trials give a percentage. Any other level leaves
     // the previous strength standing.
     if (levelItem(level) >= 0) result.strength = result.simwins / (level / 100);
-    result.strength += result.startbonus;
+    result.strength += startbonus;
     return result;
 }
 

@@ -7,6 +7,7 @@
 namespace stud {
 
 inline constexpr int kRanks = 13;
+inline constexpr int kAce = kRanks - 1; // the highest rank
 inline constexpr int kDeckSize = 4 * kRanks;
 inline constexpr int kOutsideRank = kRanks; // any rank from here on: a card not of the deck
 
@@ -40,7 +41,8 @@ static_assert(std::bit_cast<std::uint8_t>(Card{3, 12}) == 3 + 4 * 12,
               "the byte is suit + 4 * rank");
 #endif
 
-using Hand = std::array<Card, 7>; // dealing order; 0, 1 and 6 are the hole cards
+inline constexpr int kHandCards = 7;
+using Hand = std::array<Card, kHandCards>; // dealing order; 0, 1 and 6 are the hole cards
 using Deck = std::array<Card, kDeckSize>;
 
 } // namespace stud

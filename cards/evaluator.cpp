@@ -1,5 +1,7 @@
 #include "cards/evaluator.h"
 
+#include "cards/handscore.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -45,9 +47,18 @@ namespace stud {
 
 using detail::Cards;
 
+// The one writer of the lookup tables.
+struct detail::LookupBuilder {
+    template <class T, std::size_t N> static std::array<T, N>& cells(LookupTable<T, N>& table) {
+        return table.cells_;
+    }
+};
+
 namespace {
 
 // ---- the chain, written on rank masks (bit r = rank r) ----------------------
+
+constexpr std::uint32_t kAllRanks = (std::uint32_t{1} << kRanks) - 1;
 
 // Highest rank in a mask; -1 for an empty one.
 int top(std::uint32_t mask) {
@@ -59,7 +70,7 @@ int top(std::uint32_t mask) {
 int walk(std::uint32_t held, int start, int& n) {
     int t = start;
     n = 0;
-    while (t + 1 <= 12 && ((held >> (t + 1)) & 1)) {
+    while (t + 1 <= kAce && ((held >> (t + 1)) & 1)) {
         ++t;
         ++n;
     }
@@ -106,13 +117,13 @@ HandValue flushChain(Cards cards, int f, std::uint32_t fm, std::uint32_t held) {
         if (((fm >> x) & 0x1F) == 0x1F) {
             for (const Card& c : cards) {
                 if (c.rank == x && inDeck(c)) {
-                    if (c.suit == f) return {1000, 0};
+                    if (c.suit == f) return {category::kStraightFlush, 0};
                     break;
                 }
             }
         }
     }
-    return {450 + top(fm), 0};
+    return {category::kFlush + top(fm), 0};
 }
 
 // The tests from the straight down, for cards without a flush.
@@ -123,19 +134,19 @@ HandValue countChain(const Counts& m) {
         const int a = std::countr_zero(starts);
         int n = 0;
         const int t = walk(m.held, a, n);
-        if (n >= 4) return {400 + t, 0};
-        if (n == 3 && t == 3 && ((m.held >> 12) & 1)) return {403, 0};
+        if (n >= 4) return {category::kStraight + t, 0};
+        if (n == 3 && t == 3 && ((m.held >> kAce) & 1)) return {kWheelStraight, 0};
         if (const std::uint32_t others = starts & ~(std::uint32_t{1} << a)) {
             const int t2 = walk(m.held, std::countr_zero(others), n);
-            if (n >= 4) return {400 + t2, 0};
+            if (n >= 4) return {category::kStraight + t2, 0};
         }
     }
-    if (m.quads != 0) return {800 + std::countr_zero(m.quads), 0};
+    if (m.quads != 0) return {category::kFour + std::countr_zero(m.quads), 0};
     if (m.trips != 0) {
         const int t = top(m.trips);
         const std::uint32_t tbit = std::uint32_t{1} << t;
-        if (const std::uint32_t p = m.pairs & ~tbit) return {500 + t, 5 * top(p)};
-        return {300 + t, weighted(m.held & ~tbit, {5, 1, 0})};
+        if (const std::uint32_t p = m.pairs & ~tbit) return {category::kFullHouse + t, 5 * top(p)};
+        return {category::kThree + t, weighted(m.held & ~tbit, {5, 1, 0})};
     }
     if (m.pairs != 0) {
         const int p1 = top(m.pairs);
@@ -143,13 +154,13 @@ HandValue countChain(const Counts& m) {
         if (const std::uint32_t second = m.pairs & ~p1bit) {
             const int p2 = top(second);
             const std::uint32_t others = m.held & ~p1bit & ~(std::uint32_t{1} << p2);
-            return {200 + p1, 5 * p2 + weighted(others, {1, 0, 0})};
+            return {category::kTwoPairs + p1, 5 * p2 + weighted(others, {1, 0, 0})};
         }
-        return {100 + p1, weighted(m.held & ~p1bit, {5, 3, 1})};
+        return {category::kOnePair + p1, weighted(m.held & ~p1bit, {5, 3, 1})};
     }
-    if (m.held == 0) return {0, 0}; // nothing from the deck at all
+    if (m.held == 0) return {category::kHighCard, 0}; // nothing from the deck at all
     const int h = top(m.held);
-    return {h, weighted(m.held & ~(std::uint32_t{1} << h), {5, 1, 0})};
+    return {category::kHighCard + h, weighted(m.held & ~(std::uint32_t{1} << h), {5, 1, 0})};
 }
 
 // Card by card, for anything: cards outside the deck are skipped, repeated
@@ -178,9 +189,9 @@ HandValue countChain(const Counts& m) {
 // thirteen ranks (counts up to seven, for repeated cards) share a sum. The
 // weights were found by a greedy search, each the smallest that keeps all
 // the sums apart; the largest sum, seven Aces, fits in 24 bits.
-constexpr std::array<std::uint32_t, 13> kRankWeight{
+constexpr std::array<std::uint32_t, kRanks> kRankWeight{
     0, 1, 8, 57, 256, 1153, 4181, 14180, 47381, 115267, 307214, 737909, 1682367};
-static_assert(7 * kRankWeight[12] < (1u << 24));
+static_assert(kHandCards * kRankWeight[kAce] < (1u << 24));
 
 // The sums crowd together at the low end, which no row layout packs well, so
 // the weights are scrambled: times an odd number, modulo 2^24. That keeps the
@@ -249,6 +260,7 @@ struct Lookup {
     bool built = false;
 
     Lookup() {
+        auto& pairKeys = detail::LookupBuilder::cells(detail::gPairKeys);
         try {
             build();
         } catch (const std::bad_alloc&) {
@@ -257,7 +269,7 @@ struct Lookup {
         if (built)
             for (std::size_t a = 0; a < kDeckSize; ++a)
                 for (std::size_t b = 0; b < kDeckSize; ++b)
-                    detail::gPairKeys[a + 256 * b] = cardKey(a) + cardKey(b) + kPairMark;
+                    pairKeys[a + 256 * b] = cardKey(a) + cardKey(b) + kPairMark;
     }
 
     void build() {
@@ -268,13 +280,13 @@ struct Lookup {
             std::uint32_t value;
         };
         std::vector<std::vector<Entry>> buckets(kBuckets);
-        std::array<int, 13> count{};
+        std::array<int, kRanks> count{};
         auto spread = [&](auto&& self, int r, int left) -> void {
-            if (r == 12) {
-                count[12] = left;
+            if (r == kAce) {
+                count[kAce] = left;
                 Counts m;
                 std::uint32_t key = 0;
-                for (int i = 0; i < 13; ++i) {
+                for (int i = 0; i < kRanks; ++i) {
                     const int c = count[static_cast<std::size_t>(i)];
                     for (int k = 0; k < c; ++k) m.add(i);
                     key += static_cast<std::uint32_t>(c) * kRankWeight[static_cast<std::size_t>(i)];
@@ -292,7 +304,7 @@ struct Lookup {
                 self(self, r + 1, left - c);
             }
         };
-        spread(spread, 0, 7);
+        spread(spread, 0, kHandCards);
 
         // Largest buckets first, each with the smallest displacement that
         // lands all its keys on free slots.
@@ -301,6 +313,8 @@ struct Lookup {
         std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
             return buckets[a].size() > buckets[b].size();
         });
+        auto& displacement = detail::LookupBuilder::cells(detail::gDisplacement);
+        auto& slots = detail::LookupBuilder::cells(detail::gSlot);
         std::vector<char> used(kSlots);
         for (std::uint32_t b : order) {
             const std::vector<Entry>& members = buckets[b];
@@ -308,11 +322,11 @@ struct Lookup {
             std::uint32_t d = 0;
             while (!std::all_of(members.begin(), members.end(),
                                 [&](const Entry& e) { return !used[e.home ^ d]; }))
-                if (++d == kSlots) return;                 // no room: stays unbuilt (cannot happen)
-            detail::gDisplacement[b] = d | (b >> 5) << 16; // the bucket holds key bits 11..23
+                if (++d == kSlots) return;        // no room: stays unbuilt (cannot happen)
+            displacement[b] = d | (b >> 5) << 16; // the bucket holds key bits 11..23
             for (const Entry& e : members) {
                 used[e.home ^ d] = 1;
-                detail::gSlot[e.home ^ d] = e.value;
+                slots[e.home ^ d] = e.value;
             }
         }
         built = true;
@@ -326,9 +340,9 @@ namespace detail {
 // deck's 2,704 are ever written (the rest of the table stays untouched
 // zeros), at start-up.
 constinit const std::array<std::uint64_t, kCardIndexes> kLastKeys = makeLastKeys();
-std::array<std::uint64_t, std::size_t{1} << 16> gPairKeys{};
-std::array<std::uint32_t, std::size_t{1} << (64 - kBucketShift)> gDisplacement{};
-std::array<std::uint32_t, std::size_t{1} << 16> gSlot{};
+constinit LookupTable<std::uint64_t, std::size_t{1} << 16> gPairKeys;
+constinit LookupTable<std::uint32_t, std::size_t{1} << (64 - kBucketShift)> gDisplacement;
+constinit LookupTable<std::uint32_t, std::size_t{1} << 16> gSlot;
 
 } // namespace detail
 
@@ -340,12 +354,6 @@ Lookup gLookup;
 
 namespace detail {
 
-// For the tests: whether the lookup is in place, so that they know they
-// check the fast path and not only the careful one.
-bool evaluatorLookupReady() noexcept {
-    return gLookup.built;
-}
-
 // Five or more cards of one suit, every card from the deck: a flush, unless
 // the suit's ranks hold the run that starts at the lowest pair of
 // neighbouring ranks (then the straight flush test looks at the order).
@@ -354,14 +362,14 @@ HandValue evaluateRare(Cards cards, std::uint64_t sum) noexcept {
     std::uint64_t bits = 0;
     for (const Card& c : cards) bits |= kSuitRankBits[std::bit_cast<std::uint8_t>(c)];
     const int f = std::countr_zero(sum & kFive) / 4; // bit 3 + 4 * suit
-    const auto fm = static_cast<std::uint32_t>(bits >> (16 * f)) & 0x1FFF;
+    const auto fm = static_cast<std::uint32_t>(bits >> (16 * f)) & kAllRanks;
     // Only five neighbouring ranks in the suit can make a straight flush, and
     // only then does the order of the cards matter (about one flush in a
     // hundred); every other flush is decided by its top card.
     if ((fm & fm >> 1 & fm >> 2 & fm >> 3 & fm >> 4) == 0)
-        return {449 + static_cast<int>(std::bit_width(fm)), 0};
+        return {category::kFlush - 1 + static_cast<int>(std::bit_width(fm)), 0}; // its top card
     const auto held =
-        static_cast<std::uint32_t>(bits | bits >> 16 | bits >> 32 | bits >> 48) & 0x1FFF;
+        static_cast<std::uint32_t>(bits | bits >> 16 | bits >> 32 | bits >> 48) & kAllRanks;
     return flushChain(cards, f, fm, held);
 }
 

@@ -36,14 +36,29 @@ inline constexpr int kBucketShift = 51; // its top thirteen bits pick the displa
 inline constexpr std::uint64_t kRare = 0xFF'FFF0'8888;
 inline constexpr std::uint64_t kFive = 0x8888;
 
+// A table that evaluator.cpp fills at start-up and everyone else only reads.
+struct LookupBuilder; // evaluator.cpp
+template <class T, std::size_t N> class LookupTable {
+  public:
+    constexpr LookupTable() = default;
+    LookupTable(const LookupTable&) = delete;
+    LookupTable& operator=(const LookupTable&) = delete;
+
+    T operator[](std::size_t i) const noexcept { return cells_[i]; }
+
+  private:
+    friend struct LookupBuilder;
+    std::array<T, N> cells_{};
+};
+
 // Two cards read as one 16-bit number, first + 256 * second: the sum of their
 // keys, for pairs of the deck's cards; zero, and so a rare sum, for the rest.
-extern std::array<std::uint64_t, std::size_t{1} << 16> gPairKeys;
+extern LookupTable<std::uint64_t, std::size_t{1} << 16> gPairKeys;
 extern const std::array<std::uint64_t, kCardIndexes> kLastKeys; // the seventh card
 // Per bucket: its displacement, and the bucket's share of the key's bits
 // 16..23, so that one xor of the whole 24-bit key gives the slot.
-extern std::array<std::uint32_t, std::size_t{1} << (64 - kBucketShift)> gDisplacement;
-extern std::array<std::uint32_t, std::size_t{1} << 16> gSlot; // handscore | kickscore << 16
+extern LookupTable<std::uint32_t, std::size_t{1} << (64 - kBucketShift)> gDisplacement;
+extern LookupTable<std::uint32_t, std::size_t{1} << 16> gSlot; // handscore | kickscore << 16
 
 using Cards = std::span<const Card, 7>;
 

@@ -41,8 +41,8 @@ void Game::drawtable() {
 }
 
 void Game::drawcards() {
-    t.revealblock = t.seats[player].folded && t.folds == 4;
-    const int n = cardsShown(t.street);
+    t.revealblock = t.seats[player].folded && t.folds == kOpponentSeats;
+    const int n = cardsOnStreet(t.street);
     // The back in use; anything outside the image set falls back to the first.
     const int back =
         t.cardback >= kFirstCardBack && t.cardback <= kLastCardBack ? t.cardback : kFirstCardBack;

@@ -45,10 +45,6 @@ Game::Handler Game::handlerOf(Control c) {
     return nullptr;
 }
 
-bool Game::handles(Control c) {
-    return handlerOf(c) != nullptr;
-}
-
 void Game::click(Control c) {
     if (const Handler h = handlerOf(c)) (this->*h)();
 }

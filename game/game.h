@@ -31,8 +31,8 @@ class TableWatcher {
 // the main window for the life of the process. Its public face is its
 // events: start-up, a click on a control, a timer's tick and the repaint,
 // each running to completion and reaching the screen and speaker only
-// through Services; plus a read-only view of the state. Nothing is kept
-// between events outside `t`.
+// through Services; plus a read-only view of the state. Between events the
+// game keeps nothing outside `t` but the count of showdowns in the deal.
 class Game {
   public:
     Game(Services& ui, Random& rng, SettingsStore& settings);
@@ -44,7 +44,6 @@ class Game {
     // table from control to handler. Controls the game does not handle
     // (About1 opens the window's own box) do nothing.
     void click(Control c);
-    static bool handles(Control c);
     void tick(Timer which);
     void redraw(); // the window's paint handler: drawtable, then drawcards
 
@@ -61,11 +60,11 @@ class Game {
     using Handler = void (Game::*)();
     static Handler handlerOf(Control c);
 
-    // ---- start-up, deal, match (game/) --------------------------------
+    // ---- deal and match (game/newdeal.cpp) ------------------------------
     void newgame();       // "Deal"
     void NewGame1Click(); // "New Game"
 
-    // ---- the human's buttons (betting/) --------------------------------
+    // ---- the human's buttons (game/playeractions.cpp) -------------------
     void playerbets();   // "Raise" / "Bet"
     void playerstays();  // "Check" / "Call"
     void playerpasses(); // "Fold"
@@ -93,9 +92,9 @@ class Game {
     void drawportrait(SeatId s, int frame);
     void resetportraits();
 
-    // ---- shared steps ----------------------------------------------------
+    // ---- shared steps (game/game.cpp) -----------------------------------
     void playsound(const std::string& file);
-    void cardsound();
+    void cardsound(); // game/playeractions.cpp
     void takeante();
     void setcash(SeatId s, std::int32_t value); // sets cash and its label
     void setpot(std::int32_t value);            // sets pot and `betsize`
@@ -108,22 +107,24 @@ class Game {
     void paycash(SeatId s, std::int32_t value);
     void setstatuscolor(SeatId s, TextColor c);
 
-    // betting rounds (betting/)
-    void playercalls();
+    // ---- betting rounds (game/rounds.cpp) -------------------------------
+    void playercalls(); // game/playeractions.cpp
     void streetup();
     void answerupto(SeatId last, bool lastAnswers);
     void turnsfrom(SeatId first);
     void foldwin();
+
+    // ---- the opponents (game/opponents.cpp) -----------------------------
     void answers(SeatId s); // freakanswers .. champanswers
     void turn(SeatId s);    // freakturn .. champturn
     // An opponent's fresh estimate of its own hand (betting/decisions.h).
     int estimate(SeatId s);
 
-    // showdown (showdown/)
+    // ---- showdown (game/showdown.cpp) -----------------------------------
     void showdown();
 
     // Start of a deal or a match: nobody folded or raised, no opponent out,
-    // the foldwin mark and the showdown count cleared.
+    // the foldwin mark and the showdown count cleared (game/startup.cpp).
     void cleardeal();
 
     TableState t;

@@ -72,7 +72,7 @@ void Game::newgame() {
 
     // The opener moves one seat on in play order: player, freak, geek,
     // master, champ, player, ...
-    t.rotation = t.rotation <= 1 ? 5 : t.rotation - 1;
+    t.rotation = t.rotation <= seatno(champ) ? seatno(player) : t.rotation - 1;
     t.opener = t.rotation;
 
     for (SeatId s : kOpponents) clearstatus(s);

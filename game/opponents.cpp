@@ -33,7 +33,7 @@ void Game::answers(SeatId s) {
     setstatus(s, Told::folds);
     seat.folded = true;
     ++t.folds;
-    if (t.folds > 3) foldwin();
+    if (t.folds >= kOpponentSeats) foldwin();
     if (t.opener == seatno(s)) {
         // The role goes on to the next opponent still in the deal, never
         // back to an earlier one; with none left the human opens.

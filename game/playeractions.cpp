@@ -35,7 +35,7 @@ void Game::playerbets() {
     // after a new match, while it still reads "Bet", is silent.
     if (ui.text(Control::btnbet) == kRaiseCaption) playsound(kChipSound);
     for (SeatId s : kAllSeats) setstatuscolor(s, TextColor::White);
-    if (t.seats[player].cash < 2) return;
+    if (t.seats[player].cash < kMinRaiseCash) return;
 
     ui.setText(Control::btnbet, kRaiseCaption);
     const std::int32_t bet = playerbetsize(t);

@@ -44,16 +44,16 @@ std::string InvariantChecker::after(const Game& game, const Services& ui, bool m
     }
 
     for (const Deck* d : {&s.deck, &s.simdeck}) {
-        std::array<bool, 52> seen{};
+        std::array<bool, kDeckSize> seen{};
         for (const Card& c : *d) {
-            if (c.suit < 0 || c.suit > 3 || c.rank < 0 || c.rank > 12 || seen[c.image()])
+            if (c.suit < 0 || c.suit > 3 || c.rank < 0 || c.rank >= kRanks || seen[c.image()])
                 return d == &s.deck ? "the deck is not a permutation"
                                     : "the simulation deck is not a permutation";
             seen[c.image()] = true;
         }
     }
     for (SeatId seat : kAllSeats)
-        for (int p = 0; p < 7; ++p)
+        for (int p = 0; p < kHandCards; ++p)
             if (!(s.seats[seat].hand[p] == s.deck[kDealSlice[seat] + p]))
                 return "a hand is not its slice of the deck";
 

@@ -14,6 +14,7 @@ namespace stud {
 inline constexpr int kFirstStreet = 1;
 inline constexpr int kLastStreet = 5;
 inline constexpr int kDealOver = 6;
+inline constexpr int kStreets = kLastStreet - kFirstStreet + 1;
 // An opponent's raise is the small bet on the streets up to this one and the
 // big bet after it; the human's is the small bet on every street but the last.
 inline constexpr int kLastSmallRaiseStreet = 2;
@@ -21,6 +22,14 @@ inline constexpr int kLastSmallRaiseStreet = 2;
 constexpr int cardsShown(int street) {
     return street >= kLastStreet ? 7 : street + 2;
 }
+
+// Cards each seat holds: three on the first street, one more on each street
+// after it, and all seven from the last street on.
+inline constexpr int kFirstStreetCards = 3;
+constexpr int cardsOnStreet(int street) {
+    return street >= kLastStreet ? kHandCards : street - kFirstStreet + kFirstStreetCards;
+}
+static_assert(cardsOnStreet(kLastStreet - 1) + 1 == kHandCards);
 
 // ---- opponent levels ------------------------------------------------------------
 // The `Levels` items "Amateur", "Expert", "Master", "Genius", in order: trials
@@ -52,6 +61,9 @@ inline constexpr std::int32_t kMaxAmount = 1000000;
 inline constexpr int kMinLimit = 1;
 inline constexpr int kMaxLimit = 15;
 inline constexpr std::int32_t kSmallBetAntes = 2, kBigBetAntes = 4;
+inline constexpr std::int32_t kDefaultAnte = kMinLimit; // a new table's, and the up-down's start
+// The human's Raise does nothing while the human holds less than this.
+inline constexpr std::int32_t kMinRaiseCash = 2;
 
 // ---- timers (milliseconds) ------------------------------------------------------
 inline constexpr int kRandomwinkMs = 300; // how often a blink may start

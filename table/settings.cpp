@@ -466,12 +466,10 @@ std::optional<std::string> MemorySettings::read(std::string_view section,
 }
 
 void MemorySettings::write(std::span<const SettingsValue> group) {
-    if (refuse || !isWritableGroup(group)) throw SettingsError(name_);
+    if (!isWritableGroup(group)) throw SettingsError(name_);
     std::string updated = withGroup(text_, group);
     if (updated.size() > kMaxIniFileSize) throw SettingsError(name_);
-    if (updated == text_) return;
     text_ = std::move(updated);
-    ++groupsWritten;
 }
 
 SettingsError::SettingsError(const std::string& file) : StudError("Unable to write to %1", file) {}

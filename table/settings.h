@@ -84,8 +84,7 @@ class IniFile final : public SettingsStore {
 };
 
 // The in-memory store of tests and the simulator: the same text, the same
-// rules, no disk. `refuse` makes every write fail the way a read-only file
-// does, naming `name`.
+// rules, no disk. A refused write names `name`.
 class MemorySettings final : public SettingsStore {
   public:
     explicit MemorySettings(std::string text = {}, std::string name = "memory")
@@ -94,9 +93,6 @@ class MemorySettings final : public SettingsStore {
     const std::string& text() const { return text_; }
     std::optional<std::string> read(std::string_view section, std::string_view key) const override;
     void write(std::span<const SettingsValue> group) override;
-
-    bool refuse = false;
-    int groupsWritten = 0; // groups that changed the text
 
   private:
     std::string text_;

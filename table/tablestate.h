@@ -16,17 +16,17 @@ namespace stud {
 // player, freak, geek, master, champ and back to player.
 enum SeatId : int { player = 0, freak = 1, geek = 2, master = 3, champ = 4 };
 inline constexpr int kSeats = 5;
-inline constexpr std::array<SeatId, 4> kOpponents{freak, geek, master, champ};
-inline constexpr std::array<SeatId, 5> kAllSeats{player, freak, geek, master, champ};
+inline constexpr int kOpponentSeats = kSeats - 1;
+inline constexpr std::array<SeatId, kOpponentSeats> kOpponents{freak, geek, master, champ};
+inline constexpr std::array<SeatId, kSeats> kAllSeats{player, freak, geek, master, champ};
 
 // Play-order number of each seat (player 5 .. champ 1); `opener` and
 // `rotation` are expressed in these numbers.
-inline constexpr std::array<int, kSeats> kSeatNo{5, 4, 3, 2, 1};
 constexpr int seatno(SeatId s) {
-    return kSeatNo[s];
+    return kSeats - s;
 }
 constexpr SeatId seatOfNo(int no) {
-    return static_cast<SeatId>(5 - no);
+    return static_cast<SeatId>(kSeats - no);
 }
 
 // What a seat's status line tells: nothing, the seat's last move, or its
@@ -65,17 +65,17 @@ struct TableState {
 
     int street = kFirstStreet; // betting streets up to kLastStreet, then kDealOver
     std::int32_t pot = 0;
-    std::int32_t ante = 1;
-    std::int32_t smallbet = 2; // always 2 * ante
-    std::int32_t bigbet = 4;   // always 4 * ante
-    std::int32_t tocall = 0;   // what an answering seat pays
-    int folds = 0;             // opponents out of the current deal
-    int seated = 0;            // seats with cash >= 1 when the ante was taken
-    int opener = 1;            // seatno whose turn opens each street
-    int rotation = 1;          // source of the next deal's opener
-    bool revealblock = false;  // human folded and every opponent out: hide their cards
-    bool decided = false;      // the deal was won by foldwin; cleared at every deal start
-    bool callstands = false;   // a bet stands for the human to call: the stay button reads "Call"
+    std::int32_t ante = kDefaultAnte;
+    std::int32_t smallbet = kSmallBetAntes * kDefaultAnte; // always kSmallBetAntes * ante
+    std::int32_t bigbet = kBigBetAntes * kDefaultAnte;     // always kBigBetAntes * ante
+    std::int32_t tocall = 0;                               // what an answering seat pays
+    int folds = 0;                                         // opponents out of the current deal
+    int seated = 0;           // seats with cash >= 1 when the ante was taken
+    int opener = 1;           // seatno whose turn opens each street
+    int rotation = 1;         // source of the next deal's opener
+    bool revealblock = false; // human folded and every opponent out: hide their cards
+    bool decided = false;     // the deal was won by foldwin; cleared at every deal start
+    bool callstands = false;  // a bet stands for the human to call: the stay button reads "Call"
 
     ShownCards shown = noCardsShown(); // what the card slots show
 

@@ -1,5 +1,7 @@
 #include "ui/imagesets.h"
 
+#include "table/rules.h"
+
 #include <QPainter>
 
 namespace stud {
@@ -12,9 +14,10 @@ struct SetInfo {
 };
 
 // Sizes and counts are fixed by the drawing code, which uses the indices
-// directly: 52 faces and 8 backs, 20 portrait frames, 4 coin frames.
+// directly: the card faces and backs (table/rules.h), 20 portrait frames,
+// 4 coin frames.
 constexpr std::array<SetInfo, 3> kSets{{
-    {"cards", 60, 71, 96},
+    {"cards", kLastCardBack + 1, kCardWidth, kCardHeight},
     {"players", 20, 120, 130},
     {"coins", 4, 134, 126},
 }};

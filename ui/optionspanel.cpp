@@ -406,23 +406,24 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QFrame(parent), parts_(std::make_u
     new BevelPanel(limitsPanel, QRect(0, 33, 137, 7), kInnerColour);
     // Each amount: its words, "$" and the number, which move along when the
     // words are wider than the English.
-    const auto amount = [&](int top, const char* words, QPoint dollar, int valueLeft,
-                            const char* value) {
+    const auto amount = [&](int top, const char* words, QPoint dollar, int valueLeft, int value) {
         const QLabel* caption = addLabel(limitsPanel, 32, top, tr_(words));
         const int right = caption->x() + caption->fontMetrics().horizontalAdvance(caption->text());
         const int shift = std::max(0, right - dollar.x());
         addLabel(limitsPanel, dollar.x() + shift, dollar.y(), QStringLiteral("$"));
-        return addLabel(limitsPanel, valueLeft + shift, top, QString::fromLatin1(value));
+        return addLabel(limitsPanel, valueLeft + shift, top, QString::number(value));
     };
-    d.label1 = amount(48, QT_TRANSLATE_NOOP("OptionsPanel", "Ante:"), {72, 49}, 80, "1");
-    d.label3 = amount(80, QT_TRANSLATE_NOOP("OptionsPanel", "Small bet:"), {97, 80}, 104, "2");
-    d.label4 = amount(112, QT_TRANSLATE_NOOP("OptionsPanel", "Big bet:"), {88, 112}, 96, "4");
+    d.label1 = amount(48, QT_TRANSLATE_NOOP("OptionsPanel", "Ante:"), {72, 49}, 80, kDefaultAnte);
+    d.label3 = amount(80, QT_TRANSLATE_NOOP("OptionsPanel", "Small bet:"), {97, 80}, 104,
+                      kSmallBetAntes * kDefaultAnte);
+    d.label4 = amount(112, QT_TRANSLATE_NOOP("OptionsPanel", "Big bet:"), {88, 112}, 96,
+                      kBigBetAntes * kDefaultAnte);
     d.updown = new UpDown(limitsPanel);
-    setAccessibleValueText(
-        d.updown, limitsText(QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")));
+    setAccessibleValueText(d.updown,
+                           limitsText(d.label1->text(), d.label3->text(), d.label4->text()));
     d.updown->setGeometry(32, 144, 73, 17);
     d.updown->setRange(kMinLimit, kMaxLimit);
-    d.updown->setValue(1);
+    d.updown->setValue(kDefaultAnte);
     d.updown->setAccessibleName(tr_("Betting limits"));
     connect(d.updown, &QAbstractSlider::valueChanged, this, [this] {
         if (!parts_->settingPosition) emit activated(Control::UpDown1);
@@ -432,7 +433,7 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QFrame(parent), parts_(std::make_u
     auto* backPanel = new BevelPanel(this, QRect(304, 96, 113, 209), kInnerColour);
     addLabel(backPanel, 24, 16, tr_("Card Back"));
     QStringList backs;
-    for (int i = 1; i <= 8; ++i) backs << QString::number(i);
+    for (int i = 1; i <= kCardBacks; ++i) backs << QString::number(i);
     d.backs = new RadioGroup(backPanel, QRect(24, 40, 65, 153), backs,
                              [this] { emit activated(Control::background); });
     setAccessibleRole(d.backs, QAccessible::Grouping);

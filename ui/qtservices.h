@@ -19,6 +19,9 @@ namespace stud {
 
 class OptionsPanel;
 class SoundPlayer;
+namespace testing {
+class QtServicesSeam;
+}
 
 // A modal question or notice the game (or the error display) wants answered.
 struct MessageRequest {
@@ -28,8 +31,8 @@ struct MessageRequest {
     Buttons buttons = Buttons::Ok;
     Kind kind = Kind::Message;
 };
-// Answers a message box instead of the user; tests install one so that no
-// box ever waits for a click.
+// Answers a message box instead of the user; tests install one (through
+// tests/ui/servicesseam.h) so that no box ever waits for a click.
 using MessageAnswerer = std::function<Answer(const MessageRequest&)>;
 
 // The platform services of the game over Qt. The game draws onto a persistent
@@ -53,7 +56,6 @@ class QtServices final : public Services {
     void setRepaintHandler(std::function<void()> handler) { repaint_ = std::move(handler); }
     // What runs at each tick of a timer.
     void setTimerHandler(Timer t, std::function<void()> handler);
-    void setAnswerer(MessageAnswerer answerer) { answerer_ = std::move(answerer); }
     // What runs just before a message box opens (the screen reader tells
     // what happened so far first).
     void setBeforeAsk(std::function<void()> f) { beforeAsk_ = std::move(f); }
@@ -64,9 +66,7 @@ class QtServices final : public Services {
     const QImage& canvas() const { return canvas_; }
     int scale() const { return scale_; }
     const ImageSets& images() const { return images_; }
-    QTimer* timer(Timer t) const { return timers_[static_cast<int>(t)]; }
     SoundPlayer& sound() { return *sound_; }
-    int beeps() const { return beeps_; }
     QLabel* label(Control c) const;
     QAbstractButton* button(Control c) const;
     QWidget* widget(Control c) const; // a label, a button, or a panel control
@@ -106,6 +106,8 @@ class QtServices final : public Services {
     std::uint64_t currentTime() override;
 
   private:
+    friend class testing::QtServicesSeam;
+
     Answer ask(const MessageRequest& request);
     // Shows a changed window rectangle (window pixels) on screen.
     void touched(int left, int top, int width, int height);

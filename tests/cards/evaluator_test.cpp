@@ -1,5 +1,6 @@
 #include "cards/evaluator.h"
 #include "reference_evaluator.h"
+#include "support/evaluatorready.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +15,6 @@
 #include <vector>
 
 using namespace stud;
-
-namespace stud::detail {
-bool evaluatorLookupReady() noexcept; // defined beside the evaluator, for tests only
-}
 
 namespace {
 
@@ -185,7 +182,7 @@ TEST(Evaluator, OnePairAndHighCard) {
 // The fast evaluator against the step-by-step chain on random hands in
 // random slot order, and on hands crowded into few suits and ranks.
 TEST(Evaluator, AgreesWithTheStepByStepChain) {
-    ASSERT_TRUE(detail::evaluatorLookupReady()) << "only the careful path would be checked";
+    ASSERT_TRUE(stud::testing::evaluatorLookupReady()) << "only the careful path would be checked";
     std::mt19937_64 rng(20240601);
     long mismatches = 0;
     for (int i = 0; i < 3'000'000; ++i) {
@@ -281,7 +278,7 @@ TEST(Evaluator, EveryByteInEverySlotFollowsTheChain) {
 // a rank, with repeated cards) in suits that never make five of a kind: the
 // whole rank table, entry by entry, against the chain.
 TEST(Evaluator, EveryRankSpreadWithoutAFlushAgreesWithTheChain) {
-    ASSERT_TRUE(detail::evaluatorLookupReady());
+    ASSERT_TRUE(stud::testing::evaluatorLookupReady());
     std::array<int, 13> count{};
     long spreads = 0, mismatches = 0;
     auto spread = [&](auto&& self, int r, int left) -> void {

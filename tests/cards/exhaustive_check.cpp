@@ -10,6 +10,7 @@
 // Prints the totals; exits 1 on the first kind of failure it sees.
 #include "cards/evaluator.h"
 #include "reference_evaluator.h"
+#include "support/evaluatorready.h"
 
 #include <array>
 #include <chrono>
@@ -17,10 +18,6 @@
 #include <cstdio>
 
 using namespace stud;
-
-namespace stud::detail {
-bool evaluatorLookupReady() noexcept; // defined beside the evaluator, for tests only
-}
 
 namespace {
 
@@ -97,7 +94,7 @@ struct Check {
 
 int main() {
     const auto start = std::chrono::steady_clock::now();
-    if (!detail::evaluatorLookupReady()) {
+    if (!stud::testing::evaluatorLookupReady()) {
         std::printf("FAIL: the evaluator's lookup was not built\n");
         return 1;
     }

@@ -3,6 +3,7 @@
 // deals, the one report of each click, the options panel and the About box,
 // where the focus rests, and that none of it shows on the screen.
 
+#include "servicesseam.h"
 #include "support/gamesteps.h"
 #include "tablerun.h"
 #include "ui/aboutbox.h"
@@ -40,7 +41,7 @@ struct Table : stud::testing::TableRun {
     bool startAndShow() {
         if (!TableRun::startAndShow()) return false;
         for (Timer t : {Timer::randomwink, Timer::winkanim, Timer::wintimer})
-            w->services().timer(t)->stop();
+            stud::testing::QtServicesSeam(w->services()).timer(t)->stop();
         return true;
     }
     TableState& state() { return GameSteps{w->game()}.table(); }

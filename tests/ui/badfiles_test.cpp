@@ -5,6 +5,7 @@
 // case starts the window and then plays on, since a game left open for hours
 // must keep going whatever it finds in its folders.
 
+#include "servicesseam.h"
 #include "support/gamesteps.h"
 #include "table/seattable.h"
 #include "table/settings.h"
@@ -72,7 +73,7 @@ struct Table : stud::testing::TableRun {
         w->show();
         // The animation timers would draw from the generator between clicks.
         for (Timer t : {Timer::randomwink, Timer::winkanim, Timer::wintimer})
-            w->services().timer(t)->stop();
+            stud::testing::QtServicesSeam(w->services()).timer(t)->stop();
         return QTest::qWaitForWindowExposed(w.get());
     }
     TableState& state() { return GameSteps{w->game()}.table(); }
@@ -376,11 +377,12 @@ void BadFilesTest::brokenTableBitmap() {
     if (!bytes.isEmpty()) writeFile(bmp, bytes);
     QVERIFY(tb.startAndShow());
     QtServices& sv = tb.w->services();
-    QCOMPARE(sv.beeps(), 1);   // the first paint
+    const stud::testing::QtServicesSeam seam(sv);
+    QCOMPARE(seam.beeps(), 1); // the first paint
     QVERIFY(tb.boxes.empty()); // a beep and nothing else
     for (int n = 2; n <= 4; ++n) {
         sv.repaintWindow();
-        QCOMPARE(sv.beeps(), n);
+        QCOMPARE(seam.beeps(), n);
     }
     const QImage& canvas = tb.w->canvas();
     for (QPoint p : {QPoint(5, 5), QPoint(900, 100), QPoint(450, 300), QPoint(0, 689)})
@@ -402,11 +404,11 @@ void BadFilesTest::brokenTableBitmap() {
     QVERIFY(firstCardShown(tb));
 
     // The file is read at each paint: put back, the table is there again.
-    const int beeps = sv.beeps();
+    const int beeps = seam.beeps();
     QFile::remove(bmp);
     QVERIFY(QFile::copy(kDataDir + "/kaveltable.bmp", bmp));
     sv.repaintWindow();
-    QCOMPARE(sv.beeps(), beeps);
+    QCOMPARE(seam.beeps(), beeps);
     const QImage table = QImage(bmp).convertToFormat(QImage::Format_RGB32);
     QCOMPARE(canvas.pixel(5, 5) | 0xff000000, table.pixel(5, 5) | 0xff000000);
     QVERIFY(tb.boxes.empty());
@@ -433,7 +435,8 @@ void BadFilesTest::brokenSoundFiles() {
     QVERIFY(tb.startAndShow());
     QVERIFY(tb.state().soundon);
     QtServices& sv = tb.w->services();
-    const int paintBeeps = sv.beeps();
+    const stud::testing::QtServicesSeam seam(sv);
+    const int paintBeeps = seam.beeps();
 
     // Raises (chip1) and calls (card1, card2) over several deals; the event
     // loop runs between clicks so that a late-reported bad file beeps too.
@@ -443,7 +446,7 @@ void BadFilesTest::brokenSoundFiles() {
     }
     const int failures = sv.sound().failures();
     QVERIFY2(failures > 0, "the broken file was never played");
-    QCOMPARE(sv.beeps() - paintBeeps, failures); // every failed sound beeped, once
+    QCOMPARE(seam.beeps() - paintBeeps, failures); // every failed sound beeped, once
     QVERIFY(tb.boxes.empty());
 
     // With sound switched off nothing is played, so nothing fails.
@@ -465,14 +468,15 @@ void BadFilesTest::noAudioDevice() {
     QVERIFY(tb.startAndShow());
     QVERIFY(tb.state().soundon);
     QtServices& sv = tb.w->services();
-    const int beeps = sv.beeps();
+    const stud::testing::QtServicesSeam seam(sv);
+    const int beeps = seam.beeps();
     // Whole deals with every sound started and cut by the next: each click
     // returns at once, or the deals would never get done.
     PLAY(tb, 6);
     QTest::qWait(300);
     // Good files are not failures, device or none.
     QCOMPARE(sv.sound().failures(), 0);
-    QCOMPARE(sv.beeps(), beeps);
+    QCOMPARE(seam.beeps(), beeps);
     QCOMPARE(tb.errors(), 0);
 }
 

@@ -28,11 +28,11 @@ struct Shots : stud::testing::TableRun {
 
     Shots() : TableRun(5) {
         // The boxes open for real: they are what is looked at.
-        w->services().setAnswerer(nullptr);
+        stud::testing::QtServicesSeam(w->services()).setAnswerer(nullptr);
     }
     void quiet() {
         for (Timer t : {Timer::randomwink, Timer::winkanim, Timer::wintimer})
-            w->services().timer(t)->stop();
+            stud::testing::QtServicesSeam(w->services()).timer(t)->stop();
     }
     void shot(const QString& name, const QImage& image) {
         const QImage img = image.convertToFormat(QImage::Format_ARGB32);

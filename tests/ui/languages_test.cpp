@@ -178,7 +178,7 @@ struct Walk : stud::testing::TableRun {
     QStringList boxes;
 
     explicit Walk(Inspector& inspector) : TableRun(17), in(inspector) {
-        w->services().setAnswerer(nullptr);
+        stud::testing::QtServicesSeam(w->services()).setAnswerer(nullptr);
         watcher.setInterval(0);
         QObject::connect(&watcher, &QTimer::timeout, [this] {
             QWidget* box = QApplication::activeModalWidget();

@@ -7,6 +7,7 @@
 // STUD_MONKEY_EVENTS sets the number of events (20000 by default).
 
 #include "rundir.h"
+#include "servicesseam.h"
 #include "support/invariants.h"
 #include "table/seattable.h"
 #include "ui/gradientbutton.h"
@@ -67,7 +68,7 @@ class MonkeyTest : public QObject {
 
         TableWindow w(std::make_unique<SplitMix>(static_cast<std::uint64_t>(seed)), 1);
         int boxes = 0;
-        w.services().setAnswerer([&](const MessageRequest& r) {
+        stud::testing::QtServicesSeam(w.services()).setAnswerer([&](const MessageRequest& r) {
             ++boxes;
             if (r.buttons == Buttons::YesNo) return chance(2) ? Answer::Yes : Answer::No;
             return Answer::Ok;

@@ -3,6 +3,7 @@
 // up-down's ends, the radio groups and the keyboard.
 
 #include "rundir.h"
+#include "servicesseam.h"
 #include "support/gamesteps.h"
 #include "table/seattable.h"
 #include "tablerun.h"
@@ -519,8 +520,10 @@ class OptionsPanelTest : public QObject {
         tb.click(Control::Options1);
         tb.click(Control::btnstay); // something on the table besides the opening bet
         const Snapshot before(tb);
-        QSignalSpy ticks(tb.w->services().timer(Timer::randomwink), &QTimer::timeout);
-        QSignalSpy steps(tb.w->services().timer(Timer::winkanim), &QTimer::timeout);
+        QSignalSpy ticks(stud::testing::QtServicesSeam(tb.w->services()).timer(Timer::randomwink),
+                         &QTimer::timeout);
+        QSignalSpy steps(stud::testing::QtServicesSeam(tb.w->services()).timer(Timer::winkanim),
+                         &QTimer::timeout);
         for (int round = 0; round < 3; ++round) {
             bool closed = false;
             QTimer::singleShot(450, tb.w.get(), [&] {

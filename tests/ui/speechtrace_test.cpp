@@ -77,7 +77,7 @@ struct Recorder : stud::testing::TableRun {
     void tick(int times) {
         for (int i = 0; i < times; ++i)
             for (Timer t : {Timer::randomwink, Timer::winkanim, Timer::wintimer}) {
-                QTimer* timer = w->services().timer(t);
+                QTimer* timer = stud::testing::QtServicesSeam(w->services()).timer(t);
                 if (!timer->isActive()) continue;
                 QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection);
                 settle();

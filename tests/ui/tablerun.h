@@ -2,6 +2,7 @@
 
 #include "cards/random.h"
 #include "rundir.h"
+#include "servicesseam.h"
 #include "ui/qtservices.h"
 #include "ui/tablewindow.h"
 
@@ -33,7 +34,7 @@ struct TableRun {
         QDir::setCurrent(run);
         qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
         w = std::make_unique<TableWindow>(std::move(random), scale);
-        w->services().setAnswerer([this](const MessageRequest& r) {
+        stud::testing::QtServicesSeam(w->services()).setAnswerer([this](const MessageRequest& r) {
             record(r);
             if (!answers.empty()) {
                 const Answer a = answers.front();

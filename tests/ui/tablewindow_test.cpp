@@ -4,6 +4,7 @@
 // sound, message boxes and the error display, keyboard play and scaling.
 
 #include "rundir.h"
+#include "servicesseam.h"
 #include "support/gamesteps.h"
 #include "table/seattable.h"
 #include "tablerun.h"
@@ -51,7 +52,7 @@ struct Table : stud::testing::TableRun {
     // clicks; the deal tests click without them.
     void stopTimers() {
         for (Timer t : {Timer::randomwink, Timer::winkanim, Timer::wintimer})
-            w->services().timer(t)->stop();
+            stud::testing::QtServicesSeam(w->services()).timer(t)->stop();
     }
     TableState& state() { return GameSteps{w->game()}.table(); }
     GradientButton* button(Control c) { return w->button(c); }
@@ -250,7 +251,7 @@ void TableWindowTest::startupShowsTheFirstDeal() {
     QVERIFY2(sameRegion(w.canvas(), QRect(0, 0, 910, 150), table, {0, 0}, {}, &why),
              qPrintable(why));
     for (int x = 0; x < 910; x += 7) QCOMPARE(w.canvas().pixel(x, 690) & 0xffffff, 0u);
-    QCOMPARE(tb.w->services().beeps(), 0);
+    QCOMPARE(stud::testing::QtServicesSeam(tb.w->services()).beeps(), 0);
     QVERIFY(tb.boxes.empty());
 
     // What is on screen is the canvas with the labels over it.
@@ -379,7 +380,7 @@ void TableWindowTest::showdownStatusLines() {
 void TableWindowTest::missingTableBitmapBeepsAndStaysBlack() {
     Table tb(false);
     QVERIFY(tb.startAndShow());
-    QCOMPARE(tb.w->services().beeps(), 1);
+    QCOMPARE(stud::testing::QtServicesSeam(tb.w->services()).beeps(), 1);
     const QImage& c = tb.w->canvas();
     for (QPoint p : {QPoint(5, 5), QPoint(900, 100), QPoint(450, 300), QPoint(0, 689)})
         QCOMPARE(c.pixel(p) & 0xffffff, 0u);
@@ -387,7 +388,7 @@ void TableWindowTest::missingTableBitmapBeepsAndStaysBlack() {
     QVERIFY(tb.boxes.empty());
     // Every repaint beeps once; the window still plays.
     tb.w->services().repaintWindow();
-    QCOMPARE(tb.w->services().beeps(), 2);
+    QCOMPARE(stud::testing::QtServicesSeam(tb.w->services()).beeps(), 2);
     tb.stopTimers();
     tb.click(Control::btnpass);
     QCOMPARE(c.pixel(400, 550) & 0xffffff, 0u); // wiped to black
@@ -501,7 +502,7 @@ void TableWindowTest::winAnimationRunsOnTheTimer() {
             tb.click(Control::btnstay);
         const TableState& t = tb.state();
         if (!isWinner(t, player)) continue;
-        QTimer* win = tb.w->services().timer(Timer::wintimer);
+        QTimer* win = stud::testing::QtServicesSeam(tb.w->services()).timer(Timer::wintimer);
         QCOMPARE(t.winstep, 0);
         win->start();
         // The coin pile shows up and glints (frames 0 to 2), at 170 ms a step.

@@ -9,7 +9,6 @@ constexpr int kTableW = 910;
 constexpr int kTableH = 691;
 constexpr int kCoinW = 134;
 constexpr int kCoinH = 126;
-constexpr int kCoinCount = 4;
 inline const QPoint kCoinPos(498, 350);
 
 // Top-left of the portraits of freak, geek, master and champ on the table.

@@ -163,8 +163,9 @@ Event Simulator::choose() {
     case Human::Caller:
         return Event::Call;
     case Human::Raiser:
-        // Raise is refused without a word below 2 in cash; he calls instead.
-        return on(Control::btnbet) && t().seats[player].cash >= 2 ? Event::Raise : Event::Call;
+        // Raise is refused without a word below kMinRaiseCash; he calls instead.
+        return on(Control::btnbet) && t().seats[player].cash >= kMinRaiseCash ? Event::Raise
+                                                                              : Event::Call;
     case Human::Folder:
         return ui.text(Control::btnstay) == "Call" ? Event::Fold : Event::Call;
     case Human::Random:
