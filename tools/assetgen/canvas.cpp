@@ -1,5 +1,7 @@
 #include "canvas.h"
 
+#include <algorithm>
+
 #include <QFile>
 #include <QImageWriter>
 
@@ -73,7 +75,22 @@ QImage shrinkArgb(const QImage& source, int factor) {
                               (s[3] + n / 2) / n);
         }
     }
-    return out.convertToFormat(QImage::Format_ARGB32);
+    // Back to plain colour with exact rounding: Qt's own conversion takes an
+    // approximate reciprocal whose last bit differs from one processor make
+    // to the next, and the committed icons must come out the same on all.
+    QImage plain(w, h, QImage::Format_ARGB32);
+    for (int y = 0; y < h; ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(out.constScanLine(y));
+        auto* to = reinterpret_cast<QRgb*>(plain.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const int a = qAlpha(in[x]);
+            const auto un = [a](int c) {
+                return a == 0 ? 0 : std::min(255, (c * 255 + a / 2) / a);
+            };
+            to[x] = qRgba(un(qRed(in[x])), un(qGreen(in[x])), un(qBlue(in[x])), a);
+        }
+    }
+    return plain;
 }
 
 Scaled scaled(const QImage& master) {
