@@ -89,7 +89,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, libqt6multimedia6, libpulse0, libjpeg62-turbo, fonts-dejavu-core")
 # Without Qt's Wayland plugin the game runs through XWayland on a Wayland
 # desktop; with it, natively.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# Qt's own words (the message boxes' Yes, No and OK) in the player's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 # Debian keeps the programs of section games in /usr/games; an install into a
