@@ -333,6 +333,17 @@ QLabel* addLabel(QWidget* parent, int left, int top, const QString& text,
     return l;
 }
 
+// A label whose words run into the control to their right is set a size
+// smaller, down to 8 pixels; the English always fits as it is.
+void fitBefore(QLabel* l, int right) {
+    QFont f = l->font();
+    while (l->x() + l->fontMetrics().horizontalAdvance(l->text()) >= right && f.pixelSize() > 8) {
+        f.setPixelSize(f.pixelSize() - 1);
+        l->setFont(f);
+        l->adjustSize();
+    }
+}
+
 QLineEdit* addEdit(QWidget* parent, const QRect& geometry, const QString& name) {
     auto* e = new QLineEdit(parent);
     e->setGeometry(geometry);
@@ -382,11 +393,11 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QFrame(parent), parts_(std::make_u
 
     // Initial cash and play-until.
     auto* cashPanel = new BevelPanel(this, QRect(32, 24, 273, 105), kInnerColour);
-    addLabel(cashPanel, 32, 16, tr_("Initial cash"));
+    fitBefore(addLabel(cashPanel, 32, 16, tr_("Initial cash")), 112);
     d.money = addEdit(cashPanel, QRect(112, 16, 73, 21), tr_("Initial cash"));
     d.enter = addButton(cashPanel, QRect(184, 16, 57, 17), tr_("Enter"), tr_("Enter initial cash"));
-    addLabel(cashPanel, 32, 48, tr_("Play until "));
-    addLabel(cashPanel, 32, 64, tr_("someone wins"), tahoma());
+    fitBefore(addLabel(cashPanel, 32, 48, tr_("Play until ")), 112);
+    fitBefore(addLabel(cashPanel, 32, 64, tr_("someone wins"), tahoma()), 112);
     d.until = addEdit(cashPanel, QRect(112, 56, 73, 21), tr_("Play until someone wins"));
     d.unenter =
         addButton(cashPanel, QRect(184, 56, 57, 17), tr_("Enter"), tr_("Enter play-until amount"));

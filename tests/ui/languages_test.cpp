@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -129,6 +130,8 @@ struct Inspector {
                 if (fm.horizontalAdvance(text) + extra > b->width())
                     problem(where, b, QStringLiteral("clipped \"%1\"").arg(text));
                 shown.push_back({b, QRect(b->mapTo(root, QPoint()), b->size()), text});
+            } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
+                shown.push_back({e, QRect(e->mapTo(root, QPoint()), e->size()), e->text()});
             } else {
                 continue;
             }
