@@ -1240,7 +1240,7 @@ Jeu, images et sons par les développeurs de Seven Stud. Réalisé avec Qt et li
         <source>Without --language it speaks the desktop&apos;s language (LANGUAGE, LC_ALL,
 LC_MESSAGES, LANG), and English where it does not know that language.</source>
         <translation>Sans --language, il parle la langue du bureau (LANGUAGE, LC_ALL,
-LC_MESSAGES, LANG), et anglais s&apos;il ne connaît pas cette langue.</translation>
+LC_MESSAGES, LANG), et en anglais s&apos;il ne connaît pas cette langue.</translation>
     </message>
     <message>
         <source>option &apos;--language&apos; needs a language code, such as de</source>
