@@ -6,7 +6,14 @@
 # player needs: the cards, the opponents' face-up cards and moves, the winner
 # with the amount, and every panel control as it takes the focus.
 #
-# usage: scripts/orca-check.sh [build-dir] [log-dir]
+# usage: scripts/orca-check.sh [build-dir] [log-dir] [language]
+#
+# The language (or ORCA_CHECK_LANGUAGE) is the one the game plays in, given to
+# it with --language; English when none is given. What Orca must say is then
+# the game's words in that language, read from its translations in i18n/.
+# Orca itself speaks English in every run, so that its own words (role names
+# such as "push button", the keys it echoes) are the same whatever the game's
+# language and whatever the machine's.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 build="$(cd "${1:-$here/build}" && pwd)"
@@ -21,11 +28,20 @@ for d in /usr/libexec /usr/lib/at-spi2-core /usr/lib/x86_64-linux-gnu/at-spi2-co
 done
 [ -n "$launcher" ] || { echo "orca-check: at-spi-bus-launcher not found" >&2; exit 1; }
 
+language="${3:-${ORCA_CHECK_LANGUAGE:-en}}"
+# The reports the keys wait for, in the game's language (this also fails
+# early for a language the game does not speak).
+words() { /usr/bin/python3 "$here/scripts/orca-speech.py" --language "$language" --phrase "$@"; }
+new_deal="$(words TableSpeech "New deal")"
+deal_over="$(words TableSpeech "Deal over")"
+echo "orca-check: the game plays in '$language'"
+
 work="$(mktemp -d)"
 logs="${2:-$work}"
 mkdir -p "$logs"
 export ORCA_CHECK_WORK="$work" ORCA_CHECK_LOGS="$logs" ORCA_CHECK_GAME="$game"
 export ORCA_CHECK_LAUNCHER="$launcher" ORCA_CHECK_DATA="$here/assets/data"
+export ORCA_CHECK_LANGUAGE="$language" ORCA_CHECK_NEW_DEAL="$new_deal" ORCA_CHECK_DEAL_OVER="$deal_over"
 cleanup() { rm -rf "$work"; }
 trap cleanup EXIT
 
@@ -35,5 +51,5 @@ dbus-run-session -- timeout -k 10 240 bash "$here/scripts/orca-session.sh" || se
 # What Orca said is printed and checked even when the session failed.
 checked=1
 [ -s "$logs/orca-debug.log" ] && touch "$logs/tree.txt" &&
-    /usr/bin/python3 "$here/scripts/orca-speech.py" "$logs/orca-debug.log" "$logs/tree.txt" && checked=0
+    /usr/bin/python3 "$here/scripts/orca-speech.py" --language "$language" "$logs/orca-debug.log" "$logs/tree.txt" && checked=0
 [ "$session" -eq 0 ] && [ "$checked" -eq 0 ]
