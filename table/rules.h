@@ -18,10 +18,6 @@ inline constexpr int kStreets = kLastStreet - kFirstStreet + 1;
 // An opponent's raise is the small bet on the streets up to this one and the
 // big bet after it; the human's is the small bet on every street but the last.
 inline constexpr int kLastSmallRaiseStreet = 2;
-// Cards on the table per street: 3, 4, 5, 6, then all seven.
-constexpr int cardsShown(int street) {
-    return street >= kLastStreet ? 7 : street + 2;
-}
 
 // Cards each seat holds: three on the first street, one more on each street
 // after it, and all seven from the last street on.

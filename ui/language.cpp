@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
-#include <QLocale>
 
 #include <vector>
 
@@ -46,8 +45,8 @@ class PseudoTranslator final : public QTranslator {
     bool isEmpty() const override { return false; }
 };
 
-std::vector<QTranslator*>& installed() {
-    static std::vector<QTranslator*> list;
+std::vector<std::unique_ptr<QTranslator>>& installed() {
+    static std::vector<std::unique_ptr<QTranslator>> list;
     return list;
 }
 
@@ -97,10 +96,7 @@ std::unique_ptr<QTranslator> gameTranslator(const QString& language) {
 }
 
 void installLanguage(const QString& language) {
-    for (QTranslator* t : installed()) {
-        QCoreApplication::removeTranslator(t);
-        delete t;
-    }
+    for (const auto& t : installed()) QCoreApplication::removeTranslator(t.get());
     installed().clear();
     current() = language;
     if (language.isEmpty()) return;
@@ -110,12 +106,12 @@ void installLanguage(const QString& language) {
         if (qt->load(QStringLiteral("qtbase_") + language,
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
             QCoreApplication::installTranslator(qt.get());
-            installed().push_back(qt.release());
+            installed().push_back(std::move(qt));
         }
     }
     if (auto ours = gameTranslator(language)) {
         QCoreApplication::installTranslator(ours.get());
-        installed().push_back(ours.release());
+        installed().push_back(std::move(ours));
     }
 }
 

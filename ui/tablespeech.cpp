@@ -1,6 +1,7 @@
 #include "ui/tablespeech.h"
 
 #include "table/rules.h"
+#include "ui/language.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -133,7 +134,7 @@ QString TableSpeech::seatSummary(int seat) const {
     if (const MoveWords* m = moveWords(s.told))
         status = say(m->summary);
     else if (s.told == Told::hand)
-        status = QCoreApplication::translate("Game", s.status.c_str());
+        status = gameText(s.status);
     if (!status.isEmpty())
         summary = say(QT_TRANSLATE_NOOP("TableSpeech", "%1, %2")).arg(summary, status);
     return summary;
@@ -164,8 +165,7 @@ void TableSpeech::told(SeatId s) {
     e.kind = Entry::Kind::Told;
     e.seat = s;
     e.told = t_.seats[s].told;
-    if (e.told == Told::hand)
-        e.hand = QCoreApplication::translate("Game", t_.seats[s].status.c_str());
+    if (e.told == Told::hand) e.hand = gameText(t_.seats[s].status);
     log_.push_back(e);
 }
 
@@ -193,7 +193,7 @@ QString TableSpeech::describeCards(const Entry& e) const {
                 changed = true;
     if (!changed) return {};
 
-    const bool newDeal = most == cardsShown(kFirstStreet);
+    const bool newDeal = most == kFirstStreetCards;
     QStringList sentences;
     QStringList shown;
     QStringList faceDown;
@@ -238,7 +238,7 @@ QString TableSpeech::describeWins() const {
         const Seat& seat = t_.seats[e.seat];
         const QString amount = QString::number(e.amount);
         if (seat.told == Told::hand && !seat.status.empty()) {
-            const QString hand = QCoreApplication::translate("Game", seat.status.c_str());
+            const QString hand = gameText(seat.status);
             wins << (e.seat == player ? say(QT_TRANSLATE_NOOP("TableSpeech", "You win %1 with %2"))
                                             .arg(amount, hand)
                                       : say(QT_TRANSLATE_NOOP("TableSpeech", "%1 wins %2 with %3"))

@@ -173,8 +173,8 @@ TableWindow::TableWindow(std::unique_ptr<Random> random, int scale, QWidget* par
         services_->setTimerHandler(which, [this, which] {
             // A failing tick must not stack one error box per interval.
             if (showingError_) return;
+            // A tick only animates: no card, cash or status line changes.
             guarded([&] { game_->tick(which); });
-            syncSpeech();
         });
     }
 }
