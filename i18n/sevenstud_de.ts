@@ -1357,4 +1357,37 @@ LC_MESSAGES, LANG) und Englisch, wo es diese Sprache nicht kennt.</translation>
         <translation>Beenden</translation>
     </message>
 </context>
+<context>
+    <name>MoveKeys</name>
+    <message>
+        <source>C</source>
+        <extracomment>The key for the Call/Check button, a letter of its caption, unlike the others</extracomment>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <extracomment>The key for the Raise/Bet button, a letter of its caption, unlike the others</extracomment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <extracomment>The key for the Fold button, a letter of its caption, unlike the others</extracomment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <extracomment>The key for the Deal button, a letter of its caption, unlike the others</extracomment>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>The key for the New Game button, a letter of its caption, unlike the others</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <extracomment>The key for the Options button, a letter of its caption, unlike the others</extracomment>
+        <translation>O</translation>
+    </message>
+</context>
 </TS>

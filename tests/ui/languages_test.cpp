@@ -11,6 +11,7 @@
 #include "ui/accessibility.h"
 #include "ui/gradientbutton.h"
 #include "ui/language.h"
+#include "ui/movekeys.h"
 #include "ui/optionspanel.h"
 
 #include <QAbstractButton>
@@ -324,6 +325,7 @@ class LanguagesTest : public QObject {
     void everyStateFitsInEveryLanguage_data();
     void everyStateFitsInEveryLanguage();
     void everyTextAskedIsTranslated();
+    void moveKeysFitTheirCaptions();
     void cleanupTestCase() { installLanguage({}); }
 
   private:
@@ -420,6 +422,32 @@ void LanguagesTest::everyTextAskedIsTranslated() {
                                 .arg(code, QString::fromUtf8(context), QString::fromUtf8(source));
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.mid(0, 40).join('\n')));
+}
+
+// Each language's own letters, all different, each one a letter of its
+// button's caption (any of its captions: "Call" or "Check").
+void LanguagesTest::moveKeysFitTheirCaptions() {
+    QStringList problems;
+    QStringList languages = shippedLanguages();
+    languages << kPseudoLanguage;
+    for (const QString& code : languages) {
+        installLanguage(code);
+        std::set<QString> keys;
+        for (const MoveKey& m : moveKeys()) {
+            const QString key = m.key.toString();
+            keys.insert(key);
+            if (key.size() != 1 || !m.captions.join(' ').toUpper().contains(key))
+                problems
+                    << QStringLiteral("[%1] \"%2\" for %3").arg(code, key, m.captions.join('/'));
+        }
+        if (keys.size() != moveKeys().size())
+            problems << QStringLiteral("[%1] two moves share a key").arg(code);
+        // The language's own, not English given way to.
+        if (keys.count(QStringLiteral("C")) && keys.count(QStringLiteral("F")))
+            problems << QStringLiteral("[%1] English keys").arg(code);
+    }
+    installLanguage({});
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
 }
 
 QTEST_MAIN(LanguagesTest)
