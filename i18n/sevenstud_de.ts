@@ -1390,4 +1390,43 @@ LC_MESSAGES, LANG) und Englisch, wo es diese Sprache nicht kennt.</translation>
         <translation>O</translation>
     </message>
 </context>
+<context>
+    <name>ShortcutsWindow</name>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Spielzüge</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tisch</translation>
+    </message>
+    <message>
+        <source>Next or previous button</source>
+        <translation>Nächster oder vorheriger Knopf</translation>
+    </message>
+    <message>
+        <source>Press the button that has the focus</source>
+        <translation>Den Knopf mit dem Fokus drücken</translation>
+    </message>
+    <message>
+        <source>Close the options panel</source>
+        <translation>Die Optionen schließen</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Open the menu</source>
+        <translation>Das Menü öffnen</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>Dieses Fenster schließen</translation>
+    </message>
+</context>
 </TS>

@@ -1391,4 +1391,43 @@ LC_MESSAGES, LANG), y en inglés si no conoce ese idioma.</translation>
         <translation>O</translation>
     </message>
 </context>
+<context>
+    <name>ShortcutsWindow</name>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Jugadas</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Mesa</translation>
+    </message>
+    <message>
+        <source>Next or previous button</source>
+        <translation>Botón siguiente o anterior</translation>
+    </message>
+    <message>
+        <source>Press the button that has the focus</source>
+        <translation>Pulsar el botón que tiene el foco</translation>
+    </message>
+    <message>
+        <source>Close the options panel</source>
+        <translation>Cerrar las opciones</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Open the menu</source>
+        <translation>Abrir el menú</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>Cerrar esta ventana</translation>
+    </message>
+</context>
 </TS>

@@ -1391,4 +1391,43 @@ LC_MESSAGES, LANG), et en anglais s&apos;il ne connaît pas cette langue.</trans
         <translation>O</translation>
     </message>
 </context>
+<context>
+    <name>ShortcutsWindow</name>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Coups</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Next or previous button</source>
+        <translation>Bouton suivant ou précédent</translation>
+    </message>
+    <message>
+        <source>Press the button that has the focus</source>
+        <translation>Appuyer sur le bouton qui a le focus</translation>
+    </message>
+    <message>
+        <source>Close the options panel</source>
+        <translation>Fermer les options</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Open the menu</source>
+        <translation>Ouvrir le menu</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>Fermer cette fenêtre</translation>
+    </message>
+</context>
 </TS>

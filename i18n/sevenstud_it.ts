@@ -1391,4 +1391,43 @@ LC_MESSAGES, LANG), e inglese se non conosce quella lingua.</translation>
         <translation>O</translation>
     </message>
 </context>
+<context>
+    <name>ShortcutsWindow</name>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Scorciatoie da tastiera</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Mosse</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tavolo</translation>
+    </message>
+    <message>
+        <source>Next or previous button</source>
+        <translation>Pulsante successivo o precedente</translation>
+    </message>
+    <message>
+        <source>Press the button that has the focus</source>
+        <translation>Premere il pulsante attivo</translation>
+    </message>
+    <message>
+        <source>Close the options panel</source>
+        <translation>Chiudere le opzioni</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Open the menu</source>
+        <translation>Aprire il menu</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>Chiudere questa finestra</translation>
+    </message>
+</context>
 </TS>

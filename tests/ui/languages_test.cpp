@@ -9,16 +9,19 @@
 #include "cards/evaluator.h"
 #include "tablerun.h"
 #include "ui/accessibility.h"
+#include "ui/gamemenu.h"
 #include "ui/gradientbutton.h"
 #include "ui/language.h"
 #include "ui/movekeys.h"
 #include "ui/optionspanel.h"
+#include "ui/shortcutswindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -76,6 +79,20 @@ struct Inspector {
             problems << QStringLiteral("[%1] %2: still English: \"%3\"").arg(language, where, text);
     }
 
+    // The game's menu: each item translated and as wide as the menu allows.
+    void inspectMenu(QMenu* menu, const QString& where) {
+        ++states;
+        english(where, menu->accessibleName());
+        const QFontMetrics fm(menu->font());
+        for (QAction* a : menu->actions()) {
+            if (a->isSeparator()) continue;
+            english(where, a->text());
+            if (!menu->actionGeometry(a).isValid() ||
+                fm.horizontalAdvance(a->text()) >= menu->actionGeometry(a).width())
+                problem(where, menu, QStringLiteral("clipped \"%1\"").arg(a->text()));
+        }
+    }
+
     // Every visible text under `root`: clipped, cut, overlapping, English.
     void inspect(QWidget* root, const QString& where) {
         ++states;
@@ -85,14 +102,16 @@ struct Inspector {
         all.prepend(root);
         for (QWidget* w : all) {
             if (!w->isVisibleTo(root) && w != root) continue;
-            english(where, w->accessibleName());
+            // A key's name ("Q" of Ctrl+Q) is no text to translate.
+            const bool keyName = w->property(kKeyNameProperty).toBool();
+            if (!keyName) english(where, w->accessibleName());
             english(where, w->accessibleDescription());
             // Words for a screen reader only: nothing on the screen.
             if (dynamic_cast<SpokenLabel*>(w) || dynamic_cast<Announcer*>(w)) continue;
             const QFontMetrics fm(w->font());
             if (auto* l = qobject_cast<QLabel*>(w)) {
                 if (l->text().isEmpty() || !l->pixmap().isNull()) continue;
-                english(where, l->text());
+                if (!keyName) english(where, l->text());
                 const QRect c = l->contentsRect();
                 QSize need;
                 if (l->wordWrap()) {
@@ -230,6 +249,18 @@ struct Walk : stud::testing::TableRun {
         click(Control::NewGame1); // "Are you sure?" answered Yes
         look(QStringLiteral("new match"));
         click(Control::About1);
+
+        // The game's menu, and the keys' list it opens.
+        GameMenu* menu = w->gameMenu();
+        menu->open();
+        QCoreApplication::processEvents();
+        in.inspectMenu(menu->menu(), QStringLiteral("menu"));
+        menu->menu()->close();
+        menu->shortcutsAction()->trigger();
+        QCoreApplication::processEvents();
+        QVERIFY(menu->shortcutsWindow()->isVisible());
+        in.inspect(menu->shortcutsWindow(), QStringLiteral("keyboard shortcuts"));
+        menu->shortcutsWindow()->close();
 
         click(Control::Options1);
         look(QStringLiteral("options"));
