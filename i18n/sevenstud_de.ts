@@ -1245,6 +1245,15 @@ LC_MESSAGES, LANG) und Englisch, wo es diese Sprache nicht kennt.</translation>
         <source>option &apos;--language&apos; needs a language code, such as de</source>
         <translation>die Option „--language“ braucht einen Sprachcode, etwa de</translation>
     </message>
+    <message>
+        <source>Keys: F1 shows the rules and hand rankings, Ctrl+? every key of the game,
+F10 opens the menu, Ctrl+Q quits. The table&apos;s buttons have keys of their own:
+  %1.</source>
+        <translation>Tasten: F1 zeigt die Regeln und die Rangfolge der Blätter, Strg+? alle Tasten
+des Spiels, F10 öffnet das Menü, Strg+Q beendet es. Die Knöpfe des Tisches
+haben eigene Tasten:
+  %1.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>

@@ -1246,6 +1246,15 @@ LC_MESSAGES, LANG), y en inglés si no conoce ese idioma.</translation>
         <source>option &apos;--language&apos; needs a language code, such as de</source>
         <translation>la opción «--language» necesita un código de idioma, como es</translation>
     </message>
+    <message>
+        <source>Keys: F1 shows the rules and hand rankings, Ctrl+? every key of the game,
+F10 opens the menu, Ctrl+Q quits. The table&apos;s buttons have keys of their own:
+  %1.</source>
+        <translation>Teclas: F1 muestra las reglas y la jerarquía de las manos, Ctrl+? todas las
+teclas del juego, F10 abre el menú, Ctrl+Q sale. Los botones de la mesa tienen
+sus propias teclas:
+  %1.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>

@@ -1246,6 +1246,15 @@ LC_MESSAGES, LANG), et en anglais s&apos;il ne connaît pas cette langue.</trans
         <source>option &apos;--language&apos; needs a language code, such as de</source>
         <translation>l&apos;option « --language » demande un code de langue, par exemple fr</translation>
     </message>
+    <message>
+        <source>Keys: F1 shows the rules and hand rankings, Ctrl+? every key of the game,
+F10 opens the menu, Ctrl+Q quits. The table&apos;s buttons have keys of their own:
+  %1.</source>
+        <translation>Touches : F1 montre les règles et le classement des mains, Ctrl+? toutes les
+touches du jeu, F10 ouvre le menu, Ctrl+Q quitte. Les boutons de la table ont
+leurs propres touches :
+  %1.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>

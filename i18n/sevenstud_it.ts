@@ -1246,6 +1246,14 @@ LC_MESSAGES, LANG), e inglese se non conosce quella lingua.</translation>
         <source>option &apos;--language&apos; needs a language code, such as de</source>
         <translation>l&apos;opzione «--language» richiede un codice di lingua, per esempio it</translation>
     </message>
+    <message>
+        <source>Keys: F1 shows the rules and hand rankings, Ctrl+? every key of the game,
+F10 opens the menu, Ctrl+Q quits. The table&apos;s buttons have keys of their own:
+  %1.</source>
+        <translation>Tasti: F1 mostra le regole e la gerarchia dei punti, Ctrl+? tutti i tasti del
+gioco, F10 apre il menu, Ctrl+Q esce. I pulsanti del tavolo hanno tasti propri:
+  %1.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>

@@ -43,15 +43,22 @@ QString letterOf(const QString& translated) {
 } // namespace
 
 std::vector<MoveKey> moveKeys() {
+    return moveKeys([](const char* context, const char* text) {
+        return QCoreApplication::translate(context, text);
+    });
+}
+
+std::vector<MoveKey>
+moveKeys(const std::function<QString(const char* context, const char* text)>& translate) {
     std::vector<MoveKey> keys;
     std::set<QString> taken;
     bool own = true;
     for (const MoveKeyText& m : kMoveKeys) {
-        const QString letter = letterOf(QCoreApplication::translate("MoveKeys", m.key));
+        const QString letter = letterOf(translate("MoveKeys", m.key));
         own = own && !letter.isEmpty() && taken.insert(letter).second;
         QStringList captions;
         for (const char* c : m.captions)
-            if (c) captions << QCoreApplication::translate(m.captionContext, c);
+            if (c) captions << translate(m.captionContext, c);
         keys.push_back({m.control, QKeySequence(letter), captions});
     }
     if (!own)

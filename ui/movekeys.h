@@ -32,6 +32,10 @@ struct MoveKey {
 // one letter or digit each, or not all different, gives way to English as a
 // whole, so that no two moves ever share a key.
 std::vector<MoveKey> moveKeys();
+// The same through `translate(context, text)`, for where no application and
+// so no installed translation exists yet (the command line's help).
+std::vector<MoveKey>
+moveKeys(const std::function<QString(const char* context, const char* text)>& translate);
 
 // Puts the moves on their keys on `window`. A key acts exactly as a click on
 // its button (the same clicked signal, so the same handler and the same
