@@ -438,9 +438,13 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QFrame(parent), parts_(std::make_u
         const QLabel* caption = addLabel(limitsPanel, 32, top, tr_(words));
         const int right = caption->x() + caption->fontMetrics().horizontalAdvance(caption->text());
         const int shift = std::max(0, right - dollar.x());
+        // With nothing before it the number takes the "$"'s place, a space
+        // clear of the words.
+        const int space = caption->fontMetrics().horizontalAdvance(QLatin1Char(' '));
         if (!before.isEmpty()) addLabel(limitsPanel, dollar.x() + shift, dollar.y(), before);
-        QLabel* number = addLabel(limitsPanel, (before.isEmpty() ? dollar.x() : valueLeft) + shift,
-                                  top, QString::number(value));
+        QLabel* number = addLabel(
+            limitsPanel, before.isEmpty() ? std::max(dollar.x(), right + space) : valueLeft + shift,
+            top, QString::number(value));
         if (!after.isEmpty()) {
             unitAfter = addLabel(limitsPanel, 0, dollar.y(), after);
             followNumber(unitAfter, number);
