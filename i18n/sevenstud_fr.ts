@@ -1659,9 +1659,9 @@ LC_MESSAGES, LANG) s&apos;il la connaît ; sinon, l&apos;anglais.</translation
         <source>Keys: F1 shows the rules and hand rankings, Ctrl+? every key of the game,
 F10 opens the menu, Ctrl+Q quits. The table&apos;s buttons have keys of their own:
   %1.</source>
-        <translation>Touches : F1 montre les règles et le classement des mains, Ctrl+? toutes les
+        <translation>Touches : F1 montre les règles et le classement des mains, Ctrl+? toutes les
 touches du jeu, F10 ouvre le menu, Ctrl+Q quitte. Les boutons de la table ont
-leurs propres touches :
+leurs propres touches :
   %1.</translation>
     </message>
 </context>
