@@ -42,19 +42,10 @@ struct Table : stud::testing::TableRun {
 class MoveKeysTest : public QObject {
     Q_OBJECT
   private slots:
-    void englishKeys();
     void aKeyIsOneClick();
     void notWhileTheOptionsPanelHasTheKeyboard();
     void notWhileAMessageBoxIsOpen();
 };
-
-void MoveKeysTest::englishKeys() {
-    QStringList got;
-    for (const MoveKey& m : moveKeys())
-        got << m.key.toString() + QLatin1Char(' ') + m.captions.join(QLatin1Char('/'));
-    QCOMPARE(got, (QStringList{"C Call/Check", "R Raise/Bet", "F Fold", "D Deal", "N New Game",
-                               "O Options"}));
-}
 
 void MoveKeysTest::aKeyIsOneClick() {
     Table tb;
