@@ -1,11 +1,14 @@
 #include "ui/tablewindow.h"
 
+#include "history/recorder.h"
+#include "history/store.h"
 #include "table/rules.h"
 #include "table/seattable.h"
 #include "ui/aboutbox.h"
 #include "ui/accessibility.h"
 #include "ui/fonts.h"
 #include "ui/gradientbutton.h"
+#include "ui/historywindow.h"
 #include "ui/optionspanel.h"
 #include "ui/tablespeech.h"
 
@@ -13,10 +16,14 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
+
+#include <chrono>
 
 namespace stud {
 
@@ -145,7 +152,19 @@ TableWindow::TableWindow(std::unique_ptr<Random> random, int scale, QWidget* par
     settings_ = std::make_unique<IniFile>(settingsFilePath(kSettingsFileName));
     game_ = std::make_unique<Game>(*services_, *random_, *settings_);
     speech_ = std::make_unique<TableSpeech>(game_->state());
-    game_->watch(speech_.get());
+    // The history hears every event first and passes each on to the speech.
+    history_ = std::make_unique<HistoryStore>(HistoryStore::defaultPath());
+    recorder_ = std::make_unique<Recorder>(
+        *game_, *history_,
+        [] {
+            return std::chrono::duration_cast<std::chrono::seconds>(
+                       std::chrono::system_clock::now().time_since_epoch())
+                .count();
+        },
+        speech_.get());
+    game_->watch(recorder_.get());
+    auto* historyKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this);
+    connect(historyKey, &QShortcut::activated, this, [this] { showHistory(); });
 
     panel_ = new OptionsPanel(this);
     panel_->move(kPanelLeft, kPanelTop);
@@ -300,6 +319,66 @@ void TableWindow::clicked(Control c) {
     if (c == Control::Options1 && panel_->isVisible()) panel_->focusFirst();
     syncSpeech();
     if (reported) announcer_->announce(report());
+    if (playButton) {
+        if (historyWindow_ && game_->dealdecided()) historyWindow_->reload();
+        if (statisticsWindow_ && game_->dealdecided()) statisticsWindow_->reload();
+        historyNotice();
+    }
+}
+
+void TableWindow::historyNotice() {
+    static constexpr const char* kNotices[] = {
+        "",
+        QT_TRANSLATE_NOOP("History", "The game history was damaged. It has been kept as \"%1\" "
+                                     "and a new history begun."),
+        QT_TRANSLATE_NOOP("History", "The game history was written by a newer version of the "
+                                     "game. It is left as it is, and deals are not recorded."),
+        QT_TRANSLATE_NOOP("History", "The game history cannot be written. Deals are not recorded."),
+        QT_TRANSLATE_NOOP("History", "No game history can be kept in \"%1\". Deals are not "
+                                     "recorded."),
+        QT_TRANSLATE_NOOP("History",
+                          "The disk is full: a deal could not be added to the game history."),
+    };
+    const auto n = history_->takeNotice();
+    if (n == HistoryStore::Notice::none) return;
+    QString text = QCoreApplication::translate("History", kNotices[static_cast<int>(n)]);
+    if (text.contains(QLatin1String("%1")))
+        text = text.arg(QString::fromStdString(history_->noticeArg()));
+    // Not modal: the game plays on behind it.
+    auto* box =
+        new QMessageBox(QMessageBox::Information, QCoreApplication::translate("History", "History"),
+                        text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+HistoryWindow* TableWindow::showHistory() {
+    if (!historyWindow_) {
+        historyWindow_ = new HistoryWindow(*history_, services_->images(), this);
+        connect(historyWindow_, &HistoryWindow::statisticsAsked, this,
+                [this] { showStatistics(); });
+    } else {
+        historyWindow_->reload();
+    }
+    historyWindow_->show();
+    historyWindow_->raise();
+    historyWindow_->activateWindow();
+    return historyWindow_;
+}
+
+StatisticsWindow* TableWindow::showStatistics() {
+    if (!statisticsWindow_) {
+        statisticsWindow_ = new StatisticsWindow(*history_, this);
+        connect(statisticsWindow_, &StatisticsWindow::wasReset, this, [this] {
+            if (historyWindow_) historyWindow_->reload();
+        });
+    } else {
+        statisticsWindow_->reload();
+    }
+    statisticsWindow_->show();
+    statisticsWindow_->raise();
+    statisticsWindow_->activateWindow();
+    return statisticsWindow_;
 }
 
 void TableWindow::focusNextMove() {
@@ -343,6 +422,8 @@ bool TableWindow::start() {
     if (ok) focusNextMove();
     syncSpeech();
     startReport_ = report();
+    // After the first frame, so the table is there behind the message.
+    QTimer::singleShot(0, this, [this] { historyNotice(); });
     return ok;
 }
 
