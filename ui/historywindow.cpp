@@ -20,6 +20,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace stud {
@@ -31,7 +32,9 @@ QString tr_(const char* text, const char* comment = nullptr, int n = -1) {
 }
 
 QString when(std::int64_t seconds) {
-    return QLocale(currentLanguage().isEmpty() ? QStringLiteral("en_GB") : currentLanguage())
+    // English and the pseudo-language write dates the British way, in figures.
+    const QString lang = currentLanguage();
+    return QLocale(lang.isEmpty() || lang == kPseudoLanguage ? QStringLiteral("en_GB") : lang)
         .toString(QDateTime::fromSecsSinceEpoch(seconds), QLocale::ShortFormat);
 }
 
@@ -106,7 +109,7 @@ QString handText(const DealRecord& d, SeatId s, int step) {
         else
             ++down;
     }
-    if (down) faces.prepend(tr_("%n face down", nullptr, down));
+    if (down) faces.prepend(tr_("%1 face down").arg(down));
     return faces.join(QStringLiteral(", "));
 }
 
@@ -145,6 +148,12 @@ QString endText(const DealRecord& d) {
     }
     out << tr_("Your result: %1").arg(amount(d.result()));
     return out.join(QLatin1Char('\n'));
+}
+
+// A button keeps room around its caption whatever the style's own margins.
+void roomy(QPushButton* b) {
+    const QString text = QString(b->text()).remove(QLatin1Char('&'));
+    b->setMinimumWidth(b->fontMetrics().horizontalAdvance(text) + 24);
 }
 
 } // namespace
@@ -285,8 +294,10 @@ HistoryWindow::HistoryWindow(HistoryStore& store, const ImageSets& images, QWidg
     copy_ = new QPushButton(tr_("&Copy"), this);
     statistics_ = new QPushButton(tr_("S&tatistics"), this);
     auto* close = new QPushButton(tr_("Close"), this);
-    for (QPushButton* b : {start_, previous_, next_, end_, copy_, statistics_, close})
+    for (QPushButton* b : {start_, previous_, next_, end_, copy_, statistics_, close}) {
         b->setAutoDefault(false);
+        roomy(b);
+    }
 
     auto* left = new QVBoxLayout;
     left->addWidget(count_);
@@ -307,6 +318,8 @@ HistoryWindow::HistoryWindow(HistoryStore& store, const ImageSets& images, QWidg
     auto* all = new QHBoxLayout(this);
     all->addLayout(left);
     all->addLayout(right, 1);
+    // Never smaller than what its captions need, in any language.
+    all->setSizeConstraint(QLayout::SetMinimumSize);
 
     connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& now) { choose(now.row()); });
@@ -325,7 +338,16 @@ HistoryWindow::~HistoryWindow() = default;
 void HistoryWindow::reload() {
     const std::int64_t keep = deal_ ? deal_->number : 0;
     model_->set(store_.deals());
-    count_->setText(tr_("%n deal(s) kept", nullptr, model_->rowCount()));
+    count_->setText(tr_("Deals kept: %1").arg(model_->rowCount()));
+    // Wide enough for the widest line: nothing in the list is cut short.
+    const QFontMetrics fm(list_->font());
+    int widest = 0;
+    for (int i = 0; i < model_->rowCount(); ++i)
+        widest = std::max(widest, fm.horizontalAdvance(
+                                      model_->data(model_->index(i), Qt::DisplayRole).toString()));
+    list_->setMinimumWidth(std::max(340, widest + 16 +
+                                             list_->verticalScrollBar()->sizeHint().width() +
+                                             2 * list_->frameWidth()));
     int row = 0;
     for (int i = 0; i < model_->rowCount(); ++i)
         if (model_->at(i)->number == keep) row = i;
@@ -399,6 +421,8 @@ StatisticsWindow::StatisticsWindow(HistoryStore& store, QWidget* parent)
     auto* reset = new QPushButton(tr_("&Reset"), this);
     auto* close = new QPushButton(tr_("Close"), this);
     reset->setAutoDefault(false);
+    roomy(reset);
+    roomy(close);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(reset);
     buttons->addStretch();

@@ -10,6 +10,7 @@
 #include "tablerun.h"
 #include "ui/accessibility.h"
 #include "ui/gradientbutton.h"
+#include "ui/historywindow.h"
 #include "ui/language.h"
 #include "ui/optionspanel.h"
 
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -39,7 +41,7 @@ using Message = std::pair<QByteArray, QByteArray>; // context, source
 
 // Sees every text the program asks to translate, and translates none: Qt
 // asks the next translator.
-class Recorder final : public QTranslator {
+class AskedTexts final : public QTranslator {
   public:
     mutable std::set<Message> asked;
     QString translate(const char* context, const char* source, const char* = nullptr,
@@ -130,6 +132,16 @@ struct Inspector {
                 if (fm.horizontalAdvance(text) + extra > b->width())
                     problem(where, b, QStringLiteral("clipped \"%1\"").arg(text));
                 shown.push_back({b, QRect(b->mapTo(root, QPoint()), b->size()), text});
+            } else if (auto* v = qobject_cast<QListView*>(w)) {
+                // Each line of a list in full, unless the list wraps its lines.
+                if (v->wordWrap() || !v->model()) continue;
+                for (int row = 0; row < std::min(v->model()->rowCount(), 60); ++row) {
+                    const QString text = v->model()->index(row, 0).data().toString();
+                    english(where, text);
+                    if (fm.horizontalAdvance(text) + 8 > v->viewport()->width())
+                        problem(where, v, QStringLiteral("clipped item \"%1\"").arg(text));
+                }
+                continue;
             } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
                 shown.push_back({e, QRect(e->mapTo(root, QPoint()), e->size()), e->text()});
             } else {
@@ -226,6 +238,21 @@ struct Walk : stud::testing::TableRun {
         click(Control::btnnew);
         playDeal(QStringLiteral("second deal"), true);
         click(Control::btnnew);
+
+        // The history of those two deals, street by street, and the figures.
+        HistoryWindow* history = w->showHistory();
+        QCoreApplication::processEvents();
+        for (int step = 0; step <= 5; ++step) {
+            history->showStep(step);
+            QCoreApplication::processEvents();
+            in.inspect(history, QStringLiteral("history, step %1").arg(step + 1));
+        }
+        history->close();
+        StatisticsWindow* statistics = w->showStatistics();
+        QCoreApplication::processEvents();
+        in.inspect(statistics, QStringLiteral("statistics"));
+        statistics->close();
+
         click(Control::NewGame1); // "Are you sure?" answered Yes
         look(QStringLiteral("new match"));
         click(Control::About1);
@@ -385,7 +412,7 @@ void LanguagesTest::everyStateFitsInEveryLanguage_data() {
 void LanguagesTest::everyStateFitsInEveryLanguage() {
     QFETCH(QString, language);
     installLanguage(language);
-    Recorder recorder;
+    AskedTexts recorder;
     QCoreApplication::installTranslator(&recorder);
     Inspector in;
     in.language = language;
