@@ -286,7 +286,7 @@ void HistoryStore::write(const DealRecord& d) {
     sql::Stmt trim(*db_, "DELETE FROM deal WHERE number <= (SELECT max(number) FROM deal) - ?");
     trim.bind(1, maxDeals_).run();
     if (sqlite3_changes(db_->handle()) > 0)
-        db_->exec("DELETE FROM match WHERE id < (SELECT min(match) FROM deal)");
+        db_->exec("DELETE FROM match WHERE id < (SELECT match FROM deal ORDER BY number LIMIT 1)");
     tx.commit();
 }
 
