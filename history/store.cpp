@@ -73,9 +73,7 @@ int walHook(void*, sqlite3* db, const char* name, int pages) {
 } // namespace
 
 HistoryStore::HistoryStore(std::string path, std::int64_t maxDeals, int busyMs)
-    : path_(std::move(path)), maxDeals_(maxDeals), busyMs_(busyMs) {
-    open();
-}
+    : path_(std::move(path)), maxDeals_(maxDeals), busyMs_(busyMs) {}
 
 HistoryStore::~HistoryStore() {
     if (!db_) return;
@@ -108,6 +106,7 @@ void HistoryStore::tell(Notice n, const std::string& arg) {
 }
 
 HistoryStore::Notice HistoryStore::takeNotice() {
+    ensure();
     const Notice n = notice_;
     if (n != Notice::none) told_ = true;
     notice_ = Notice::none;
@@ -202,6 +201,7 @@ void HistoryStore::upgrade() {
 }
 
 template <typename F> bool HistoryStore::guarded(F&& f) {
+    ensure();
     if (!db_) return false;
     try {
         f();
@@ -322,10 +322,10 @@ std::vector<DealSummary> HistoryStore::deals() {
 std::optional<DealRecord> HistoryStore::deal(std::int64_t number) {
     std::optional<DealRecord> out;
     guarded([&] {
-        sql::Stmt q(*db_,
-                    "SELECT deal.time, deal.level, ante, smallbet, bigbet, deal.ending, pot, remainder, detail,"
-                    " m.ending, m.seat FROM deal JOIN match m ON m.id = deal.match"
-                    " WHERE number = ?");
+        sql::Stmt q(*db_, "SELECT deal.time, deal.level, ante, smallbet, bigbet, deal.ending, pot, "
+                          "remainder, detail,"
+                          " m.ending, m.seat FROM deal JOIN match m ON m.id = deal.match"
+                          " WHERE number = ?");
         q.bind(1, number);
         if (!q.step()) return;
         DealRecord d;

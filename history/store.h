@@ -79,7 +79,10 @@ class HistoryStore final : public HistorySink {
     void dealfinished(const DealRecord& d) override;
     void matchended(MatchEnd how, SeatId who) override;
 
-    bool recording() const { return db_ && !readonly_; }
+    bool recording() {
+        ensure();
+        return db_ && !readonly_;
+    }
     std::int64_t count();
     std::vector<DealSummary> deals(); // newest first
     std::optional<DealRecord> deal(std::int64_t number);
@@ -92,6 +95,13 @@ class HistoryStore final : public HistorySink {
     const std::string& path() const { return path_; }
 
   private:
+    // The file is opened at its first use, not when the store is made: the
+    // window's first frame does not wait for it.
+    void ensure() {
+        if (opened_) return;
+        opened_ = true;
+        open();
+    }
     void open();
     void openfile();
     void upgrade();
@@ -106,6 +116,7 @@ class HistoryStore final : public HistorySink {
     std::int64_t maxDeals_;
     int busyMs_;
     std::unique_ptr<sql::Db> db_;
+    bool opened_ = false;
     bool readonly_ = false;
     bool movedOnce_ = false;
     std::vector<DealRecord> pending_; // finished, waiting for a busy file

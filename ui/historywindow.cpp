@@ -23,6 +23,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <set>
+
 namespace stud {
 
 namespace {
@@ -33,9 +35,14 @@ QString tr_(const char* text, const char* comment = nullptr, int n = -1) {
 
 QString when(std::int64_t seconds) {
     // English and the pseudo-language write dates the British way, in figures.
-    const QString lang = currentLanguage();
-    return QLocale(lang.isEmpty() || lang == kPseudoLanguage ? QStringLiteral("en_GB") : lang)
-        .toString(QDateTime::fromSecsSinceEpoch(seconds), QLocale::ShortFormat);
+    static QString lang = QStringLiteral("?");
+    static QLocale locale;
+    if (lang != currentLanguage()) {
+        lang = currentLanguage();
+        locale =
+            QLocale(lang.isEmpty() || lang == kPseudoLanguage ? QStringLiteral("en_GB") : lang);
+    }
+    return locale.toString(QDateTime::fromSecsSinceEpoch(seconds), QLocale::ShortFormat);
 }
 
 QString amount(std::int64_t v) {
@@ -197,6 +204,25 @@ class DealListModel final : public QAbstractListModel {
         deals_ = std::move(deals);
         endResetModel();
     }
+    // The width of the widest line, from its widest parts: the newest deal's
+    // number and date, the result with the most digits, the widest hand.
+    int widest(const QFontMetrics& fm) const {
+        if (deals_.empty()) return 0;
+        std::set<std::string> hands;
+        const DealSummary* longest = &deals_.front();
+        for (const DealSummary& d : deals_) {
+            hands.insert(d.winhand);
+            if (amount(d.result).size() > amount(longest->result).size()) longest = &d;
+        }
+        DealSummary line = deals_.front();
+        line.result = longest->result;
+        int hand = 0;
+        for (const std::string& h : hands) {
+            line.winhand = h;
+            hand = std::max(hand, fm.horizontalAdvance(text(line)));
+        }
+        return hand;
+    }
     const DealSummary* at(int row) const {
         return row >= 0 && row < static_cast<int>(deals_.size()) ? &deals_[row] : nullptr;
     }
@@ -206,10 +232,11 @@ class DealListModel final : public QAbstractListModel {
     QVariant data(const QModelIndex& index, int role) const override {
         const DealSummary* d = at(index.row());
         if (!d || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)) return {};
-        const QString hand = d->winhand.empty() ? tr_("no hand shown") : gameText(d->winhand);
-        return tr_("Deal %1  %2  %3  %4")
-            .arg(d->number)
-            .arg(when(d->time), amount(d->result), hand);
+        return text(*d);
+    }
+    static QString text(const DealSummary& d) {
+        const QString hand = d.winhand.empty() ? tr_("no hand shown") : gameText(d.winhand);
+        return tr_("Deal %1  %2  %3  %4").arg(d.number).arg(when(d.time), amount(d.result), hand);
     }
 
   private:
@@ -341,10 +368,7 @@ void HistoryWindow::reload() {
     count_->setText(tr_("Deals kept: %1").arg(model_->rowCount()));
     // Wide enough for the widest line: nothing in the list is cut short.
     const QFontMetrics fm(list_->font());
-    int widest = 0;
-    for (int i = 0; i < model_->rowCount(); ++i)
-        widest = std::max(widest, fm.horizontalAdvance(
-                                      model_->data(model_->index(i), Qt::DisplayRole).toString()));
+    const int widest = model_->widest(fm);
     list_->setMinimumWidth(std::max(340, widest + 16 +
                                              list_->verticalScrollBar()->sizeHint().width() +
                                              2 * list_->frameWidth()));

@@ -422,8 +422,6 @@ bool TableWindow::start() {
     if (ok) focusNextMove();
     syncSpeech();
     startReport_ = report();
-    // After the first frame, so the table is there behind the message.
-    QTimer::singleShot(0, this, [this] { historyNotice(); });
     return ok;
 }
 
@@ -437,6 +435,12 @@ void TableWindow::centre() {
 void TableWindow::paintEvent(QPaintEvent* event) {
     // Only shows what the game has drawn; the game's own repaint runs when the
     // window first shows and when the game asks for it.
+    // The history file is opened (and checked) once the first frame is
+    // shown, and the player told then of any trouble with it.
+    if (!historyOpened_) {
+        historyOpened_ = true;
+        QTimer::singleShot(0, this, [this] { historyNotice(); });
+    }
     QPainter p(this);
     const int s = services_->scale();
     // On a screen between the two densities the canvas is stretched: smoothly.

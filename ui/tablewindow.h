@@ -130,6 +130,7 @@ class TableWindow : public QWidget {
     std::unique_ptr<Recorder> recorder_;
     HistoryWindow* historyWindow_ = nullptr;
     StatisticsWindow* statisticsWindow_ = nullptr;
+    bool historyOpened_ = false;
 };
 
 } // namespace stud
