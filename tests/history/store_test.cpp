@@ -19,6 +19,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -99,7 +100,9 @@ void expectBegunAnew(HistoryStore& h, const TempDir& dir, const std::string& ori
     const auto moved = asides(dir);
     ASSERT_EQ(moved.size(), 1u);
     EXPECT_EQ(fs::path(moved[0]).filename().string(), h.noticeArg());
-    if (!original.empty()) EXPECT_EQ(slurp(moved[0]), original) << "moved, not changed";
+    if (!original.empty()) {
+        EXPECT_EQ(slurp(moved[0]), original) << "moved, not changed";
+    }
     EXPECT_TRUE(h.recording());
     EXPECT_EQ(h.count(), 0);
     h.dealfinished(scripted(1, 2, 9, DealEnd::showdown));
@@ -155,7 +158,7 @@ TEST(HistoryFile, BadFilesAreMovedAsideAndANewOneBegun) {
     }
 }
 
-TEST(HistoryFile, FilesTheGameMayNotTouchAreLeftAlone) {
+TEST(HistoryFile, ANewerFileIsLeftAlone) {
     { // written by a newer version
         TempDir dir;
         const std::string path = dir.file("history.sqlite");
@@ -176,43 +179,101 @@ TEST(HistoryFile, FilesTheGameMayNotTouchAreLeftAlone) {
         EXPECT_EQ(slurp(path), original);
         EXPECT_TRUE(asides(dir).empty());
     }
-    if (::geteuid() == 0) GTEST_SKIP() << "root reads and writes whatever the modes say";
-    { // unreadable: set aside like a damaged one
-        TempDir dir;
-        const std::string path = dir.file("history.sqlite");
+}
+
+// Runs `check` in a child as the unprivileged user "nobody" when the tests
+// run as root (root reads and writes whatever the modes say); what it
+// returns is the list of failures.
+std::string unprivileged(const std::function<std::string()>& check) {
+    if (::geteuid() != 0) return check();
+    int fd[2];
+    if (::pipe(fd) != 0) return "no pipe";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(fd[0]);
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(2);
+        const std::string out = check();
+        if (!out.empty() && ::write(fd[1], out.data(), out.size()) < 0) ::_exit(3);
+        ::_exit(0);
+    }
+    ::close(fd[1]);
+    std::string out;
+    char buf[256];
+    for (ssize_t n; (n = ::read(fd[0], buf, sizeof buf)) > 0;)
+        out.append(buf, static_cast<std::size_t>(n));
+    ::close(fd[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) out += " child failed";
+    return out;
+}
+
+// A folder the unprivileged child owns, holding a history of three deals.
+struct OwnFolder {
+    TempDir dir;
+    std::string path = dir.file("history.sqlite");
+    OwnFolder() {
         {
             HistoryStore h(path);
             fill(h, 3);
         }
-        fs::permissions(path, fs::perms::none);
-        HistoryStore h(path);
-        EXPECT_EQ(h.takeNotice(), HistoryStore::Notice::movedaside);
-        EXPECT_EQ(asides(dir).size(), 1u);
-        EXPECT_TRUE(h.recording());
+        if (::geteuid() == 0) {
+            for (const auto& e : fs::directory_iterator(dir.path()))
+                if (::chown(e.path().c_str(), 65534, 65534) != 0) ADD_FAILURE() << "chown";
+            if (::chown(dir.path().c_str(), 65534, 65534) != 0) ADD_FAILURE() << "chown";
+        }
+    }
+};
+
+#define CHECK(cond)                                                                                \
+    if (!(cond)) problems += std::string(#cond) + "; "
+
+TEST(HistoryFile, FilesTheGameMayNotReadOrWrite) {
+    { // unreadable: set aside like a damaged one, a new one begun
+        OwnFolder f;
+        EXPECT_EQ(unprivileged([&] {
+                      std::string problems;
+                      fs::permissions(f.path, fs::perms::none);
+                      HistoryStore h(f.path);
+                      CHECK(h.takeNotice() == HistoryStore::Notice::movedaside);
+                      CHECK(asides(f.dir).size() == 1);
+                      CHECK(h.recording());
+                      h.dealfinished(scripted(1, 2, 9, DealEnd::showdown));
+                      CHECK(h.count() == 1);
+                      return problems;
+                  }),
+                  "");
     }
     { // read-only: shown, never written
-        TempDir dir;
-        const std::string path = dir.file("history.sqlite");
-        {
-            HistoryStore h(path);
-            fill(h, 3);
-        }
-        fs::permissions(path, fs::perms::owner_read);
-        const std::string original = slurp(path);
-        HistoryStore h(path);
-        EXPECT_EQ(h.takeNotice(), HistoryStore::Notice::readonly);
-        EXPECT_FALSE(h.recording());
-        h.dealfinished(scripted(1, 2, 9, DealEnd::showdown));
-        EXPECT_EQ(slurp(path), original);
+        OwnFolder f;
+        EXPECT_EQ(unprivileged([&] {
+                      std::string problems;
+                      fs::permissions(f.path, fs::perms::owner_read);
+                      const std::string original = slurp(f.path);
+                      HistoryStore h(f.path);
+                      CHECK(h.takeNotice() == HistoryStore::Notice::readonly);
+                      CHECK(!h.recording());
+                      h.dealfinished(scripted(1, 2, 9, DealEnd::showdown));
+                      CHECK(slurp(f.path) == original);
+                      CHECK(asides(f.dir).empty());
+                      return problems;
+                  }),
+                  "");
     }
     { // a folder nobody may write in
-        TempDir dir;
-        fs::create_directory(dir.file("locked"));
-        fs::permissions(dir.file("locked"), fs::perms::owner_read | fs::perms::owner_exec);
-        HistoryStore h(dir.file("locked/history.sqlite"));
-        EXPECT_NE(h.takeNotice(), HistoryStore::Notice::none);
-        EXPECT_FALSE(h.recording());
-        h.dealfinished(scripted(1, 2, 9, DealEnd::showdown)); // nothing happens
+        OwnFolder f;
+        EXPECT_EQ(unprivileged([&] {
+                      std::string problems;
+                      fs::create_directory(f.dir.file("locked"));
+                      fs::permissions(f.dir.file("locked"),
+                                      fs::perms::owner_read | fs::perms::owner_exec);
+                      HistoryStore h(f.dir.file("locked/history.sqlite"));
+                      CHECK(h.takeNotice() != HistoryStore::Notice::none);
+                      CHECK(!h.recording());
+                      h.dealfinished(scripted(1, 2, 9, DealEnd::showdown));
+                      return problems;
+                  }),
+                  "");
     }
 }
 
