@@ -1966,8 +1966,8 @@ LC_MESSAGES, LANG) und Englisch, wo es diese Sprache nicht kennt.</translation>
         <translation>Größter gewonnener Pot: %1</translation>
     </message>
     <message>
-        <source>Best hand: %1, %2</source>
-        <translation>Bestes Blatt: %1, %2</translation>
+        <source>Best hand: %1 (%2)</source>
+        <translation>Bestes Blatt: %1 (%2)</translation>
     </message>
     <message>
         <source>Best hand: none shown yet</source>

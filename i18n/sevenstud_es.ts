@@ -1967,8 +1967,8 @@ LC_MESSAGES, LANG); si no lo conoce, habla inglés.</translation>
         <translation>Mayor bote ganado: %1</translation>
     </message>
     <message>
-        <source>Best hand: %1, %2</source>
-        <translation>Mejor mano: %1, %2</translation>
+        <source>Best hand: %1 (%2)</source>
+        <translation>Mejor mano: %1 (%2)</translation>
     </message>
     <message>
         <source>Best hand: none shown yet</source>

@@ -1967,8 +1967,8 @@ LC_MESSAGES, LANG) s&apos;il la connaît ; sinon, l&apos;anglais.</translation
         <translation>Plus gros pot gagné : %1</translation>
     </message>
     <message>
-        <source>Best hand: %1, %2</source>
-        <translation>Meilleure main : %1, %2</translation>
+        <source>Best hand: %1 (%2)</source>
+        <translation>Meilleure main : %1 (%2)</translation>
     </message>
     <message>
         <source>Best hand: none shown yet</source>

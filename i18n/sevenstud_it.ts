@@ -1967,8 +1967,8 @@ LC_MESSAGES, LANG), e inglese se non conosce quella lingua.</translation>
         <translation>Piatto più grande vinto: %1</translation>
     </message>
     <message>
-        <source>Best hand: %1, %2</source>
-        <translation>Mano migliore: %1, %2</translation>
+        <source>Best hand: %1 (%2)</source>
+        <translation>Mano migliore: %1 (%2)</translation>
     </message>
     <message>
         <source>Best hand: none shown yet</source>

@@ -483,7 +483,7 @@ void StatisticsWindow::reload() {
     if (s.bestscore > 0) {
         QStringList cards;
         for (const Card c : s.bestcards) cards << TableSpeech::cardName(c.image());
-        lines << tr_("Best hand: %1, %2").arg(gameText(s.besthand), when(s.besttime));
+        lines << tr_("Best hand: %1 (%2)").arg(gameText(s.besthand), when(s.besttime));
         lines << QStringLiteral("    ") + cards.join(QStringLiteral(", "));
     } else {
         lines << tr_("Best hand: none shown yet");
