@@ -349,7 +349,8 @@ void TableWindow::historyNotice() {
         new QMessageBox(QMessageBox::Information, QCoreApplication::translate("History", "History"),
                         text, QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    box->setWindowModality(Qt::NonModal);
+    box->show();
 }
 
 HistoryWindow* TableWindow::showHistory() {
