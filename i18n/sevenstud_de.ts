@@ -2010,4 +2010,23 @@ LC_MESSAGES, LANG) und Englisch, wo es diese Sprache nicht kennt.</translation>
         <translation>Der Datenträger ist voll: eine Hand konnte nicht in den Spielverlauf aufgenommen werden.</translation>
     </message>
 </context>
+<context>
+    <name>GameMenu</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Rules and hand rankings</source>
+        <translation>Regeln und Rangfolge der Blätter</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
 </TS>

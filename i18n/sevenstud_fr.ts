@@ -2011,4 +2011,23 @@ LC_MESSAGES, LANG) s&apos;il la connaît ; sinon, l&apos;anglais.</translation
         <translation>Le disque est plein : une donne n'a pas pu être ajoutée à l'historique.</translation>
     </message>
 </context>
+<context>
+    <name>GameMenu</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Rules and hand rankings</source>
+        <translation>Règles et classement des mains</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
 </TS>

@@ -2011,4 +2011,23 @@ LC_MESSAGES, LANG), e inglese se non conosce quella lingua.</translation>
         <translation>Il disco è pieno: non è stato possibile aggiungere una mano alla cronologia.</translation>
     </message>
 </context>
+<context>
+    <name>GameMenu</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Rules and hand rankings</source>
+        <translation>Regole e gerarchia dei punti</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Scorciatoie da tastiera</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+</context>
 </TS>

@@ -7,11 +7,13 @@
 #include "ui/aboutbox.h"
 #include "ui/accessibility.h"
 #include "ui/fonts.h"
+#include "ui/gamemenu.h"
 #include "ui/gradientbutton.h"
 #include "ui/historywindow.h"
 #include "ui/optionspanel.h"
 #include "ui/tablespeech.h"
 
+#include <QAction>
 #include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
@@ -20,7 +22,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QShortcut>
 #include <QTimer>
 
 #include <chrono>
@@ -163,8 +164,6 @@ TableWindow::TableWindow(std::unique_ptr<Random> random, int scale, QWidget* par
         },
         speech_.get());
     game_->watch(recorder_.get());
-    auto* historyKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this);
-    connect(historyKey, &QShortcut::activated, this, [this] { showHistory(); });
 
     panel_ = new OptionsPanel(this);
     panel_->move(kPanelLeft, kPanelTop);
@@ -296,6 +295,16 @@ void TableWindow::buildButtons() {
         previous = b;
         connect(b, &QAbstractButton::clicked, this, [this, c = p.control] { clicked(c); });
     }
+    // The game's menu comes last in tab order.
+    menu_ = new GameMenu(this);
+    setTabOrder(previous, menu_->button());
+    QAction* history = menu_->addItem(GameMenu::Section::History,
+                                      QCoreApplication::translate("History", "History"),
+                                      QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(history, &QAction::triggered, this, [this] { showHistory(); });
+    QAction* statistics = menu_->addItem(GameMenu::Section::History,
+                                         QCoreApplication::translate("History", "Statistics"));
+    connect(statistics, &QAction::triggered, this, [this] { showStatistics(); });
 }
 
 void TableWindow::clicked(Control c) {
