@@ -183,6 +183,10 @@ void HistoryStore::openfile() {
         db_->exec("PRAGMA journal_mode=WAL");
         db_->exec("PRAGMA synchronous=NORMAL");
         sqlite3_wal_hook(db_->handle(), walHook, nullptr);
+        // The log stays between runs (emptied at close): made afresh at each
+        // run's first deal it would cost that deal a sync of the folder too.
+        int keep = 1;
+        sqlite3_file_control(db_->handle(), "main", SQLITE_FCNTL_PERSIST_WAL, &keep);
         if (version < kSchema) upgrade();
     }
     // Reads every page of the deals: a truncated or scribbled file shows here,
