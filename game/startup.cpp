@@ -99,6 +99,7 @@ void Game::startup() {
 
     // The first deal begins with champ's opening bet standing; the human acts first.
     t.seats[champ].raised = true;
+    if (watcher_) watcher_->moved(champ, Move::opens, 0);
 }
 
 } // namespace stud
