@@ -1245,6 +1245,10 @@ LC_MESSAGES, LANG) und Englisch, wo es diese Sprache nicht kennt.</translation>
         <source>option &apos;--language&apos; needs a language code, such as de</source>
         <translation>die Option „--language“ braucht einen Sprachcode, etwa de</translation>
     </message>
+    <message>
+        <source>the game does not speak &apos;%1&apos; and plays in English; it speaks %2</source>
+        <translation>das Spiel spricht kein „%1“ und spielt auf Englisch; es spricht %2</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>

@@ -1246,6 +1246,10 @@ LC_MESSAGES, LANG), y en inglés si no conoce ese idioma.</translation>
         <source>option &apos;--language&apos; needs a language code, such as de</source>
         <translation>la opción «--language» necesita un código de idioma, como es</translation>
     </message>
+    <message>
+        <source>the game does not speak &apos;%1&apos; and plays in English; it speaks %2</source>
+        <translation>el juego no habla «%1» y se juega en inglés; habla %2</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>

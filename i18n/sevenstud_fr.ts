@@ -1246,6 +1246,10 @@ LC_MESSAGES, LANG), et en anglais s&apos;il ne connaît pas cette langue.</trans
         <source>option &apos;--language&apos; needs a language code, such as de</source>
         <translation>l&apos;option « --language » demande un code de langue, par exemple fr</translation>
     </message>
+    <message>
+        <source>the game does not speak &apos;%1&apos; and plays in English; it speaks %2</source>
+        <translation>le jeu ne parle pas « %1 » et se joue en anglais ; il parle %2</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>

@@ -1246,6 +1246,10 @@ LC_MESSAGES, LANG), e inglese se non conosce quella lingua.</translation>
         <source>option &apos;--language&apos; needs a language code, such as de</source>
         <translation>l&apos;opzione «--language» richiede un codice di lingua, per esempio it</translation>
     </message>
+    <message>
+        <source>the game does not speak &apos;%1&apos; and plays in English; it speaks %2</source>
+        <translation>il gioco non parla «%1» e si gioca in inglese; parla %2</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
