@@ -5,6 +5,7 @@
 #include "ui/aboutbox.h"
 #include "ui/accessibility.h"
 #include "ui/fonts.h"
+#include "ui/gamemenu.h"
 #include "ui/gradientbutton.h"
 #include "ui/optionspanel.h"
 #include "ui/tablespeech.h"
@@ -277,6 +278,9 @@ void TableWindow::buildButtons() {
         previous = b;
         connect(b, &QAbstractButton::clicked, this, [this, c = p.control] { clicked(c); });
     }
+    // The game's menu comes last in tab order.
+    menu_ = new GameMenu(this);
+    setTabOrder(previous, menu_->button());
 }
 
 void TableWindow::clicked(Control c) {
