@@ -1,6 +1,6 @@
-# Every #include "..." of the engine, the front end, the support code and the
-# tests points down the layers or stays in its own folder: a file may include
-# only from the folders its row below allows.
+# Every #include "..." of the engine, the front end, the support code, the
+# tools, benchmarks, fuzzers and tests points down the layers or stays in its
+# own folder: a file may include only from the folders its row below allows.
 # Usage: cmake -DROOT=<source folder> -P checklayers.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -18,9 +18,19 @@ foreach(layer cards table betting showdown game history)
     set(allowed_tests/${layer} ${allowed_${layer}} support tests/${layer})
 endforeach()
 set(allowed_tests/ui ${allowed_ui} support tests/ui)
+# The tools, benchmarks and fuzzers sit on top: each row names what it drives.
+set(allowed_tools/handeval cards table tools/handeval)
+set(allowed_tools/studsim cards table betting showdown game history support tools/studsim)
+set(allowed_tools/assetgen tools/assetgen)
+set(allowed_tests/tools tools/handeval ${allowed_tools/handeval} support tests/tools)
+set(allowed_tests/assets support tests/assets)
+# The window's benchmark reuses the window tests' fixture.
+set(allowed_bench ${allowed_ui} support tests/ui bench)
+set(allowed_fuzz cards table ui support tools/handeval fuzz)
 
 set(folders cards table betting showdown game history ui support tests/cards tests/table
-            tests/betting tests/showdown tests/game tests/history tests/ui)
+            tests/betting tests/showdown tests/game tests/history tests/ui tools/handeval
+            tools/studsim tools/assetgen tests/tools tests/assets bench fuzz)
 
 # The folder of `path` (relative to ROOT) among `folders`, or the path itself
 # when it lies in none of them.
@@ -54,13 +64,19 @@ foreach(folder IN LISTS folders)
                 continue() # made by moc next to the file
             endif()
             # A quoted include is looked for next to the file first, then from the root.
+            # The path is taken apart lexically, so "cards/../table/x.h" counts as
+            # table/x.h, and one that climbs out of the tree as none of the folders.
             if(EXISTS ${ROOT}/${dir}/${target})
-                get_filename_component(resolved ${ROOT}/${dir}/${target} ABSOLUTE)
-                file(RELATIVE_PATH resolved ${ROOT} ${resolved})
+                set(resolved ${dir}/${target})
             else()
                 set(resolved ${target})
             endif()
-            folder_of(${resolved} to)
+            cmake_path(NORMAL_PATH resolved)
+            if(resolved MATCHES "^\\.\\./" OR IS_ABSOLUTE "${target}")
+                set(to "outside the tree")
+            else()
+                folder_of(${resolved} to)
+            endif()
             if(NOT to IN_LIST allowed_${from})
                 string(REPLACE ";" ", " may "${allowed_${from}}")
                 message(SEND_ERROR "${source}: #include \"${target}\" reaches ${to}; "

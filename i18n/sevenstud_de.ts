@@ -1655,6 +1655,10 @@ LC_MESSAGES, LANG) und Englisch, wo es diese Sprache nicht kennt.</translation>
         <translation>die Option „--language“ braucht einen Sprachcode, etwa de</translation>
     </message>
     <message>
+        <source>the game does not speak &apos;%1&apos; and plays in English; it speaks %2</source>
+        <translation>das Spiel spricht kein „%1“ und spielt auf Englisch; es spricht %2</translation>
+    </message>
+    <message>
         <source>Keys: F1 shows the rules and hand rankings, Ctrl+? every key of the game,
 F10 opens the menu, Ctrl+Q quits. The table&apos;s buttons have keys of their own:
   %1.</source>

@@ -1656,6 +1656,10 @@ LC_MESSAGES, LANG); si no lo conoce, habla inglés.</translation>
         <translation>la opción «--language» necesita un código de idioma, como es</translation>
     </message>
     <message>
+        <source>the game does not speak &apos;%1&apos; and plays in English; it speaks %2</source>
+        <translation>el juego no habla «%1» y se juega en inglés; habla %2</translation>
+    </message>
+    <message>
         <source>Keys: F1 shows the rules and hand rankings, Ctrl+? every key of the game,
 F10 opens the menu, Ctrl+Q quits. The table&apos;s buttons have keys of their own:
   %1.</source>

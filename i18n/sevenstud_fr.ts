@@ -1656,6 +1656,10 @@ LC_MESSAGES, LANG) s&apos;il la connaît ; sinon, l&apos;anglais.</translation
         <translation>l&apos;option « --language » demande un code de langue, par exemple fr</translation>
     </message>
     <message>
+        <source>the game does not speak &apos;%1&apos; and plays in English; it speaks %2</source>
+        <translation>le jeu ne parle pas « %1 » et se joue en anglais ; il parle %2</translation>
+    </message>
+    <message>
         <source>Keys: F1 shows the rules and hand rankings, Ctrl+? every key of the game,
 F10 opens the menu, Ctrl+Q quits. The table&apos;s buttons have keys of their own:
   %1.</source>

@@ -1656,6 +1656,10 @@ LC_MESSAGES, LANG), e inglese se non conosce quella lingua.</translation>
         <translation>l&apos;opzione «--language» richiede un codice di lingua, per esempio it</translation>
     </message>
     <message>
+        <source>the game does not speak &apos;%1&apos; and plays in English; it speaks %2</source>
+        <translation>il gioco non parla «%1» e si gioca in inglese; parla %2</translation>
+    </message>
+    <message>
         <source>Keys: F1 shows the rules and hand rankings, Ctrl+? every key of the game,
 F10 opens the menu, Ctrl+Q quits. The table&apos;s buttons have keys of their own:
   %1.</source>

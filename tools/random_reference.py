@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """The game's generators written afresh from their authors' published
-description, for the known outputs in tests/game/random_test.cpp.
+description, for the known outputs in tests/cards/random_test.cpp.
 
 SplitMix64 (Steele, Lea, Flood) and xoshiro256** (Blackman, Vigna), seeded
 the way cards/random.cpp does: the four state words are the first four
@@ -56,6 +56,15 @@ def main():
             state.append(z)
         print(f"xoshiro256** seeded {seed:#x}: draws",
               ", ".join(f"{xoshiro256ss(state) >> 33}u" for _ in range(5)))
+    # Draws deep in the stream, past the opponents' blocks of 64 and 128.
+    for seed, upto in ((77, 1793), (5, 300)):
+        x, state = seed, []
+        for _ in range(4):
+            x, z = splitmix64(x)
+            state.append(z)
+        draws = [xoshiro256ss(state) >> 33 for _ in range(upto)]
+        picks = [i for i in (0, 63, 64, 65, 127, 128, 129, 299, 1000, 1792) if i < upto]
+        print(f"xoshiro256** seeded {seed}: draw", ", ".join(f"{{{i}, {draws[i]}u}}" for i in picks))
 
 
 if __name__ == "__main__":

@@ -62,10 +62,22 @@ CommandLine parseCommandLine(int argc, const char* const* argv, const std::strin
             } else {
                 code = arg.substr(std::string_view("--language=").size());
             }
-            if (code.empty())
+            if (code.empty()) {
                 fail(Words(language)("option '--language' needs a language code, such as de"));
-            else
-                result.language = std::string(code);
+                continue;
+            }
+            result.language = std::string(code);
+            const QString asked = QString::fromStdString(result.language);
+            result.warning.clear(); // the last --language is the one that counts
+            if (!speaksLanguage(asked)) {
+                const QStringList ours = shippedLanguages() << QStringLiteral("en");
+                result.warning = ("sevenstud: " +
+                                  Words(language)("the game does not speak '%1' and plays in "
+                                                  "English; it speaks %2")
+                                      .arg(asked, ours.join(QStringLiteral(", "))) +
+                                  QLatin1Char('\n'))
+                                     .toStdString();
+            }
             continue;
         }
         // The first word the game does not know ends the reading; a later

@@ -16,6 +16,9 @@ struct CommandLine {
     Action action = Action::Play;
     std::string error;
     std::string language; // --language CODE: "" follows the desktop
+    // For standard error, whatever the action: a --language the game does not
+    // speak, which it then plays in English.
+    std::string warning;
 };
 
 // The exit status for a command line the game does not understand, as the

@@ -87,6 +87,11 @@ QString chooseLanguage(const QString& chosen, const std::function<QString(const 
     return {};
 }
 
+bool speaksLanguage(const QString& chosen) {
+    return chosen == kPseudoLanguage || languageOf(chosen) == QLatin1String("en") ||
+           shipped(languageOf(chosen));
+}
+
 std::unique_ptr<QTranslator> gameTranslator(const QString& language) {
     if (language.isEmpty()) return nullptr;
     if (language == kPseudoLanguage) return std::make_unique<PseudoTranslator>();

@@ -28,6 +28,10 @@ inline const QString kPseudoLanguage = QStringLiteral("pseudo");
 QString chooseLanguage(const QString& chosen,
                        const std::function<QString(const char*)>& env = nullptr);
 
+// Whether `chosen` (as --language gives it, "de" or "de_AT.UTF-8") names
+// English or a language the game speaks.
+bool speaksLanguage(const QString& chosen);
+
 // Our texts in `language`, or nullptr for English.
 std::unique_ptr<QTranslator> gameTranslator(const QString& language);
 

@@ -58,6 +58,7 @@ int main(int argc, char* argv[]) {
     const stud::CommandLine line =
         stud::parseCommandLine(argc, argv, stud::chooseLanguage({}).toStdString());
     const QString language = stud::chooseLanguage(QString::fromStdString(line.language));
+    std::fputs(line.warning.c_str(), stderr);
     switch (line.action) {
     case stud::CommandLine::Action::Help:
         std::fputs(

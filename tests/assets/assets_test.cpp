@@ -2,6 +2,7 @@
 // loaders rely on, the places where two files must agree pixel for pixel, and
 // that regenerating them gives the committed bytes.
 
+#include "support/ciskips.h"
 #include "support/tempdir.h"
 
 #include <QCryptographicHash>
@@ -517,5 +518,6 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    stud::testing::failSkipsUnderCi();
     return RUN_ALL_TESTS();
 }

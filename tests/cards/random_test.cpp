@@ -12,6 +12,8 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 using namespace stud;
 
@@ -47,6 +49,62 @@ TEST(Generator, XoshiroGivesTheReferenceDraws) {
         x.seed(c.seed);
         EXPECT_EQ(x.next(), c.draws[0]);
     }
+}
+
+TEST(Random, DrawsStayBelowTwoToThe31) {
+    Xoshiro x(1);
+    SplitMix s(1, false);
+    for (int i = 0; i < 100000; ++i) {
+        ASSERT_LT(x.next(), 1u << 31);
+        ASSERT_LT(s.next(), 1u << 31);
+    }
+}
+
+TEST(Random, SplitMixMatchesReferenceAndIgnoresClockWhenFixed) {
+    // Reference value: SplitMix64 from state 0, first output 0xE220A8397B1DCDAF >> 33.
+    SplitMix s(0);
+    s.seed(999); // fixed: the clock has no say
+    EXPECT_EQ(s.next(), static_cast<std::uint32_t>(0xE220A8397B1DCDAFull >> 33));
+    std::uint32_t buf[3];
+    SplitMix a(5), b(5);
+    a.fill(buf, 3);
+    EXPECT_EQ(buf[0], b.next());
+    EXPECT_EQ(buf[1], b.next());
+    EXPECT_EQ(buf[2], b.next());
+}
+
+// The opponents take their draws in blocks; a block must hold exactly the
+// draws that single calls give, whatever its size and however blocks and
+// single draws alternate, and the stream they make is the reference's own
+// far past the first block (the draws numbered from 0, by the script too).
+TEST(Random, XoshiroFillGivesTheDrawsOfNextInOrder) {
+    Xoshiro x(77);
+    Xoshiro single(77);
+    std::vector<std::uint32_t> stream;
+    std::vector<std::uint32_t> buf;
+    for (std::size_t n : {0, 1, 3, 63, 64, 65, 127, 128, 129, 202, 1000}) {
+        buf.assign(n + 1, 0xFFFFFFFFu);
+        x.fill(buf.data(), n);
+        for (std::size_t i = 0; i < n; ++i) ASSERT_EQ(buf[i], single.next()) << n << " " << i;
+        EXPECT_EQ(buf[n], 0xFFFFFFFFu) << "wrote past the block of " << n;
+        stream.insert(stream.end(), buf.begin(), buf.begin() + static_cast<std::ptrdiff_t>(n));
+        stream.push_back(x.next()); // single draws carry on from there
+        ASSERT_EQ(stream.back(), single.next());
+    }
+    const std::pair<std::size_t, std::uint32_t> seeded77[] = {
+        {0, 943389843u},    {63, 1224847658u},  {64, 1557219101u},  {65, 33050789u},
+        {127, 979199959u},  {128, 1723354810u}, {129, 1029533868u}, {299, 458731054u},
+        {1000, 308328877u}, {1792, 1261208663u}};
+    ASSERT_EQ(stream.size(), 1793u);
+    for (const auto& [at, draw] : seeded77) EXPECT_EQ(stream[at], draw) << "draw " << at;
+
+    x.seed(5); // a reseed starts the stream afresh, blocks included
+    buf.assign(300, 0);
+    x.fill(buf.data(), buf.size());
+    const std::pair<std::size_t, std::uint32_t> seeded5[] = {
+        {0, 619358396u},   {63, 923424116u},  {64, 842934988u},  {65, 552352445u},
+        {127, 297265724u}, {128, 929029799u}, {129, 130958595u}, {299, 88506200u}};
+    for (const auto& [at, draw] : seeded5) EXPECT_EQ(buf[at], draw) << "draw " << at;
 }
 
 } // namespace

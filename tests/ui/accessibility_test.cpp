@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -333,6 +334,19 @@ void AccessibilityTest::reportWording() {
              QStringLiteral(
                  "George folds. Everybody else has folded: you take the pot of 40. Deal over."));
     QCOMPARE(sp.seatSummary(3), QStringLiteral("George: 100, folds"));
+    // You have folded and the last one out leaves the pot to Anna, whose hand
+    // nobody sees: her pot, and not a word of yours.
+    sp.begin();
+    t.seats[player].folded = true;
+    status(champ, Told::folds, "Folds");
+    sp.won(geek, 40);
+    const QString toAnna = sp.finish(0, true);
+    QVERIFY2(toAnna.contains(QStringLiteral("Anna")) && toAnna.contains(QStringLiteral("40")),
+             qPrintable(toAnna));
+    QVERIFY2(!toAnna.contains(QRegularExpression(QStringLiteral("\\byou\\b"),
+                                                 QRegularExpression::CaseInsensitiveOption)),
+             qPrintable(toAnna));
+    t.seats[player].folded = false;
     QCOMPARE(sp.handLabel(3), QStringLiteral("George's cards: three cards face down, Nine of "
                                              "diamonds, Ten of diamonds, Jack of diamonds, Queen "
                                              "of diamonds"));

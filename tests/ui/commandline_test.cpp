@@ -61,6 +61,32 @@ TEST(CommandLine, HelpShowsUsageOptionsAndTheSettingsFile) {
     EXPECT_EQ(help.back(), '\n');
 }
 
+TEST(CommandLine, ReadsTheLanguageCodeOnceAndPlaysEnglishForOneNotShipped) {
+    for (const std::vector<const char*>& form :
+         {std::vector<const char*>{"--language", "de"}, {"--language=de"}}) {
+        const CommandLine line = parse(form);
+        EXPECT_EQ(line.action, CommandLine::Action::Play) << line.error;
+        EXPECT_EQ(line.language, "de");
+        EXPECT_EQ(line.warning, "");
+    }
+    // The code belongs to the option: the word after it is read next, once.
+    EXPECT_EQ(parse({"--language", "de", "--version"}).action, CommandLine::Action::Version);
+    EXPECT_EQ(parse({"--language", "de", "--help"}).action, CommandLine::Action::Help);
+    const CommandLine next = parse({"--language", "de", "cards.ini"});
+    EXPECT_EQ(next.action, CommandLine::Action::Error);
+    EXPECT_NE(next.error.find("unexpected argument 'cards.ini'"), std::string::npos) << next.error;
+    EXPECT_EQ(parse({"--language"}).action, CommandLine::Action::Error);
+
+    // A language we do not ship is said, with the ones we do, and the game plays on.
+    const CommandLine unknown = parse({"--language", "xx"});
+    EXPECT_EQ(unknown.action, CommandLine::Action::Play);
+    EXPECT_EQ(unknown.warning, "sevenstud: the game does not speak 'xx' and plays in English; "
+                               "it speaks de, es, fr, it, en\n");
+    for (const char* fine : {"en", "en_GB.UTF-8", "de_AT.UTF-8", "pseudo"})
+        EXPECT_EQ(parse({"--language", fine}).warning, "") << fine;
+    EXPECT_EQ(parse({"--language", "xx", "--language", "it"}).warning, "");
+}
+
 // The keys in the help are the language's own, and their paragraph runs
 // past no terminal's 80 columns in any language.
 TEST(CommandLine, HelpNamesEachLanguagesKeysWithinEightyColumns) {

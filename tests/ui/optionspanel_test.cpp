@@ -165,10 +165,6 @@ struct Snapshot {
     }
 };
 
-bool haveImageSets() {
-    return QFile::exists(QStringLiteral(":/images/cards.png"));
-}
-
 } // namespace
 
 class OptionsPanelTest : public QObject {
@@ -391,7 +387,6 @@ class OptionsPanelTest : public QObject {
     // ---- in the table window ----------------------------------------------
 
     void optionsButtonTogglesAndTheTableStaysPlayable() {
-        if (!haveImageSets()) QSKIP("the image sets are not built in yet");
         Table tb;
         QVERIFY(tb.startAndShow());
         QVERIFY(!tb.panel()->isVisible());
@@ -429,7 +424,6 @@ class OptionsPanelTest : public QObject {
     }
 
     void initialCashTypedIntoTheWindow() {
-        if (!haveImageSets()) QSKIP("the image sets are not built in yet");
         Table tb;
         QVERIFY(tb.startAndShow());
         tb.click(Control::Options1);
@@ -472,7 +466,6 @@ class OptionsPanelTest : public QObject {
     }
 
     void cardBackEightIsStoredAndShownAtOnce() {
-        if (!haveImageSets()) QSKIP("the image sets are not built in yet");
         Table tb;
         QVERIFY(tb.startAndShow());
         tb.click(Control::Options1);
@@ -498,7 +491,6 @@ class OptionsPanelTest : public QObject {
     }
 
     void soundSwitchedTwiceEndsAsItBegan() {
-        if (!haveImageSets()) QSKIP("the image sets are not built in yet");
         Table tb;
         QVERIFY(tb.startAndShow());
         tb.click(Control::Options1);
@@ -514,7 +506,6 @@ class OptionsPanelTest : public QObject {
     }
 
     void aboutBoxLeavesTheGameAsItWasWhileTheTimersRun() {
-        if (!haveImageSets()) QSKIP("the image sets are not built in yet");
         Table tb;
         QVERIFY(tb.startAndShow());
         tb.click(Control::Options1);

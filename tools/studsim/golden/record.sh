@@ -4,6 +4,10 @@
 # <set>-sessions.txt into <set>-traces.tar.gz. Only for a deliberate change of
 # behaviour or a new set: the replay test exists to catch the others.
 set -eu
+if [ -n "${CI:-}" ]; then
+    echo "record.sh: CI is set; traces are recorded on purpose by a person, never by CI" >&2
+    exit 1
+fi
 studsim=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 if [ $# -ge 2 ]; then
