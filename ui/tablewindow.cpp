@@ -7,6 +7,7 @@
 #include "ui/fonts.h"
 #include "ui/gradientbutton.h"
 #include "ui/optionspanel.h"
+#include "ui/ruleswindow.h"
 #include "ui/tablespeech.h"
 
 #include <QFile>
@@ -16,6 +17,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 namespace stud {
@@ -164,6 +166,11 @@ TableWindow::TableWindow(std::unique_ptr<Random> random, int scale, QWidget* par
 
     about_ = new AboutBox(this);
     about_->hide();
+    rules_ = new RulesWindow(this);
+    rules_->hide();
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    help->setContext(Qt::WindowShortcut);
+    connect(help, &QShortcut::activated, this, &TableWindow::showRules);
 
     services_->setRepaintHandler([this] {
         game_->redraw();
@@ -184,7 +191,8 @@ TableWindow::~TableWindow() {
     // Let go of the focus while every control is still whole: a focused
     // child destroyed with the window would move the focus from inside its
     // own destruction, and our buttons listen to focus changes.
-    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(about_)})
+    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(about_),
+                       static_cast<QWidget*>(rules_)})
         if (QWidget* f = w->focusWidget()) f->clearFocus();
 }
 
@@ -299,7 +307,16 @@ void TableWindow::clicked(Control c) {
     if (c == Control::NewGame1) focusNextMove();
     if (c == Control::Options1 && panel_->isVisible()) panel_->focusFirst();
     syncSpeech();
+    refreshRules();
     if (reported) announcer_->announce(report());
+}
+
+void TableWindow::showRules() {
+    rules_->showFor(game_->state());
+}
+
+void TableWindow::refreshRules() {
+    if (rules_->isVisible()) rules_->refresh(game_->state());
 }
 
 void TableWindow::focusNextMove() {
@@ -319,6 +336,7 @@ void TableWindow::connectPanel() {
         if (c == Control::Close && !panel_->isVisible())
             button(Control::Options1)->setFocus(Qt::OtherFocusReason);
         syncSpeech();
+        refreshRules();
     });
 }
 

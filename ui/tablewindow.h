@@ -24,6 +24,7 @@ class AboutBox;
 class Announcer;
 class GradientButton;
 class OptionsPanel;
+class RulesWindow;
 class SpokenLabel;
 class TableSpeech;
 
@@ -53,6 +54,10 @@ class TableWindow : public QWidget {
     GradientButton* button(Control c) const;
     OptionsPanel* panel() const { return panel_; }
     AboutBox* aboutBox() const { return about_; }
+    // The rules and hand rankings, built from the table as it stands, in a
+    // window of their own beside the table (brought forward when open).
+    void showRules();
+    RulesWindow* rulesWindow() const { return rules_; }
 
     // ---- for a screen reader ---------------------------------------------------
     // The notification that speaks each report.
@@ -101,6 +106,8 @@ class TableWindow : public QWidget {
     // Says what the game did since the report began, and begins the next.
     QString report();
     void syncSpeech();
+    // The open rules follow the limits, the cash and the target.
+    void refreshRules();
 
     std::unique_ptr<Random> random_;
     std::unique_ptr<IniFile> settings_;
@@ -109,6 +116,7 @@ class TableWindow : public QWidget {
     std::map<Control, GradientButton*> buttons_;
     OptionsPanel* panel_ = nullptr;
     AboutBox* about_ = nullptr;
+    RulesWindow* rules_ = nullptr;
     bool shown_ = false;
     bool showingError_ = false;
     std::unique_ptr<TableSpeech> speech_;
