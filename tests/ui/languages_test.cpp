@@ -1,17 +1,19 @@
 // The game in every language it ships, and in the pseudo-language that makes
 // every text about 40 % longer with accented letters: a walk through every
 // state the window can show (the table at each street, a fold, the showdown,
-// the options panel with its boxes, a new match, the About box, the end of a
+// the options panel with its boxes, a new match, the About box, the rules, the end of a
 // match) that fails on a text clipped, cut short or overlapping another, on
 // a text still in English in the pseudo-language, and on any text the game
 // asked to translate that a shipped language lacks.
 
 #include "cards/evaluator.h"
+#include "table/settings.h"
 #include "tablerun.h"
 #include "ui/accessibility.h"
 #include "ui/gradientbutton.h"
 #include "ui/language.h"
 #include "ui/optionspanel.h"
+#include "ui/ruleswindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -22,8 +24,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QXmlStreamReader>
 
@@ -173,6 +177,17 @@ struct Inspector {
     }
 };
 
+// The rules: every word translated (the settings file keeps its name), and
+// no line wider than the window, so nothing needs scrolling sideways.
+void inspectRules(Inspector& in, RulesWindow* rules) {
+    in.inspect(rules, QStringLiteral("rules"));
+    QString text = rules->plainText();
+    text.remove(QString::fromLatin1(kSettingsFileName));
+    in.english(QStringLiteral("rules"), text);
+    if (rules->browser()->horizontalScrollBar()->maximum() > 0)
+        in.problems << QStringLiteral("[%1] rules: wider than the window").arg(in.language);
+}
+
 // The walk. Message boxes and the About box open for real; a watcher looks
 // at each one and answers it with its default button.
 struct Walk : stud::testing::TableRun {
@@ -229,6 +244,10 @@ struct Walk : stud::testing::TableRun {
         click(Control::NewGame1); // "Are you sure?" answered Yes
         look(QStringLiteral("new match"));
         click(Control::About1);
+        w->showRules();
+        QCoreApplication::processEvents();
+        inspectRules(in, w->rulesWindow());
+        w->rulesWindow()->close();
 
         click(Control::Options1);
         look(QStringLiteral("options"));
