@@ -1477,8 +1477,8 @@ LC_MESSAGES, LANG) und Englisch, wo es diese Sprache nicht kennt.</translation>
         <translation>%1, wenn ein Einsatz steht: Du zahlst ihn. Die Gegner vor dem, der gesetzt hat, beantworten ihn auch, und die nach ihm sind an der Reihe.</translation>
     </message>
     <message>
-        <source>%1 (the button reads %2 at the start of a match): you put in one unit. Every opponent still in answers it, then the opponents take their turns. While an opponent's raise stands you cannot raise; you can only call or fold. On the first street you may also raise the opening bet.</source>
-        <translation>%1 (am Anfang einer Partie heißt die Taste %2): Du zahlst eine Einheit ein. Jeder Gegner, der noch dabei ist, beantwortet sie, dann sind die Gegner an der Reihe. Solange die Erhöhung eines Gegners steht, kannst du nicht erhöhen, nur mitgehen oder passen. Auf der ersten Street darfst du auch den Eröffnungseinsatz erhöhen.</translation>
+        <source>%1 (the button reads %2 at the start of a match): you put in one unit. From the second street on every opponent still in answers it; on the first street only the opponents up to the one whose bet stands answer it, and nobody when no bet stands. Then the opponents take their turns. While an opponent's raise stands you cannot raise; you can only call or fold. On the first street you may also raise the opening bet.</source>
+        <translation>%1 (am Anfang einer Partie heißt die Taste %2): Du zahlst eine Einheit ein. Ab der zweiten Street beantwortet sie jeder Gegner, der noch dabei ist; auf der ersten Street nur die Gegner bis zu dem, dessen Einsatz steht, und niemand, wenn kein Einsatz steht. Dann sind die Gegner an der Reihe. Solange die Erhöhung eines Gegners steht, kannst du nicht erhöhen, nur mitgehen oder passen. Auf der ersten Street darfst du auch den Eröffnungseinsatz erhöhen.</translation>
     </message>
     <message>
         <source>%1: you give up the deal, and what you have put in stays in the pot. The showdown follows at once.</source>

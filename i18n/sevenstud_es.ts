@@ -1478,8 +1478,8 @@ LC_MESSAGES, LANG), y en inglés si no conoce ese idioma.</translation>
         <translation>%1, cuando hay una apuesta en pie: la pagas. Los rivales anteriores al que apostó también la responden, y los posteriores juegan su turno.</translation>
     </message>
     <message>
-        <source>%1 (the button reads %2 at the start of a match): you put in one unit. Every opponent still in answers it, then the opponents take their turns. While an opponent's raise stands you cannot raise; you can only call or fold. On the first street you may also raise the opening bet.</source>
-        <translation>%1 (el botón dice %2 al empezar una partida): pones una unidad. Cada rival que sigue en juego la responde, y luego los rivales juegan su turno. Mientras esté en pie la subida de un rival no puedes subir; solo igualar o retirarte. En la primera calle también puedes subir la apuesta de apertura.</translation>
+        <source>%1 (the button reads %2 at the start of a match): you put in one unit. From the second street on every opponent still in answers it; on the first street only the opponents up to the one whose bet stands answer it, and nobody when no bet stands. Then the opponents take their turns. While an opponent's raise stands you cannot raise; you can only call or fold. On the first street you may also raise the opening bet.</source>
+        <translation>%1 (el botón dice %2 al empezar una partida): pones una unidad. Desde la segunda calle, cada rival que sigue en juego la responde; en la primera calle solo la responden los rivales hasta el que tiene la apuesta en pie, y nadie si no hay apuesta en pie. Luego los rivales juegan su turno. Mientras esté en pie la subida de un rival no puedes subir; solo igualar o retirarte. En la primera calle también puedes subir la apuesta de apertura.</translation>
     </message>
     <message>
         <source>%1: you give up the deal, and what you have put in stays in the pot. The showdown follows at once.</source>

@@ -1478,8 +1478,8 @@ LC_MESSAGES, LANG), et en anglais s&apos;il ne connaît pas cette langue.</trans
         <translation>%1, quand une mise est en cours : vous la payez. Les adversaires avant celui qui a misé y répondent aussi, et ceux après lui jouent leur tour.</translation>
     </message>
     <message>
-        <source>%1 (the button reads %2 at the start of a match): you put in one unit. Every opponent still in answers it, then the opponents take their turns. While an opponent's raise stands you cannot raise; you can only call or fold. On the first street you may also raise the opening bet.</source>
-        <translation>%1 (le bouton affiche %2 au début d'une partie) : vous mettez une unité. Chaque adversaire encore en jeu y répond, puis les adversaires jouent leur tour. Tant qu'une relance d'un adversaire est en cours, vous ne pouvez pas relancer, seulement suivre ou vous coucher. Sur la première rue, vous pouvez aussi relancer la mise d'ouverture.</translation>
+        <source>%1 (the button reads %2 at the start of a match): you put in one unit. From the second street on every opponent still in answers it; on the first street only the opponents up to the one whose bet stands answer it, and nobody when no bet stands. Then the opponents take their turns. While an opponent's raise stands you cannot raise; you can only call or fold. On the first street you may also raise the opening bet.</source>
+        <translation>%1 (le bouton affiche %2 au début d'une partie) : vous mettez une unité. À partir de la deuxième rue, chaque adversaire encore en jeu y répond ; sur la première rue, seuls les adversaires jusqu'à celui dont la mise est en cours y répondent, et personne quand aucune mise n'est en cours. Puis les adversaires jouent leur tour. Tant qu'une relance d'un adversaire est en cours, vous ne pouvez pas relancer, seulement suivre ou vous coucher. Sur la première rue, vous pouvez aussi relancer la mise d'ouverture.</translation>
     </message>
     <message>
         <source>%1: you give up the deal, and what you have put in stays in the pot. The showdown follows at once.</source>

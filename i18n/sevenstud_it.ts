@@ -1478,8 +1478,8 @@ LC_MESSAGES, LANG), e inglese se non conosce quella lingua.</translation>
         <translation>%1, quando una puntata è in corso: la paghi. Gli avversari prima di chi ha puntato le rispondono anche loro, e quelli dopo fanno il loro turno.</translation>
     </message>
     <message>
-        <source>%1 (the button reads %2 at the start of a match): you put in one unit. Every opponent still in answers it, then the opponents take their turns. While an opponent's raise stands you cannot raise; you can only call or fold. On the first street you may also raise the opening bet.</source>
-        <translation>%1 (all'inizio di una partita il pulsante dice %2): metti un'unità. Ogni avversario ancora in gioco le risponde, poi gli avversari fanno il loro turno. Finché è in corso il rilancio di un avversario non puoi rilanciare; puoi solo vedere o lasciare. Nella prima strada puoi anche rilanciare la puntata d'apertura.</translation>
+        <source>%1 (the button reads %2 at the start of a match): you put in one unit. From the second street on every opponent still in answers it; on the first street only the opponents up to the one whose bet stands answer it, and nobody when no bet stands. Then the opponents take their turns. While an opponent's raise stands you cannot raise; you can only call or fold. On the first street you may also raise the opening bet.</source>
+        <translation>%1 (all'inizio di una partita il pulsante dice %2): metti un'unità. Dalla seconda strada ogni avversario ancora in gioco le risponde; nella prima strada le rispondono solo gli avversari fino a quello la cui puntata è in corso, e nessuno se non c'è una puntata in corso. Poi gli avversari fanno il loro turno. Finché è in corso il rilancio di un avversario non puoi rilanciare; puoi solo vedere o lasciare. Nella prima strada puoi anche rilanciare la puntata d'apertura.</translation>
     </message>
     <message>
         <source>%1: you give up the deal, and what you have put in stays in the pot. The showdown follows at once.</source>

@@ -330,10 +330,12 @@ QString RulesWindow::html(const TableState& t) {
     h += item(tr_("%1, when a bet stands: you pay it. The opponents before the one who bet "
                   "answer it too, and those after it take their turns.")
                   .arg(game("Call")));
-    h += item(tr_("%1 (the button reads %2 at the start of a match): you put in one unit. Every "
-                  "opponent still in answers it, then the opponents take their turns. While an "
-                  "opponent's raise stands you cannot raise; you can only call or fold. On the "
-                  "first street you may also raise the opening bet.")
+    h += item(tr_("%1 (the button reads %2 at the start of a match): you put in one unit. From the "
+                  "second street on every opponent still in answers it; on the first street only "
+                  "the opponents up to the one whose bet stands answer it, and nobody when no bet "
+                  "stands. Then the opponents take their turns. While an opponent's raise stands "
+                  "you cannot raise; you can only call or fold. On the first street you may also "
+                  "raise the opening bet.")
                   .arg(game("Raise"), game("Bet")));
     h += item(tr_("%1: you give up the deal, and what you have put in stays in the pot. The "
                   "showdown follows at once.")
