@@ -164,6 +164,8 @@ void RulesWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+RulesWindow::~RulesWindow() = default;
+
 QString RulesWindow::plainText() const {
     return text_->toPlainText();
 }
@@ -208,9 +210,10 @@ void RulesWindow::refresh(const TableState& t) {
 }
 
 QString RulesWindow::handPicture(int index, const Hand& cards) {
-    static const ImageSets* sets[3] = {};
-    if (!sets[scale_]) sets[scale_] = new ImageSets(scale_); // for the life of the program
-    const ImageSets& images = *sets[scale_];
+    // Loaded once, and again only when the window moves to a screen of the
+    // other density.
+    if (!images_ || images_->scale() != scale_) images_ = std::make_unique<ImageSets>(scale_);
+    const ImageSets& images = *images_;
     const QSize one = ImageSets::size(ImageSet::cards);
     const QSize logical(kHandCards * one.width() + (kHandCards - 1) * kCardGap, one.height());
     QImage picture(logical * scale_, QImage::Format_ARGB32_Premultiplied);

@@ -7,8 +7,13 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class QTextBrowser;
+
+namespace stud {
+class ImageSets;
+}
 
 namespace stud {
 
@@ -43,6 +48,7 @@ class RulesWindow : public QWidget {
     Q_OBJECT
   public:
     explicit RulesWindow(QWidget* owner = nullptr);
+    ~RulesWindow() override;
 
     // Builds the text from `t` and brings the window to the front with the
     // keyboard in the text.
@@ -63,6 +69,7 @@ class RulesWindow : public QWidget {
 
     QTextBrowser* text_ = nullptr;
     int scale_ = 1;
+    std::unique_ptr<ImageSets> images_; // the card pictures at scale_
 };
 
 } // namespace stud
