@@ -1748,6 +1748,25 @@ LC_MESSAGES, LANG) und Englisch, wo es diese Sprache nicht kennt.</translation>
     </message>
 </context>
 <context>
+    <name>GameMenu</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Rules and hand rankings</source>
+        <translation>Regeln und Rangfolge der Blätter</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
     <name>Rules</name>
     <message>
         <source>Straight flush</source>

@@ -1749,6 +1749,25 @@ LC_MESSAGES, LANG); si no lo conoce, habla inglés.</translation>
     </message>
 </context>
 <context>
+    <name>GameMenu</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Rules and hand rankings</source>
+        <translation>Reglas y jerarquía de las manos</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+</context>
+<context>
     <name>Rules</name>
     <message>
         <source>Straight flush</source>

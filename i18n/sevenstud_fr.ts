@@ -1749,6 +1749,25 @@ LC_MESSAGES, LANG) s&apos;il la connaît ; sinon, l&apos;anglais.</translation
     </message>
 </context>
 <context>
+    <name>GameMenu</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Rules and hand rankings</source>
+        <translation>Règles et classement des mains</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
     <name>Rules</name>
     <message>
         <source>Straight flush</source>

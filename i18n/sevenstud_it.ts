@@ -1749,6 +1749,25 @@ LC_MESSAGES, LANG), e inglese se non conosce quella lingua.</translation>
     </message>
 </context>
 <context>
+    <name>GameMenu</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Rules and hand rankings</source>
+        <translation>Regole e gerarchia dei punti</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Scorciatoie da tastiera</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+</context>
+<context>
     <name>Rules</name>
     <message>
         <source>Straight flush</source>

@@ -5,6 +5,7 @@
 #include "ui/aboutbox.h"
 #include "ui/accessibility.h"
 #include "ui/fonts.h"
+#include "ui/gamemenu.h"
 #include "ui/gradientbutton.h"
 #include "ui/optionspanel.h"
 #include "ui/ruleswindow.h"
@@ -17,7 +18,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QShortcut>
 #include <QTimer>
 
 namespace stud {
@@ -168,9 +168,8 @@ TableWindow::TableWindow(std::unique_ptr<Random> random, int scale, QWidget* par
     about_->hide();
     rules_ = new RulesWindow(this);
     rules_->hide();
-    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    help->setContext(Qt::WindowShortcut);
-    connect(help, &QShortcut::activated, this, &TableWindow::showRules);
+    // The menu's "Rules and hand rankings", on F1 as well.
+    connect(menu_, &GameMenu::rulesRequested, this, &TableWindow::showRules);
 
     services_->setRepaintHandler([this] {
         game_->redraw();
@@ -285,6 +284,9 @@ void TableWindow::buildButtons() {
         previous = b;
         connect(b, &QAbstractButton::clicked, this, [this, c = p.control] { clicked(c); });
     }
+    // The game's menu comes last in tab order.
+    menu_ = new GameMenu(this);
+    setTabOrder(previous, menu_->button());
 }
 
 void TableWindow::clicked(Control c) {

@@ -22,6 +22,7 @@ namespace stud {
 
 class AboutBox;
 class Announcer;
+class GameMenu;
 class GradientButton;
 class OptionsPanel;
 class RulesWindow;
@@ -58,6 +59,9 @@ class TableWindow : public QWidget {
     // window of their own beside the table (brought forward when open).
     void showRules();
     RulesWindow* rulesWindow() const { return rules_; }
+    // The game's menu: the place for everything the table has no button for.
+    // Connect to its signals (GameMenu::rulesRequested, ...) or add items.
+    GameMenu* gameMenu() const { return menu_; }
 
     // ---- for a screen reader ---------------------------------------------------
     // The notification that speaks each report.
@@ -117,6 +121,7 @@ class TableWindow : public QWidget {
     OptionsPanel* panel_ = nullptr;
     AboutBox* about_ = nullptr;
     RulesWindow* rules_ = nullptr;
+    GameMenu* menu_ = nullptr;
     bool shown_ = false;
     bool showingError_ = false;
     std::unique_ptr<TableSpeech> speech_;
