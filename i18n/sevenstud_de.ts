@@ -1869,8 +1869,8 @@ LC_MESSAGES, LANG) und Englisch, wo es diese Sprache nicht kennt.</translation>
         <translation>Setzen oder erhöhen kannst du nur, solange du mindestens %1 hast. Mitgehen wird nie verweigert: Es kann dein Geld auf null oder darunter bringen.</translation>
     </message>
     <message>
-        <source>There is no limit to the number of raises on a street, but every raise must be answered before play goes on.</source>
-        <translation>Die Zahl der Erhöhungen auf einer Street ist nicht begrenzt, aber jede Erhöhung muss beantwortet sein, bevor das Spiel weitergeht.</translation>
+        <source>No rule caps the number of raises on a street: each opponent may raise in each of its turns, and you in each of your moves while no opponent's raise stands. How each raise is answered is told below.</source>
+        <translation>Keine Regel begrenzt die Zahl der Erhöhungen auf einer Street: Jeder Gegner darf in jedem seiner Züge erhöhen, du in jedem deiner Züge, solange keine Erhöhung eines Gegners steht. Wie jede Erhöhung beantwortet wird, steht weiter unten.</translation>
     </message>
     <message>
         <source>Who opens</source>
@@ -1881,8 +1881,8 @@ LC_MESSAGES, LANG) und Englisch, wo es diese Sprache nicht kennt.</translation>
         <translation>Jede Hand hat einen Eröffner: den Spieler, mit dem jede Street beginnt. Gespielt wird reihum in der Reihenfolge %1, und der Eröffner rückt mit jeder Hand in dieser Reihenfolge einen Platz weiter. Die erste Hand nach dem Start des Spiels eröffnet %2, die nächste du, dann %3 und so weiter.</translation>
     </message>
     <message>
-        <source>An opponent who opens bets one small bet. The opponents after it answer that bet and take their turns, and then it is your move. The opener pays its opening bet only when you answer it: if you fold at once, it never pays it. When you open, no bet stands and you move first.</source>
-        <translation>Eröffnet ein Gegner, setzt er eine Small Bet. Die Gegner nach ihm beantworten diesen Einsatz und sind an der Reihe, dann bist du am Zug. Der Eröffner zahlt seinen Eröffnungseinsatz erst, wenn du ihn beantwortest: Passt du sofort, zahlt er ihn nie. Eröffnest du, steht kein Einsatz und du ziehst zuerst.</translation>
+        <source>An opponent who opens bets one small bet. The opponents after it answer that bet and take their turns, and then it is your move. The opener pays its opening bet only when you call or raise: then it answers it like the others, by calling or folding. If you fold at once, it never pays it. When you open, no bet stands, yet every opponent first answers one small bet, paying it or folding, and takes its turn; only then is it your move, and while no opponent has raised, %1 only checks.</source>
+        <translation>Eröffnet ein Gegner, setzt er eine Small Bet. Die Gegner nach ihm beantworten diesen Einsatz und sind an der Reihe, dann bist du am Zug. Der Eröffner zahlt seinen Eröffnungseinsatz erst, wenn du mitgehst oder erhöhst: Dann beantwortet er ihn wie die anderen, indem er mitgeht oder passt. Passt du sofort, zahlt er ihn nie. Eröffnest du, steht kein Einsatz, und doch beantwortet zuerst jeder Gegner eine Small Bet, zahlt sie oder passt, und ist an der Reihe; erst dann bist du am Zug, und solange kein Gegner erhöht hat, checkt %1 nur.</translation>
     </message>
     <message>
         <source>The first deal of a new match is opened by %1 without an opening bet: you move first and may check. After it the openers go on where they stood.</source>
@@ -1905,8 +1905,8 @@ LC_MESSAGES, LANG) und Englisch, wo es diese Sprache nicht kennt.</translation>
         <translation>%1, wenn ein Einsatz steht: Du zahlst ihn. Die Gegner vor dem, der gesetzt hat, beantworten ihn auch, und die nach ihm sind an der Reihe.</translation>
     </message>
     <message>
-        <source>%1 (the button reads %2 at the start of a match): you put in one unit. From the second street on every opponent still in answers it; on the first street only the opponents up to the one whose bet stands answer it, and nobody when no bet stands. Then the opponents take their turns. While an opponent's raise stands you cannot raise; you can only call or fold. On the first street you may also raise the opening bet.</source>
-        <translation>%1 (am Anfang einer Partie heißt die Taste %2): Du zahlst eine Einheit ein. Ab der zweiten Street beantwortet sie jeder Gegner, der noch dabei ist; auf der ersten Street nur die Gegner bis zu dem, dessen Einsatz steht, und niemand, wenn kein Einsatz steht. Dann sind die Gegner an der Reihe. Solange die Erhöhung eines Gegners steht, kannst du nicht erhöhen, nur mitgehen oder passen. Auf der ersten Street darfst du auch den Eröffnungseinsatz erhöhen.</translation>
+        <source>%1 (the button reads %2 after %3, until your first raise): you put in one unit. From the second street on every opponent still in answers it; on the first street only the opponents up to the one whose bet stands answer it, and nobody when no bet stands. Then the opponents take their turns. While an opponent's raise stands you cannot raise; you can only call or fold. On the first street you may also raise the opening bet.</source>
+        <translation>%1 (nach %3 heißt die Taste %2, bis zu deiner ersten Erhöhung): Du zahlst eine Einheit ein. Ab der zweiten Street beantwortet sie jeder Gegner, der noch dabei ist; auf der ersten Street nur die Gegner bis zu dem, dessen Einsatz steht, und niemand, wenn kein Einsatz steht. Dann sind die Gegner an der Reihe. Solange die Erhöhung eines Gegners steht, kannst du nicht erhöhen, nur mitgehen oder passen. Auf der ersten Street darfst du auch den Eröffnungseinsatz erhöhen.</translation>
     </message>
     <message>
         <source>%1: you give up the deal, and what you have put in stays in the pot. The showdown follows at once.</source>
@@ -1921,8 +1921,8 @@ LC_MESSAGES, LANG) und Englisch, wo es diese Sprache nicht kennt.</translation>
         <translation>Das Ende einer Street</translation>
     </message>
     <message>
-        <source>A street ends when the turn comes round to the opener again: every player still in then gets the next card. The first street always ends with your %1 or %2.</source>
-        <translation>Eine Street endet, wenn die Reihe wieder beim Eröffner ankommt: Jeder Spieler, der noch dabei ist, bekommt dann die nächste Karte. Die erste Street endet immer mit deinem %1 oder %2.</translation>
+        <source>A street ends when the turn comes round to the opener again: every player still in then gets the next card. On the first street your %1 or %2 also ends the street at once, wherever the opener sits.</source>
+        <translation>Eine Street endet, wenn die Reihe wieder beim Eröffner ankommt: Jeder Spieler, der noch dabei ist, bekommt dann die nächste Karte. Auf der ersten Street beendet dein %1 oder %2 die Street außerdem sofort, wo der Eröffner auch sitzt.</translation>
     </message>
     <message>
         <source>The end of a deal</source>

@@ -1870,8 +1870,8 @@ LC_MESSAGES, LANG); si no lo conoce, habla inglés.</translation>
         <translation>Solo puedes apostar o subir mientras tengas al menos %1. Igualar nunca se rechaza: puede dejar tu dinero en cero o por debajo.</translation>
     </message>
     <message>
-        <source>There is no limit to the number of raises on a street, but every raise must be answered before play goes on.</source>
-        <translation>No hay límite de subidas en una calle, pero cada subida debe responderse antes de que siga el juego.</translation>
+        <source>No rule caps the number of raises on a street: each opponent may raise in each of its turns, and you in each of your moves while no opponent's raise stands. How each raise is answered is told below.</source>
+        <translation>Ninguna regla limita el número de subidas en una calle: cada rival puede subir en cada uno de sus turnos, y tú en cada una de tus jugadas mientras no esté en pie la subida de un rival. Más abajo se explica cómo se responde a cada subida.</translation>
     </message>
     <message>
         <source>Who opens</source>
@@ -1882,8 +1882,8 @@ LC_MESSAGES, LANG); si no lo conoce, habla inglés.</translation>
         <translation>Cada mano tiene un jugador que abre, con quien empieza cada calle. Se juega alrededor de la mesa en el orden %1, y quien abre avanza un puesto en ese orden con cada mano. La primera mano tras iniciar el juego la abre %2, la siguiente tú, luego %3, y así sucesivamente.</translation>
     </message>
     <message>
-        <source>An opponent who opens bets one small bet. The opponents after it answer that bet and take their turns, and then it is your move. The opener pays its opening bet only when you answer it: if you fold at once, it never pays it. When you open, no bet stands and you move first.</source>
-        <translation>Un rival que abre apuesta una apuesta pequeña. Los rivales que van después responden a esa apuesta y juegan su turno, y luego te toca a ti. Quien abre solo paga su apuesta de apertura cuando tú la respondes: si te retiras enseguida, no la paga nunca. Cuando abres tú, no hay apuesta en pie y juegas primero.</translation>
+        <source>An opponent who opens bets one small bet. The opponents after it answer that bet and take their turns, and then it is your move. The opener pays its opening bet only when you call or raise: then it answers it like the others, by calling or folding. If you fold at once, it never pays it. When you open, no bet stands, yet every opponent first answers one small bet, paying it or folding, and takes its turn; only then is it your move, and while no opponent has raised, %1 only checks.</source>
+        <translation>Un rival que abre apuesta una apuesta pequeña. Los rivales que van después responden a esa apuesta y juegan su turno, y luego te toca a ti. Quien abre solo paga su apuesta de apertura cuando igualas o subes: entonces la responde como los demás, igualando o retirándose. Si te retiras enseguida, no la paga nunca. Cuando abres tú, no hay apuesta en pie, pero cada rival responde antes a una apuesta pequeña, pagándola o retirándose, y juega su turno; solo después te toca a ti, y mientras ningún rival haya subido, %1 solo pasa.</translation>
     </message>
     <message>
         <source>The first deal of a new match is opened by %1 without an opening bet: you move first and may check. After it the openers go on where they stood.</source>
@@ -1906,8 +1906,8 @@ LC_MESSAGES, LANG); si no lo conoce, habla inglés.</translation>
         <translation>%1, cuando hay una apuesta en pie: la pagas. Los rivales anteriores al que apostó también la responden, y los posteriores juegan su turno.</translation>
     </message>
     <message>
-        <source>%1 (the button reads %2 at the start of a match): you put in one unit. From the second street on every opponent still in answers it; on the first street only the opponents up to the one whose bet stands answer it, and nobody when no bet stands. Then the opponents take their turns. While an opponent's raise stands you cannot raise; you can only call or fold. On the first street you may also raise the opening bet.</source>
-        <translation>%1 (el botón dice %2 al empezar una partida): pones una unidad. Desde la segunda calle, cada rival que sigue en juego la responde; en la primera calle solo la responden los rivales hasta el que tiene la apuesta en pie, y nadie si no hay apuesta en pie. Luego los rivales juegan su turno. Mientras esté en pie la subida de un rival no puedes subir; solo igualar o retirarte. En la primera calle también puedes subir la apuesta de apertura.</translation>
+        <source>%1 (the button reads %2 after %3, until your first raise): you put in one unit. From the second street on every opponent still in answers it; on the first street only the opponents up to the one whose bet stands answer it, and nobody when no bet stands. Then the opponents take their turns. While an opponent's raise stands you cannot raise; you can only call or fold. On the first street you may also raise the opening bet.</source>
+        <translation>%1 (el botón dice %2 después de %3, hasta tu primera subida): pones una unidad. Desde la segunda calle, cada rival que sigue en juego la responde; en la primera calle solo la responden los rivales hasta el que tiene la apuesta en pie, y nadie si no hay apuesta en pie. Luego los rivales juegan su turno. Mientras esté en pie la subida de un rival no puedes subir; solo igualar o retirarte. En la primera calle también puedes subir la apuesta de apertura.</translation>
     </message>
     <message>
         <source>%1: you give up the deal, and what you have put in stays in the pot. The showdown follows at once.</source>
@@ -1922,8 +1922,8 @@ LC_MESSAGES, LANG); si no lo conoce, habla inglés.</translation>
         <translation>El final de una calle</translation>
     </message>
     <message>
-        <source>A street ends when the turn comes round to the opener again: every player still in then gets the next card. The first street always ends with your %1 or %2.</source>
-        <translation>Una calle termina cuando el turno vuelve a quien abre: cada jugador que sigue en juego recibe entonces la carta siguiente. La primera calle termina siempre con tu %1 o tu %2.</translation>
+        <source>A street ends when the turn comes round to the opener again: every player still in then gets the next card. On the first street your %1 or %2 also ends the street at once, wherever the opener sits.</source>
+        <translation>Una calle termina cuando el turno vuelve a quien abre: cada jugador que sigue en juego recibe entonces la carta siguiente. En la primera calle, tu %1 o tu %2 también termina la calle enseguida, esté donde esté quien abre.</translation>
     </message>
     <message>
         <source>The end of a deal</source>

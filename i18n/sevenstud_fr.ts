@@ -1870,8 +1870,8 @@ LC_MESSAGES, LANG) s&apos;il la connaît ; sinon, l&apos;anglais.</translation
         <translation>Vous ne pouvez miser ou relancer que si vous avez au moins %1. Suivre n'est jamais refusé : cela peut amener votre argent à zéro ou en dessous.</translation>
     </message>
     <message>
-        <source>There is no limit to the number of raises on a street, but every raise must be answered before play goes on.</source>
-        <translation>Le nombre de relances sur une rue n'est pas limité, mais chaque relance doit recevoir une réponse avant que le jeu continue.</translation>
+        <source>No rule caps the number of raises on a street: each opponent may raise in each of its turns, and you in each of your moves while no opponent's raise stands. How each raise is answered is told below.</source>
+        <translation>Aucune règle ne limite le nombre de relances sur une rue : chaque adversaire peut relancer à chacun de ses tours, et vous à chacun de vos coups tant qu'aucune relance d'un adversaire n'est en cours. La réponse à chaque relance est décrite plus bas.</translation>
     </message>
     <message>
         <source>Who opens</source>
@@ -1882,8 +1882,8 @@ LC_MESSAGES, LANG) s&apos;il la connaît ; sinon, l&apos;anglais.</translation
         <translation>Chaque donne a un ouvreur, le joueur par qui commence chaque rue. On joue autour de la table dans l'ordre %1, et l'ouvreur avance d'une place dans cet ordre à chaque donne. La première donne après le lancement du jeu est ouverte par %2, la suivante par vous, puis par %3, et ainsi de suite.</translation>
     </message>
     <message>
-        <source>An opponent who opens bets one small bet. The opponents after it answer that bet and take their turns, and then it is your move. The opener pays its opening bet only when you answer it: if you fold at once, it never pays it. When you open, no bet stands and you move first.</source>
-        <translation>Un adversaire qui ouvre mise une petite mise. Les adversaires après lui répondent à cette mise et jouent leur tour, puis c'est à vous. L'ouvreur ne paie sa mise d'ouverture que lorsque vous y répondez : si vous vous couchez tout de suite, il ne la paie jamais. Quand vous ouvrez, aucune mise n'est en cours et vous jouez le premier.</translation>
+        <source>An opponent who opens bets one small bet. The opponents after it answer that bet and take their turns, and then it is your move. The opener pays its opening bet only when you call or raise: then it answers it like the others, by calling or folding. If you fold at once, it never pays it. When you open, no bet stands, yet every opponent first answers one small bet, paying it or folding, and takes its turn; only then is it your move, and while no opponent has raised, %1 only checks.</source>
+        <translation>Un adversaire qui ouvre mise une petite mise. Les adversaires après lui répondent à cette mise et jouent leur tour, puis c'est à vous. L'ouvreur ne paie sa mise d'ouverture que lorsque vous suivez ou relancez : il y répond alors comme les autres, en suivant ou en se couchant. Si vous vous couchez tout de suite, il ne la paie jamais. Quand vous ouvrez, aucune mise n'est en cours, mais chaque adversaire répond d'abord à une petite mise, en la payant ou en se couchant, et joue son tour ; c'est seulement ensuite à vous, et tant qu'aucun adversaire n'a relancé, %1 ne fait que parole.</translation>
     </message>
     <message>
         <source>The first deal of a new match is opened by %1 without an opening bet: you move first and may check. After it the openers go on where they stood.</source>
@@ -1906,8 +1906,8 @@ LC_MESSAGES, LANG) s&apos;il la connaît ; sinon, l&apos;anglais.</translation
         <translation>%1, quand une mise est en cours : vous la payez. Les adversaires avant celui qui a misé y répondent aussi, et ceux après lui jouent leur tour.</translation>
     </message>
     <message>
-        <source>%1 (the button reads %2 at the start of a match): you put in one unit. From the second street on every opponent still in answers it; on the first street only the opponents up to the one whose bet stands answer it, and nobody when no bet stands. Then the opponents take their turns. While an opponent's raise stands you cannot raise; you can only call or fold. On the first street you may also raise the opening bet.</source>
-        <translation>%1 (le bouton affiche %2 au début d'une partie) : vous mettez une unité. À partir de la deuxième rue, chaque adversaire encore en jeu y répond ; sur la première rue, seuls les adversaires jusqu'à celui dont la mise est en cours y répondent, et personne quand aucune mise n'est en cours. Puis les adversaires jouent leur tour. Tant qu'une relance d'un adversaire est en cours, vous ne pouvez pas relancer, seulement suivre ou vous coucher. Sur la première rue, vous pouvez aussi relancer la mise d'ouverture.</translation>
+        <source>%1 (the button reads %2 after %3, until your first raise): you put in one unit. From the second street on every opponent still in answers it; on the first street only the opponents up to the one whose bet stands answer it, and nobody when no bet stands. Then the opponents take their turns. While an opponent's raise stands you cannot raise; you can only call or fold. On the first street you may also raise the opening bet.</source>
+        <translation>%1 (le bouton affiche %2 après %3, jusqu'à votre première relance) : vous mettez une unité. À partir de la deuxième rue, chaque adversaire encore en jeu y répond ; sur la première rue, seuls les adversaires jusqu'à celui dont la mise est en cours y répondent, et personne quand aucune mise n'est en cours. Puis les adversaires jouent leur tour. Tant qu'une relance d'un adversaire est en cours, vous ne pouvez pas relancer, seulement suivre ou vous coucher. Sur la première rue, vous pouvez aussi relancer la mise d'ouverture.</translation>
     </message>
     <message>
         <source>%1: you give up the deal, and what you have put in stays in the pot. The showdown follows at once.</source>
@@ -1922,8 +1922,8 @@ LC_MESSAGES, LANG) s&apos;il la connaît ; sinon, l&apos;anglais.</translation
         <translation>La fin d'une rue</translation>
     </message>
     <message>
-        <source>A street ends when the turn comes round to the opener again: every player still in then gets the next card. The first street always ends with your %1 or %2.</source>
-        <translation>Une rue se termine quand le tour revient à l'ouvreur : chaque joueur encore en jeu reçoit alors la carte suivante. La première rue se termine toujours par votre %1 ou votre %2.</translation>
+        <source>A street ends when the turn comes round to the opener again: every player still in then gets the next card. On the first street your %1 or %2 also ends the street at once, wherever the opener sits.</source>
+        <translation>Une rue se termine quand le tour revient à l'ouvreur : chaque joueur encore en jeu reçoit alors la carte suivante. Sur la première rue, votre %1 ou votre %2 termine aussi la rue aussitôt, où que soit l'ouvreur.</translation>
     </message>
     <message>
         <source>The end of a deal</source>

@@ -1870,8 +1870,8 @@ LC_MESSAGES, LANG), e inglese se non conosce quella lingua.</translation>
         <translation>Puoi puntare o rilanciare solo finché hai almeno %1. Vedere non è mai rifiutato: può portare il tuo denaro a zero o sotto.</translation>
     </message>
     <message>
-        <source>There is no limit to the number of raises on a street, but every raise must be answered before play goes on.</source>
-        <translation>Il numero di rilanci in una strada non ha limite, ma ogni rilancio deve avere risposta prima che il gioco continui.</translation>
+        <source>No rule caps the number of raises on a street: each opponent may raise in each of its turns, and you in each of your moves while no opponent's raise stands. How each raise is answered is told below.</source>
+        <translation>Nessuna regola limita il numero di rilanci in una strada: ogni avversario può rilanciare a ogni suo turno, e tu a ogni tua mossa finché non è in corso il rilancio di un avversario. Più sotto si spiega come si risponde a ogni rilancio.</translation>
     </message>
     <message>
         <source>Who opens</source>
@@ -1882,8 +1882,8 @@ LC_MESSAGES, LANG), e inglese se non conosce quella lingua.</translation>
         <translation>Ogni mano ha un apertore, il giocatore da cui comincia ogni strada. Si gioca intorno al tavolo nell'ordine %1, e l'apertore avanza di un posto in quest'ordine a ogni mano. La prima mano dopo l'avvio del gioco la apre %2, la successiva tu, poi %3, e così via.</translation>
     </message>
     <message>
-        <source>An opponent who opens bets one small bet. The opponents after it answer that bet and take their turns, and then it is your move. The opener pays its opening bet only when you answer it: if you fold at once, it never pays it. When you open, no bet stands and you move first.</source>
-        <translation>Un avversario che apre punta una puntata piccola. Gli avversari dopo di lui rispondono a quella puntata e fanno il loro turno, poi tocca a te. L'apertore paga la sua puntata d'apertura solo quando tu le rispondi: se lasci subito, non la paga mai. Quando apri tu, nessuna puntata è in corso e giochi per primo.</translation>
+        <source>An opponent who opens bets one small bet. The opponents after it answer that bet and take their turns, and then it is your move. The opener pays its opening bet only when you call or raise: then it answers it like the others, by calling or folding. If you fold at once, it never pays it. When you open, no bet stands, yet every opponent first answers one small bet, paying it or folding, and takes its turn; only then is it your move, and while no opponent has raised, %1 only checks.</source>
+        <translation>Un avversario che apre punta una puntata piccola. Gli avversari dopo di lui rispondono a quella puntata e fanno il loro turno, poi tocca a te. L'apertore paga la sua puntata d'apertura solo quando vedi o rilanci: allora le risponde come gli altri, vedendo o lasciando. Se lasci subito, non la paga mai. Quando apri tu, nessuna puntata è in corso, ma ogni avversario risponde prima a una puntata piccola, pagandola o lasciando, e fa il suo turno; solo dopo tocca a te, e finché nessun avversario ha rilanciato, %1 fa solo check.</translation>
     </message>
     <message>
         <source>The first deal of a new match is opened by %1 without an opening bet: you move first and may check. After it the openers go on where they stood.</source>
@@ -1906,8 +1906,8 @@ LC_MESSAGES, LANG), e inglese se non conosce quella lingua.</translation>
         <translation>%1, quando una puntata è in corso: la paghi. Gli avversari prima di chi ha puntato le rispondono anche loro, e quelli dopo fanno il loro turno.</translation>
     </message>
     <message>
-        <source>%1 (the button reads %2 at the start of a match): you put in one unit. From the second street on every opponent still in answers it; on the first street only the opponents up to the one whose bet stands answer it, and nobody when no bet stands. Then the opponents take their turns. While an opponent's raise stands you cannot raise; you can only call or fold. On the first street you may also raise the opening bet.</source>
-        <translation>%1 (all'inizio di una partita il pulsante dice %2): metti un'unità. Dalla seconda strada ogni avversario ancora in gioco le risponde; nella prima strada le rispondono solo gli avversari fino a quello la cui puntata è in corso, e nessuno se non c'è una puntata in corso. Poi gli avversari fanno il loro turno. Finché è in corso il rilancio di un avversario non puoi rilanciare; puoi solo vedere o lasciare. Nella prima strada puoi anche rilanciare la puntata d'apertura.</translation>
+        <source>%1 (the button reads %2 after %3, until your first raise): you put in one unit. From the second street on every opponent still in answers it; on the first street only the opponents up to the one whose bet stands answer it, and nobody when no bet stands. Then the opponents take their turns. While an opponent's raise stands you cannot raise; you can only call or fold. On the first street you may also raise the opening bet.</source>
+        <translation>%1 (dopo %3 il pulsante dice %2, fino al tuo primo rilancio): metti un'unità. Dalla seconda strada ogni avversario ancora in gioco le risponde; nella prima strada le rispondono solo gli avversari fino a quello la cui puntata è in corso, e nessuno se non c'è una puntata in corso. Poi gli avversari fanno il loro turno. Finché è in corso il rilancio di un avversario non puoi rilanciare; puoi solo vedere o lasciare. Nella prima strada puoi anche rilanciare la puntata d'apertura.</translation>
     </message>
     <message>
         <source>%1: you give up the deal, and what you have put in stays in the pot. The showdown follows at once.</source>
@@ -1922,8 +1922,8 @@ LC_MESSAGES, LANG), e inglese se non conosce quella lingua.</translation>
         <translation>La fine di una strada</translation>
     </message>
     <message>
-        <source>A street ends when the turn comes round to the opener again: every player still in then gets the next card. The first street always ends with your %1 or %2.</source>
-        <translation>Una strada finisce quando il turno torna all'apertore: ogni giocatore ancora in gioco riceve allora la carta successiva. La prima strada finisce sempre con il tuo %1 o %2.</translation>
+        <source>A street ends when the turn comes round to the opener again: every player still in then gets the next card. On the first street your %1 or %2 also ends the street at once, wherever the opener sits.</source>
+        <translation>Una strada finisce quando il turno torna all'apertore: ogni giocatore ancora in gioco riceve allora la carta successiva. Nella prima strada il tuo %1 o %2 chiude anche subito la strada, ovunque sia l'apertore.</translation>
     </message>
     <message>
         <source>The end of a deal</source>

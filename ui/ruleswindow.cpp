@@ -306,8 +306,10 @@ QString RulesWindow::html(const TableState& t) {
                   "refused: it may take your cash to zero or below.")
                   .arg(num(kMinRaiseCash)));
     h += QStringLiteral("</ul>\n");
-    h += para(tr_("There is no limit to the number of raises on a street, but every raise must be "
-                  "answered before play goes on."));
+    h += para(
+        tr_("No rule caps the number of raises on a street: each opponent may raise in each of "
+            "its turns, and you in each of your moves while no opponent's raise stands. How each "
+            "raise is answered is told below."));
 
     h += heading(2, tr_("Who opens"));
     h += para(tr_("Each deal has an opener, the player with whom every street begins. Play goes "
@@ -315,10 +317,14 @@ QString RulesWindow::html(const TableState& t) {
                   "order with every deal. The first deal after the game starts is opened by %2, "
                   "the next one by you, then by %3, and so on.")
                   .arg(join(everybody), maria, opponents.value(0)));
-    h += para(tr_("An opponent who opens bets one small bet. The opponents after it answer that "
-                  "bet and take their turns, and then it is your move. The opener pays its "
-                  "opening bet only when you answer it: if you fold at once, it never pays it. "
-                  "When you open, no bet stands and you move first."));
+    h += para(
+        tr_("An opponent who opens bets one small bet. The opponents after it answer that bet and "
+            "take their turns, and then it is your move. The opener pays its opening bet only "
+            "when you call or raise: then it answers it like the others, by calling or folding. "
+            "If you fold at once, it never pays it. When you open, no bet stands, yet every "
+            "opponent first answers one small bet, paying it or folding, and takes its turn; only "
+            "then is it your move, and while no opponent has raised, %1 only checks.")
+            .arg(game("Call")));
     h += para(tr_("The first deal of a new match is opened by %1 without an opening bet: you move "
                   "first and may check. After it the openers go on where they stood.")
                   .arg(maria));
@@ -333,13 +339,14 @@ QString RulesWindow::html(const TableState& t) {
     h += item(tr_("%1, when a bet stands: you pay it. The opponents before the one who bet "
                   "answer it too, and those after it take their turns.")
                   .arg(game("Call")));
-    h += item(tr_("%1 (the button reads %2 at the start of a match): you put in one unit. From the "
+    h += item(tr_("%1 (the button reads %2 after %3, until your first raise): you put in one unit. "
+                  "From the "
                   "second street on every opponent still in answers it; on the first street only "
                   "the opponents up to the one whose bet stands answer it, and nobody when no bet "
                   "stands. Then the opponents take their turns. While an opponent's raise stands "
                   "you cannot raise; you can only call or fold. On the first street you may also "
                   "raise the opening bet.")
-                  .arg(game("Raise"), game("Bet")));
+                  .arg(game("Raise"), game("Bet"), window("New Game")));
     h += item(tr_("%1: you give up the deal, and what you have put in stays in the pot. The "
                   "showdown follows at once.")
                   .arg(game("Fold")));
@@ -352,8 +359,9 @@ QString RulesWindow::html(const TableState& t) {
 
     h += heading(2, tr_("The end of a street"));
     h += para(tr_("A street ends when the turn comes round to the opener again: every player "
-                  "still in then gets the next card. The first street always ends with your %1 "
-                  "or %2.")
+                  "still in then gets the next card. On the first street your %1 or %2 also ends "
+                  "the street at once, wherever the opener "
+                  "sits.")
                   .arg(game("Check"), game("Call")));
 
     h += heading(2, tr_("The end of a deal"));
