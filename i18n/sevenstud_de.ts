@@ -1825,8 +1825,8 @@ LC_MESSAGES, LANG) und Englisch, wo es diese Sprache nicht kennt.</translation>
         <translation>Die Ante</translation>
     </message>
     <message>
-        <source>At the start of every deal each player who still has cash puts the ante, now %1, into the pot. The pot holds only this deal's antes and bets: nothing is carried over from the deal before. A player with less cash than the ante pays it all the same. A player with no cash left sits the deal out: no ante, no cards, no moves.</source>
-        <translation>Zu Beginn jeder Hand zahlt jeder Spieler, der noch Geld hat, die Ante, zurzeit %1, in den Pot. Der Pot enthält nur die Antes und Einsätze dieser Hand: Aus der Hand davor wird nichts übertragen. Wer weniger Geld hat als die Ante, zahlt sie trotzdem. Wer kein Geld mehr hat, setzt die Hand aus: keine Ante, keine Karten, keine Züge.</translation>
+        <source>At the start of every deal each player who still has cash puts the ante, now %1, into the pot. The pot holds only this deal's antes and bets: nothing is carried over from the deal before. A player with no more cash than the ante pays it all the same and is left with zero or less: an opponent so left makes no moves in that deal, and nobody so left can win it. A player with no cash left sits the deal out: no ante, no cards, no moves.</source>
+        <translation>Zu Beginn jeder Hand zahlt jeder Spieler, der noch Geld hat, die Ante, zurzeit %1, in den Pot. Der Pot enthält nur die Antes und Einsätze dieser Hand: Aus der Hand davor wird nichts übertragen. Wer nicht mehr Geld hat als die Ante, zahlt sie trotzdem und hat dann null oder weniger: Ein Gegner macht dann in dieser Hand keine Züge, und wer so dasteht, kann die Hand nicht gewinnen. Wer kein Geld mehr hat, setzt die Hand aus: keine Ante, keine Karten, keine Züge.</translation>
     </message>
     <message>
         <source>The cards and the streets</source>
@@ -1941,8 +1941,8 @@ LC_MESSAGES, LANG) und Englisch, wo es diese Sprache nicht kennt.</translation>
         <translation>Passt du, wird die Hand nicht weitergespielt: Der Showdown kommt sofort unter den Gegnern, die noch dabei sind, mit allen %1 ihrer Karten, auch denen der Streets, die nie gespielt wurden.</translation>
     </message>
     <message>
-        <source>A player whose cash has run out during the deal (zero or below) cannot win it, even with the best hand.</source>
-        <translation>Ein Spieler, dessen Geld während der Hand ausgegangen ist (null oder darunter), kann sie nicht gewinnen, auch nicht mit dem besten Blatt.</translation>
+        <source>A player whose cash has run out during the deal (zero or below) cannot win it, even with the best hand. When nobody is left who can win the pot, %1 takes it all the same.</source>
+        <translation>Ein Spieler, dessen Geld während der Hand ausgegangen ist (null oder darunter), kann sie nicht gewinnen, auch nicht mit dem besten Blatt. Ist niemand mehr da, der den Pot gewinnen kann, bekommt ihn %1 trotzdem.</translation>
     </message>
     <message>
         <source>The pot</source>

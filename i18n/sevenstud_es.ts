@@ -1826,8 +1826,8 @@ LC_MESSAGES, LANG); si no lo conoce, habla inglés.</translation>
         <translation>El ante</translation>
     </message>
     <message>
-        <source>At the start of every deal each player who still has cash puts the ante, now %1, into the pot. The pot holds only this deal's antes and bets: nothing is carried over from the deal before. A player with less cash than the ante pays it all the same. A player with no cash left sits the deal out: no ante, no cards, no moves.</source>
-        <translation>Al empezar cada mano, cada jugador que aún tiene dinero pone el ante, ahora %1, en el bote. El bote solo tiene los antes y las apuestas de esta mano: no se arrastra nada de la mano anterior. Un jugador con menos dinero que el ante lo paga igualmente. Un jugador sin dinero no juega la mano: ni ante, ni cartas, ni jugadas.</translation>
+        <source>At the start of every deal each player who still has cash puts the ante, now %1, into the pot. The pot holds only this deal's antes and bets: nothing is carried over from the deal before. A player with no more cash than the ante pays it all the same and is left with zero or less: an opponent so left makes no moves in that deal, and nobody so left can win it. A player with no cash left sits the deal out: no ante, no cards, no moves.</source>
+        <translation>Al empezar cada mano, cada jugador que aún tiene dinero pone el ante, ahora %1, en el bote. El bote solo tiene los antes y las apuestas de esta mano: no se arrastra nada de la mano anterior. Un jugador que no tiene más dinero que el ante lo paga igualmente y se queda en cero o menos: un rival en ese caso no hace ninguna jugada en la mano, y nadie en ese caso puede ganarla. Un jugador sin dinero no juega la mano: ni ante, ni cartas, ni jugadas.</translation>
     </message>
     <message>
         <source>The cards and the streets</source>
@@ -1942,8 +1942,8 @@ LC_MESSAGES, LANG); si no lo conoce, habla inglés.</translation>
         <translation>Cuando te retiras, la mano no sigue: el showdown llega enseguida entre los rivales que siguen en juego, con sus %1 cartas, incluso las de calles que nunca se jugaron.</translation>
     </message>
     <message>
-        <source>A player whose cash has run out during the deal (zero or below) cannot win it, even with the best hand.</source>
-        <translation>Un jugador que se ha quedado sin dinero durante la mano (cero o menos) no puede ganarla, ni con la mejor jugada.</translation>
+        <source>A player whose cash has run out during the deal (zero or below) cannot win it, even with the best hand. When nobody is left who can win the pot, %1 takes it all the same.</source>
+        <translation>Un jugador que se ha quedado sin dinero durante la mano (cero o menos) no puede ganarla, ni con la mejor jugada. Si no queda nadie que pueda ganar el bote, se lo lleva %1 igualmente.</translation>
     </message>
     <message>
         <source>The pot</source>

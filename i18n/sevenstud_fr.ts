@@ -1826,8 +1826,8 @@ LC_MESSAGES, LANG) s&apos;il la connaît ; sinon, l&apos;anglais.</translation
         <translation>L'ante</translation>
     </message>
     <message>
-        <source>At the start of every deal each player who still has cash puts the ante, now %1, into the pot. The pot holds only this deal's antes and bets: nothing is carried over from the deal before. A player with less cash than the ante pays it all the same. A player with no cash left sits the deal out: no ante, no cards, no moves.</source>
-        <translation>Au début de chaque donne, chaque joueur qui a encore de l'argent met l'ante, en ce moment %1, dans le pot. Le pot ne contient que les antes et les mises de cette donne : rien n'est reporté de la donne précédente. Un joueur qui a moins d'argent que l'ante la paie quand même. Un joueur qui n'a plus d'argent ne joue pas la donne : pas d'ante, pas de cartes, pas de coups.</translation>
+        <source>At the start of every deal each player who still has cash puts the ante, now %1, into the pot. The pot holds only this deal's antes and bets: nothing is carried over from the deal before. A player with no more cash than the ante pays it all the same and is left with zero or less: an opponent so left makes no moves in that deal, and nobody so left can win it. A player with no cash left sits the deal out: no ante, no cards, no moves.</source>
+        <translation>Au début de chaque donne, chaque joueur qui a encore de l'argent met l'ante, en ce moment %1, dans le pot. Le pot ne contient que les antes et les mises de cette donne : rien n'est reporté de la donne précédente. Un joueur qui n'a pas plus d'argent que l'ante la paie quand même et se retrouve à zéro ou moins : un adversaire dans ce cas ne joue aucun coup de la donne, et personne dans ce cas ne peut la gagner. Un joueur qui n'a plus d'argent ne joue pas la donne : pas d'ante, pas de cartes, pas de coups.</translation>
     </message>
     <message>
         <source>The cards and the streets</source>
@@ -1942,8 +1942,8 @@ LC_MESSAGES, LANG) s&apos;il la connaît ; sinon, l&apos;anglais.</translation
         <translation>Quand vous vous couchez, la donne n'est pas jouée plus loin : l'abattage a lieu aussitôt entre les adversaires encore en jeu, sur leurs %1 cartes, même celles des rues qui n'ont jamais été jouées.</translation>
     </message>
     <message>
-        <source>A player whose cash has run out during the deal (zero or below) cannot win it, even with the best hand.</source>
-        <translation>Un joueur dont l'argent est épuisé pendant la donne (zéro ou moins) ne peut pas la gagner, même avec la meilleure main.</translation>
+        <source>A player whose cash has run out during the deal (zero or below) cannot win it, even with the best hand. When nobody is left who can win the pot, %1 takes it all the same.</source>
+        <translation>Un joueur dont l'argent est épuisé pendant la donne (zéro ou moins) ne peut pas la gagner, même avec la meilleure main. Quand il ne reste personne qui puisse gagner le pot, %1 le prend quand même.</translation>
     </message>
     <message>
         <source>The pot</source>

@@ -1826,8 +1826,8 @@ LC_MESSAGES, LANG), e inglese se non conosce quella lingua.</translation>
         <translation>L'ante</translation>
     </message>
     <message>
-        <source>At the start of every deal each player who still has cash puts the ante, now %1, into the pot. The pot holds only this deal's antes and bets: nothing is carried over from the deal before. A player with less cash than the ante pays it all the same. A player with no cash left sits the deal out: no ante, no cards, no moves.</source>
-        <translation>All'inizio di ogni mano ogni giocatore che ha ancora denaro mette l'ante, ora %1, nel piatto. Il piatto contiene solo gli ante e le puntate di questa mano: nulla passa dalla mano precedente. Un giocatore con meno denaro dell'ante lo paga lo stesso. Un giocatore senza più denaro salta la mano: niente ante, niente carte, niente mosse.</translation>
+        <source>At the start of every deal each player who still has cash puts the ante, now %1, into the pot. The pot holds only this deal's antes and bets: nothing is carried over from the deal before. A player with no more cash than the ante pays it all the same and is left with zero or less: an opponent so left makes no moves in that deal, and nobody so left can win it. A player with no cash left sits the deal out: no ante, no cards, no moves.</source>
+        <translation>All'inizio di ogni mano ogni giocatore che ha ancora denaro mette l'ante, ora %1, nel piatto. Il piatto contiene solo gli ante e le puntate di questa mano: nulla passa dalla mano precedente. Un giocatore con non più denaro dell'ante lo paga lo stesso e resta a zero o sotto: un avversario in questo caso non fa mosse nella mano, e nessuno in questo caso può vincerla. Un giocatore senza più denaro salta la mano: niente ante, niente carte, niente mosse.</translation>
     </message>
     <message>
         <source>The cards and the streets</source>
@@ -1942,8 +1942,8 @@ LC_MESSAGES, LANG), e inglese se non conosce quella lingua.</translation>
         <translation>Quando lasci, la mano non prosegue: lo showdown arriva subito fra gli avversari ancora in gioco, con tutte le loro %1 carte, anche quelle di strade mai giocate.</translation>
     </message>
     <message>
-        <source>A player whose cash has run out during the deal (zero or below) cannot win it, even with the best hand.</source>
-        <translation>Un giocatore il cui denaro è finito durante la mano (zero o sotto) non può vincerla, nemmeno con la mano migliore.</translation>
+        <source>A player whose cash has run out during the deal (zero or below) cannot win it, even with the best hand. When nobody is left who can win the pot, %1 takes it all the same.</source>
+        <translation>Un giocatore il cui denaro è finito durante la mano (zero o sotto) non può vincerla, nemmeno con la mano migliore. Se non resta nessuno che possa vincere il piatto, lo prende comunque %1.</translation>
     </message>
     <message>
         <source>The pot</source>

@@ -262,12 +262,15 @@ QString RulesWindow::html(const TableState& t) {
                   .arg(num(kOpponentSeats), join(opponents), num(kHandCards)));
 
     h += heading(2, tr_("The ante"));
-    h += para(tr_("At the start of every deal each player who still has cash puts the ante, now "
-                  "%1, into the pot. The pot holds only this deal's antes and bets: nothing is "
-                  "carried over from the deal before. A player with less cash than the ante pays "
-                  "it all the same. A player with no cash left sits the deal out: no ante, no "
-                  "cards, no moves.")
-                  .arg(num(t.ante)));
+    h += para(
+        tr_("At the start of every deal each player who still has cash puts the ante, now "
+            "%1, into the pot. The pot holds only this deal's antes and bets: nothing is "
+            "carried over from the deal before. A player with no more cash than the ante pays it "
+            "all the same and is left with zero "
+            "or less: an opponent so left makes no moves in that deal, and nobody so left can win "
+            "it. A player with no cash left sits the deal out: no ante, no "
+            "cards, no moves.")
+            .arg(num(t.ante)));
 
     h += heading(2, tr_("The cards and the streets"));
     h += para(tr_("All %1 cards of every player are dealt from one shuffled deck when the deal "
@@ -376,8 +379,11 @@ QString RulesWindow::html(const TableState& t) {
                   "never played.")
                   .arg(num(kHandCards)));
     h += QStringLiteral("</ul>\n");
-    h += para(tr_("A player whose cash has run out during the deal (zero or below) cannot win "
-                  "it, even with the best hand."));
+    h += para(
+        tr_("A player whose cash has run out during the deal (zero or below) cannot win it, even "
+            "with the best hand. When nobody is left who can win the pot, %1 takes it all the "
+            "same.")
+            .arg(maria));
 
     h += heading(2, tr_("The pot"));
     h += para(tr_("The best hand takes the whole pot. Hands that come out exactly equal by the "
