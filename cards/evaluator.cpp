@@ -145,8 +145,10 @@ HandValue countChain(const Counts& m) {
     if (m.trips != 0) {
         const int t = top(m.trips);
         const std::uint32_t tbit = std::uint32_t{1} << t;
-        if (const std::uint32_t p = m.pairs & ~tbit) return {category::kFullHouse + t, 5 * top(p)};
-        return {category::kThree + t, weighted(m.held & ~tbit, {5, 1, 0})};
+        if (const std::uint32_t p = m.pairs & ~tbit)
+            return {category::kFullHouse + t, kicker::kFullHousePair * top(p)};
+        return {category::kThree + t,
+                weighted(m.held & ~tbit, {kicker::kThree[0], kicker::kThree[1], 0})};
     }
     if (m.pairs != 0) {
         const int p1 = top(m.pairs);
@@ -154,13 +156,15 @@ HandValue countChain(const Counts& m) {
         if (const std::uint32_t second = m.pairs & ~p1bit) {
             const int p2 = top(second);
             const std::uint32_t others = m.held & ~p1bit & ~(std::uint32_t{1} << p2);
-            return {category::kTwoPairs + p1, 5 * p2 + weighted(others, {1, 0, 0})};
+            return {category::kTwoPairs + p1,
+                    kicker::kTwoPairs[0] * p2 + weighted(others, {kicker::kTwoPairs[1], 0, 0})};
         }
-        return {category::kOnePair + p1, weighted(m.held & ~p1bit, {5, 3, 1})};
+        return {category::kOnePair + p1, weighted(m.held & ~p1bit, kicker::kOnePair)};
     }
     if (m.held == 0) return {category::kHighCard, 0}; // nothing from the deck at all
     const int h = top(m.held);
-    return {category::kHighCard + h, weighted(m.held & ~(std::uint32_t{1} << h), {5, 1, 0})};
+    return {category::kHighCard + h, weighted(m.held & ~(std::uint32_t{1} << h),
+                                              {kicker::kHighCard[0], kicker::kHighCard[1], 0})};
 }
 
 // Card by card, for anything: cards outside the deck are skipped, repeated

@@ -21,6 +21,9 @@ struct HandValue {
 // Display text of a handscore ("Full house Aces"), or an empty view when the
 // score has no name (403, the straight Ace to Five, among others).
 std::string_view handname(std::int32_t handscore) noexcept;
+// The name a seat's status line shows at the showdown: handname, and for the
+// straight Ace to Five, which handname leaves without a name, its own.
+std::string_view showdownname(std::int32_t handscore) noexcept;
 
 // The lookup behind evaluate(), inline so that the opponents' estimate loops
 // keep it in registers; evaluator.cpp explains the keys and builds the tables.

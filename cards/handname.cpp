@@ -95,4 +95,10 @@ std::string_view handname(std::int32_t handscore) noexcept {
     return {};
 }
 
+std::string_view showdownname(std::int32_t handscore) noexcept {
+    // A winner should still see what it won with.
+    if (handscore == kWheelStraight) return "Straight Five High";
+    return handname(handscore);
+}
+
 } // namespace stud

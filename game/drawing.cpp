@@ -19,7 +19,7 @@ constexpr std::uint32_t kWindowColor = 0x000000; // black
 // deal is over.
 constexpr bool faceDown(int slot, int street) {
     if (street >= kDealOver) return false;
-    return slot == 0 || slot == 1 || slot == 6;
+    return isHoleCard(slot);
 }
 
 } // namespace

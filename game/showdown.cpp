@@ -13,19 +13,6 @@
 
 namespace stud {
 
-namespace {
-
-// The straight from the Ace down to the Five has no entry in the name
-// table; a winner should still see what it won with.
-constexpr const char* kWheelName = "Straight Five High";
-
-std::string showdownname(std::int32_t handscore) {
-    if (handscore == kWheelStraight) return kWheelName;
-    return std::string(handname(handscore));
-}
-
-} // namespace
-
 void Game::showdown() {
     ++showdowns;
     for (SeatId s : kOpponents) setstatuscolor(s, TextColor::White);
@@ -36,7 +23,7 @@ void Game::showdown() {
     for (SeatId s : kAllSeats) {
         // A seat out of the showdown keeps what it last did ("Folds", "you fold").
         if (t.seats[s].folded || t.seats[s].cash <= 0) continue;
-        const std::string name = showdownname(a.category[s]);
+        const std::string name(showdownname(a.category[s]));
         if (!name.empty()) setstatus(s, Told::hand, name);
     }
     if (t.revealblock)

@@ -2043,6 +2043,301 @@ haben eigene Tasten:
     </message>
 </context>
 <context>
+    <name>Rules</name>
+    <message>
+        <source>Straight flush</source>
+        <translation>Straight Flush</translation>
+    </message>
+    <message>
+        <source>Four of a kind</source>
+        <translation>Vierling</translation>
+    </message>
+    <message>
+        <source>Full house</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>Flush</source>
+        <translation>Flush</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Straße</translation>
+    </message>
+    <message>
+        <source>Three of a kind</source>
+        <translation>Drilling</translation>
+    </message>
+    <message>
+        <source>Two pairs</source>
+        <translation>Zwei Paare</translation>
+    </message>
+    <message>
+        <source>One pair</source>
+        <translation>Ein Paar</translation>
+    </message>
+    <message>
+        <source>High card</source>
+        <translation>Höchste Karte</translation>
+    </message>
+    <message>
+        <source>Rules and hand rankings</source>
+        <translation>Regeln und Blattwertung</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <translation>du</translation>
+    </message>
+    <message>
+        <source>How Seven Stud is played</source>
+        <translation>So wird Seven Stud gespielt</translation>
+    </message>
+    <message>
+        <source>Seven Stud is seven-card stud poker with fixed limits. You play against %1 computer opponents, %2, and every player has cash of their own. A match goes on deal after deal. In each deal every player gets %3 cards, some face down and some face up, and bets on them street by street; the best hand, or the last player left in, takes the pot.</source>
+        <translation>Seven Stud ist Seven Card Stud Poker mit festen Limits. Du spielst gegen %1 Computergegner, %2, und jeder Spieler hat sein eigenes Geld. Eine Partie geht Hand um Hand weiter. In jeder Hand bekommt jeder Spieler %3 Karten, einige verdeckt und einige offen, und setzt Street für Street auf sie; das beste Blatt oder der letzte Spieler, der noch dabei ist, gewinnt den Pot.</translation>
+    </message>
+    <message>
+        <source>The ante</source>
+        <translation>Die Ante</translation>
+    </message>
+    <message>
+        <source>At the start of every deal each player who still has cash puts the ante, now %1, into the pot. The pot holds only this deal's antes and bets: nothing is carried over from the deal before. A player with no more cash than the ante pays it all the same and is left with zero or less: an opponent so left makes no moves in that deal, and nobody so left can win it. A player with no cash left sits the deal out: no ante, no cards, no moves.</source>
+        <translation>Zu Beginn jeder Hand zahlt jeder Spieler, der noch Geld hat, die Ante, zurzeit %1, in den Pot. Der Pot enthält nur die Antes und Einsätze dieser Hand: Aus der Hand davor wird nichts übertragen. Wer nicht mehr Geld hat als die Ante, zahlt sie trotzdem und hat dann null oder weniger: Ein Gegner macht dann in dieser Hand keine Züge, und wer so dasteht, kann die Hand nicht gewinnen. Wer kein Geld mehr hat, setzt die Hand aus: keine Ante, keine Karten, keine Züge.</translation>
+    </message>
+    <message>
+        <source>The cards and the streets</source>
+        <translation>Die Karten und die Streets</translation>
+    </message>
+    <message>
+        <source>All %1 cards of every player are dealt from one shuffled deck when the deal starts, but they come into play one street at a time. There are %2 betting streets:</source>
+        <translation>Alle %1 Karten jedes Spielers werden zu Beginn der Hand aus einem gemischten Stapel gegeben, kommen aber Street für Street ins Spiel. Es gibt %2 Setzrunden (Streets):</translation>
+    </message>
+    <message>
+        <source>Street %1: %2 cards, %3 face down and %4 face up</source>
+        <translation>Street %1: %2 Karten, %3 verdeckt und %4 offen</translation>
+    </message>
+    <message>
+        <source>You see all your own cards. Of the opponents' cards you see only those face up; their face-down cards are shown at the showdown.</source>
+        <translation>Du siehst alle deine eigenen Karten. Von den Karten der Gegner siehst du nur die offenen; ihre verdeckten Karten werden beim Showdown aufgedeckt.</translation>
+    </message>
+    <message>
+        <source>Bets and raises</source>
+        <translation>Einsätze und Erhöhungen</translation>
+    </message>
+    <message>
+        <source>Every bet and every raise is exactly one unit, the small bet or the big bet, never more. The limits now are: ante %1, small bet %2, big bet %3. They are the betting limits of the options panel, from an ante of %4 up to %5; the small bet is always %6 antes and the big bet %7. A new ante is taken from the next deal on; new bets count from the next bet.</source>
+        <translation>Jeder Einsatz und jede Erhöhung ist genau eine Einheit, die Small Bet oder die Big Bet, nie mehr. Die Limits sind zurzeit: Ante %1, Small Bet %2, Big Bet %3. Es sind die Setzlimits der Optionen, von einer Ante von %4 bis %5; die Small Bet ist immer %6 Antes, die Big Bet %7. Eine neue Ante gilt ab der nächsten Hand, neue Einsätze ab dem nächsten Einsatz.</translation>
+    </message>
+    <message>
+        <source>Your bet or raise is the small bet on streets %1 to %2 and the big bet on street %3.</source>
+        <translation>Dein Einsatz oder deine Erhöhung ist auf den Streets %1 bis %2 die Small Bet und auf Street %3 die Big Bet.</translation>
+    </message>
+    <message>
+        <source>An opponent's raise is the small bet on streets %1 to %2 and the big bet on streets %3 to %4. The opponents never raise on street %5.</source>
+        <translation>Die Erhöhung eines Gegners ist auf den Streets %1 bis %2 die Small Bet und auf den Streets %3 bis %4 die Big Bet. Auf Street %5 erhöhen die Gegner nie.</translation>
+    </message>
+    <message>
+        <source>A call pays the bet that stands, one unit: nobody ever pays several raises at once.</source>
+        <translation>Mitgehen zahlt den Einsatz, der steht, eine Einheit: Niemand zahlt je mehrere Erhöhungen auf einmal.</translation>
+    </message>
+    <message>
+        <source>You can bet or raise only while you hold at least %1. A call is never refused: it may take your cash to zero or below.</source>
+        <translation>Setzen oder erhöhen kannst du nur, solange du mindestens %1 hast. Mitgehen wird nie verweigert: Es kann dein Geld auf null oder darunter bringen.</translation>
+    </message>
+    <message>
+        <source>No rule caps the number of raises on a street: each opponent may raise in each of its turns, and you in each of your moves while no opponent's raise stands. How each raise is answered is told below.</source>
+        <translation>Keine Regel begrenzt die Zahl der Erhöhungen auf einer Street: Jeder Gegner darf in jedem seiner Züge erhöhen, du in jedem deiner Züge, solange keine Erhöhung eines Gegners steht. Wie jede Erhöhung beantwortet wird, steht weiter unten.</translation>
+    </message>
+    <message>
+        <source>Who opens</source>
+        <translation>Wer eröffnet</translation>
+    </message>
+    <message>
+        <source>Each deal has an opener, the player with whom every street begins. Play goes round the table in the order %1, and the opener moves one seat on in that order with every deal. The first deal after the game starts is opened by %2, the next one by you, then by %3, and so on.</source>
+        <translation>Jede Hand hat einen Eröffner: den Spieler, mit dem jede Street beginnt. Gespielt wird reihum in der Reihenfolge %1, und der Eröffner rückt mit jeder Hand in dieser Reihenfolge einen Platz weiter. Die erste Hand nach dem Start des Spiels eröffnet %2, die nächste du, dann %3 und so weiter.</translation>
+    </message>
+    <message>
+        <source>An opponent who opens bets one small bet. The opponents after it answer that bet and take their turns, and then it is your move. The opener pays its opening bet only when you call or raise: then it answers it like the others, by calling or folding. If you fold at once, it never pays it. When you open, no bet stands, yet every opponent first answers one small bet, paying it or folding, and takes its turn; only then is it your move, and while no opponent has raised, %1 only checks.</source>
+        <translation>Eröffnet ein Gegner, setzt er eine Small Bet. Die Gegner nach ihm beantworten diesen Einsatz und sind an der Reihe, dann bist du am Zug. Der Eröffner zahlt seinen Eröffnungseinsatz erst, wenn du mitgehst oder erhöhst: Dann beantwortet er ihn wie die anderen, indem er mitgeht oder passt. Passt du sofort, zahlt er ihn nie. Eröffnest du, steht kein Einsatz, und doch beantwortet zuerst jeder Gegner eine Small Bet, zahlt sie oder passt, und ist an der Reihe; erst dann bist du am Zug, und solange kein Gegner erhöht hat, checkt %1 nur.</translation>
+    </message>
+    <message>
+        <source>The first deal of a new match is opened by %1 without an opening bet: you move first and may check. After it the openers go on where they stood.</source>
+        <translation>Die erste Hand einer neuen Partie eröffnet %1 ohne Eröffnungseinsatz: Du ziehst zuerst und darfst checken. Danach geht die Reihe der Eröffner weiter, wo sie stand.</translation>
+    </message>
+    <message>
+        <source>When the opener folds, the next opponent after it who is still in the deal becomes the opener, or you, when none is left.</source>
+        <translation>Passt der Eröffner, wird der nächste Gegner nach ihm, der noch in der Hand ist, zum Eröffner, oder du, wenn keiner mehr übrig ist.</translation>
+    </message>
+    <message>
+        <source>Your moves</source>
+        <translation>Deine Züge</translation>
+    </message>
+    <message>
+        <source>%1, when no bet stands: you put nothing in, and the opponents take their turns, each checking or raising.</source>
+        <translation>%1, wenn kein Einsatz steht: Du zahlst nichts, und die Gegner sind an der Reihe, jeder checkt oder erhöht.</translation>
+    </message>
+    <message>
+        <source>%1, when a bet stands: you pay it. The opponents before the one who bet answer it too, and those after it take their turns.</source>
+        <translation>%1, wenn ein Einsatz steht: Du zahlst ihn. Die Gegner vor dem, der gesetzt hat, beantworten ihn auch, und die nach ihm sind an der Reihe.</translation>
+    </message>
+    <message>
+        <source>%1 (the button reads %2 after %3, until your first raise): you put in one unit. From the second street on every opponent still in answers it; on the first street only the opponents up to the one whose bet stands answer it, and nobody when no bet stands. Then the opponents take their turns. While an opponent's raise stands you cannot raise; you can only call or fold. On the first street you may also raise the opening bet.</source>
+        <translation>%1 (nach %3 heißt die Taste %2, bis zu deiner ersten Erhöhung): Du zahlst eine Einheit ein. Ab der zweiten Street beantwortet sie jeder Gegner, der noch dabei ist; auf der ersten Street nur die Gegner bis zu dem, dessen Einsatz steht, und niemand, wenn kein Einsatz steht. Dann sind die Gegner an der Reihe. Solange die Erhöhung eines Gegners steht, kannst du nicht erhöhen, nur mitgehen oder passen. Auf der ersten Street darfst du auch den Eröffnungseinsatz erhöhen.</translation>
+    </message>
+    <message>
+        <source>%1: you give up the deal, and what you have put in stays in the pot. The showdown follows at once.</source>
+        <translation>%1: Du gibst die Hand auf, und was du eingezahlt hast, bleibt im Pot. Der Showdown folgt sofort.</translation>
+    </message>
+    <message>
+        <source>The opponents answer a bet by calling or folding, and in their own turn they check or raise. When an opponent raises, the opponents after it answer at once, and then it is your move: call or fold. An opponent that cannot pay a bet in full folds. An opponent decides by chance, weighed by how strong it believes its hand to be; it looks only at its own cards.</source>
+        <translation>Die Gegner beantworten einen Einsatz, indem sie mitgehen oder passen, und wenn sie selbst an der Reihe sind, checken oder erhöhen sie. Erhöht ein Gegner, beantworten die Gegner nach ihm sofort, und dann bist du am Zug: mitgehen oder passen. Ein Gegner, der einen Einsatz nicht voll zahlen kann, passt. Ein Gegner entscheidet nach Zufall, gewichtet danach, wie stark er sein Blatt glaubt; er sieht nur seine eigenen Karten an.</translation>
+    </message>
+    <message>
+        <source>The end of a street</source>
+        <translation>Das Ende einer Street</translation>
+    </message>
+    <message>
+        <source>A street ends when the turn comes round to the opener again: every player still in then gets the next card. On the first street your %1 or %2 also ends the street at once, wherever the opener sits.</source>
+        <translation>Eine Street endet, wenn die Reihe wieder beim Eröffner ankommt: Jeder Spieler, der noch dabei ist, bekommt dann die nächste Karte. Auf der ersten Street beendet dein %1 oder %2 die Street außerdem sofort, wo der Eröffner auch sitzt.</translation>
+    </message>
+    <message>
+        <source>The end of a deal</source>
+        <translation>Das Ende einer Hand</translation>
+    </message>
+    <message>
+        <source>When every opponent has folded, you take the whole pot at once and nobody shows cards.</source>
+        <translation>Haben alle Gegner gepasst, gewinnst du sofort den ganzen Pot, und niemand zeigt Karten.</translation>
+    </message>
+    <message>
+        <source>After the betting on street %1 comes the showdown: every player still in shows all %2 cards, and the best hand takes the pot.</source>
+        <translation>Nach der Setzrunde auf Street %1 kommt der Showdown: Jeder Spieler, der noch dabei ist, zeigt alle %2 Karten, und das beste Blatt gewinnt den Pot.</translation>
+    </message>
+    <message>
+        <source>When you fold, the deal is not played on: the showdown comes at once among the opponents still in, on all %1 of their cards, even those of streets that were never played.</source>
+        <translation>Passt du, wird die Hand nicht weitergespielt: Der Showdown kommt sofort unter den Gegnern, die noch dabei sind, mit allen %1 ihrer Karten, auch denen der Streets, die nie gespielt wurden.</translation>
+    </message>
+    <message>
+        <source>A player whose cash has run out during the deal (zero or below) cannot win it, even with the best hand. When nobody is left who can win the pot, %1 takes it all the same.</source>
+        <translation>Ein Spieler, dessen Geld während der Hand ausgegangen ist (null oder darunter), kann sie nicht gewinnen, auch nicht mit dem besten Blatt. Ist niemand mehr da, der den Pot gewinnen kann, bekommt ihn %1 trotzdem.</translation>
+    </message>
+    <message>
+        <source>The pot</source>
+        <translation>Der Pot</translation>
+    </message>
+    <message>
+        <source>The best hand takes the whole pot. Hands that come out exactly equal by the hand rankings below share it: each gets the pot divided by the number of winners, in whole chips. What is left over, the odd chips, goes to nobody and leaves the game. Then %1 starts the next deal.</source>
+        <translation>Das beste Blatt gewinnt den ganzen Pot. Blätter, die nach der Blattwertung unten genau gleich sind, teilen ihn (Split Pot): Jeder bekommt den Pot geteilt durch die Zahl der Gewinner, in ganzen Chips. Was übrig bleibt, die ungeraden Chips, bekommt niemand; sie verlassen das Spiel. Dann beginnt %1 die nächste Hand.</translation>
+    </message>
+    <message>
+        <source>The end of a match</source>
+        <translation>Das Ende einer Partie</translation>
+    </message>
+    <message>
+        <source>The match ends when:</source>
+        <translation>Die Partie endet, wenn:</translation>
+    </message>
+    <message>
+        <source>you have no cash left (zero or below) when you press %1: you lose;</source>
+        <translation>du kein Geld mehr hast (null oder darunter), wenn du %1 drückst: Du verlierst;</translation>
+    </message>
+    <message>
+        <source>no opponent has cash left when you press %1: you win;</source>
+        <translation>kein Gegner mehr Geld hat, wenn du %1 drückst: Du gewinnst;</translation>
+    </message>
+    <message>
+        <source>after a showdown a player holds %1 or more, the initial cash of %2 plus the %3 of “%4” in the options panel: that player wins the match.</source>
+        <translation>nach einem Showdown ein Spieler %1 oder mehr hat, das Startgeld von %2 plus die %3 von „%4“ in den Optionen: Dieser Spieler gewinnt die Partie.</translation>
+    </message>
+    <message>
+        <source>Then only %1 goes on. It asks first; then every player gets the amount in the options panel's “%2” box, the ante is taken, and a new deal starts with no bet standing. %1 starts a new match at any time in the same way.</source>
+        <translation>Dann geht es nur mit %1 weiter. Es fragt zuerst; dann bekommt jeder Spieler den Betrag aus dem Feld „%2“ der Optionen, die Ante wird genommen, und eine neue Hand beginnt, ohne dass ein Einsatz steht. %1 beginnt jederzeit auf dieselbe Weise eine neue Partie.</translation>
+    </message>
+    <message>
+        <source>The four levels</source>
+        <translation>Die vier Stufen</translation>
+    </message>
+    <message>
+        <source>The level in the options panel (%1, %2, %3 or %4) sets how well the opponents judge their own hands. Before each decision an opponent plays its hand out against random hands, again and again: %5, %6, %7 or %8 times. The higher the level, the more trials, the less it is misled by chance, and the closer it plays to what its cards are worth. The level changes nothing else.</source>
+        <translation>Die Stufe in den Optionen (%1, %2, %3 oder %4) bestimmt, wie gut die Gegner ihr eigenes Blatt einschätzen. Vor jeder Entscheidung spielt ein Gegner sein Blatt immer wieder gegen zufällige Blätter durch: %5, %6, %7 oder %8 Mal. Je höher die Stufe, desto mehr Versuche, desto weniger täuscht ihn der Zufall und desto näher spielt er an dem, was seine Karten wert sind. Sonst ändert die Stufe nichts.</translation>
+    </message>
+    <message>
+        <source>What is kept between runs</source>
+        <translation>Was zwischen zwei Starts bleibt</translation>
+    </message>
+    <message>
+        <source>The game keeps in its settings file, %1: every player's cash as it stood when %2 was last pressed, the initial cash and the play-until amount as last confirmed with their buttons, the level, the card back and the sound switch. The betting limits are not kept: every run starts with an ante of %3, a small bet of %4 and a big bet of %5. A deal not finished when the game is closed is lost: the next run deals afresh from the cash before it.</source>
+        <translation>Das Spiel bewahrt in seiner Einstellungsdatei %1: das Geld jedes Spielers, wie es stand, als zuletzt %2 gedrückt wurde, das Startgeld und das Spielziel, wie zuletzt mit ihren Tasten bestätigt, die Stufe, die Kartenrückseite und den Tonschalter. Die Setzlimits bleiben nicht: Jeder Start beginnt mit einer Ante von %3, einer Small Bet von %4 und einer Big Bet von %5. Eine Hand, die beim Schließen des Spiels nicht fertig ist, geht verloren: Der nächste Start gibt neu, mit dem Geld von vor ihr.</translation>
+    </message>
+    <message>
+        <source>Hand rankings</source>
+        <translation>Blattwertung</translation>
+    </message>
+    <message>
+        <source>At the showdown every hand is judged on all %1 of its cards. These are the kinds of hands, the best first; a hand of a higher kind beats every hand of a lower kind. Cards rank from the Two, the lowest, to the Ace, the highest.</source>
+        <translation>Beim Showdown wird jedes Blatt nach allen %1 seiner Karten gewertet. Das sind die Arten von Blättern, das beste zuerst; ein Blatt einer höheren Art schlägt jedes Blatt einer niedrigeren. Die Karten zählen von der Zwei, der niedrigsten, bis zum Ass, der höchsten.</translation>
+    </message>
+    <message>
+        <source>Two hands of the same kind are told apart by this game's own rules. In places they differ from the rules you may know from elsewhere; each place is named below.</source>
+        <translation>Zwei Blätter derselben Art unterscheidet dieses Spiel nach eigenen Regeln. An einigen Stellen weichen sie von den Regeln ab, die du vielleicht von anderswo kennst; jede Stelle ist unten genannt.</translation>
+    </message>
+    <message>
+        <source>a Two counts %1, a Three %2, and so on up to the Ace, %3</source>
+        <translation>eine Zwei zählt %1, eine Drei %2 und so weiter bis zum Ass, %3</translation>
+    </message>
+    <message>
+        <source>So these two hands are equal and share the pot:</source>
+        <translation>Diese beiden Blätter sind also gleich und teilen den Pot:</translation>
+    </message>
+    <message>
+        <source>So the first of these two hands beats the second:</source>
+        <translation>Das erste dieser beiden Blätter schlägt also das zweite:</translation>
+    </message>
+    <message>
+        <source>Example: %1. The table shows it as “%2”.</source>
+        <translation>Beispiel: %1. Der Tisch nennt es „%2“.</translation>
+    </message>
+    <message>
+        <source>Five cards of one suit in a row. All straight flushes are equal, whatever their highest card: two of them share the pot.</source>
+        <translation>Fünf Karten einer Farbe in Folge. Alle Straight Flushes sind gleich, was auch ihre höchste Karte ist: Zwei von ihnen teilen den Pot.</translation>
+    </message>
+    <message>
+        <source>Unlike elsewhere, the game looks for a straight flush in one place only: it takes the lowest rank of the hand whose next rank is held too, in any suit, and the first card of that rank dealt, and the straight flush must run upwards from that very card. A straight flush anywhere else counts only as a flush, and so does Ace, Two, Three, Four, Five of one suit. For example, %1 is a flush: the table shows “%2”.</source>
+        <translation>Anders als anderswo sucht das Spiel einen Straight Flush nur an einer Stelle: Es nimmt den niedrigsten Rang des Blatts, dessen nächsthöherer Rang auch vorhanden ist, in beliebiger Farbe, und die erste gegebene Karte dieses Rangs, und der Straight Flush muss von genau dieser Karte aufwärts laufen. Ein Straight Flush an anderer Stelle zählt nur als Flush, ebenso Ass, Zwei, Drei, Vier, Fünf einer Farbe. Zum Beispiel ist %1 ein Flush: Der Tisch zeigt „%2“.</translation>
+    </message>
+    <message>
+        <source>Four cards of one rank. The higher four wins.</source>
+        <translation>Vier Karten eines Rangs. Der höhere Vierling gewinnt.</translation>
+    </message>
+    <message>
+        <source>Three cards of one rank and two of another. The higher three wins.</source>
+        <translation>Drei Karten eines Rangs und zwei eines anderen. Der höhere Drilling gewinnt.</translation>
+    </message>
+    <message>
+        <source>Five cards of one suit. Unlike elsewhere, only the highest card of the suit counts: two flushes with the same highest card are equal and share the pot, whatever their other cards.</source>
+        <translation>Fünf Karten einer Farbe. Anders als anderswo zählt nur die höchste Karte der Farbe: Zwei Flushes mit derselben höchsten Karte sind gleich und teilen den Pot, was auch ihre anderen Karten sind.</translation>
+    </message>
+    <message>
+        <source>Five cards of ranks in a row, in any suits. The higher top card wins; straights with the same top card share the pot. The Ace counts high, and low only in the lowest straight, Ace, Two, Three, Four, Five, which the table shows as “%1”.</source>
+        <translation>Fünf Karten mit Rängen in Folge, in beliebigen Farben. Die höhere oberste Karte gewinnt; Straßen mit derselben obersten Karte teilen den Pot. Das Ass zählt hoch und nur in der niedrigsten Straße, Ass, Zwei, Drei, Vier, Fünf, niedrig; der Tisch zeigt sie als „%1“.</translation>
+    </message>
+    <message>
+        <source>Three cards of one rank. The higher three wins.</source>
+        <translation>Drei Karten eines Rangs. Der höhere Drilling gewinnt.</translation>
+    </message>
+    <message>
+        <source>Two pairs of different ranks. The higher top pair wins. With the same top pair, the game takes the value of the lower pair %1 times and adds the value of the best other card (%2); the higher sum wins, and equal sums share the pot. Unlike elsewhere, the lower pair does not always decide.</source>
+        <translation>Zwei Paare verschiedener Ränge. Das höhere obere Paar gewinnt. Bei gleichem oberem Paar nimmt das Spiel den Wert des unteren Paars %1-mal und zählt den Wert der besten anderen Karte dazu (%2); die höhere Summe gewinnt, gleiche Summen teilen den Pot. Anders als anderswo entscheidet nicht immer das untere Paar.</translation>
+    </message>
+    <message>
+        <source>Two cards of one rank. The higher pair wins. With the same pair, the game adds up the values of the three best other cards (%1), the best counted %2 times, the second %3 times and the third once; the higher sum wins, and equal sums share the pot. Unlike elsewhere, the best other card does not always decide.</source>
+        <translation>Zwei Karten eines Rangs. Das höhere Paar gewinnt. Bei gleichem Paar zählt das Spiel die Werte der drei besten anderen Karten zusammen (%1), die beste %2-mal, die zweite %3-mal und die dritte einmal; die höhere Summe gewinnt, gleiche Summen teilen den Pot. Anders als anderswo entscheidet nicht immer die beste andere Karte.</translation>
+    </message>
+    <message>
+        <source>None of the above. The highest card wins. With the same highest card, the game takes the value of the next card %1 times and adds the value of the third (%2); the higher sum wins. Unlike elsewhere, only these three cards count: hands alike in them share the pot, whatever their other cards.</source>
+        <translation>Nichts von alledem. Die höchste Karte gewinnt. Bei gleicher höchster Karte nimmt das Spiel den Wert der nächsten Karte %1-mal und zählt den Wert der dritten dazu (%2); die höhere Summe gewinnt. Anders als anderswo zählen nur diese drei Karten: Blätter, die in ihnen gleich sind, teilen den Pot, was auch ihre anderen Karten sind.</translation>
+    </message>
+</context>
+<context>
     <name>MoveKeys</name>
     <message>
         <source>C</source>

@@ -2044,6 +2044,301 @@ sus propias teclas:
     </message>
 </context>
 <context>
+    <name>Rules</name>
+    <message>
+        <source>Straight flush</source>
+        <translation>Escalera de color</translation>
+    </message>
+    <message>
+        <source>Four of a kind</source>
+        <translation>Póker</translation>
+    </message>
+    <message>
+        <source>Full house</source>
+        <translation>Full</translation>
+    </message>
+    <message>
+        <source>Flush</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Escalera</translation>
+    </message>
+    <message>
+        <source>Three of a kind</source>
+        <translation>Trío</translation>
+    </message>
+    <message>
+        <source>Two pairs</source>
+        <translation>Doble pareja</translation>
+    </message>
+    <message>
+        <source>One pair</source>
+        <translation>Pareja</translation>
+    </message>
+    <message>
+        <source>High card</source>
+        <translation>Carta alta</translation>
+    </message>
+    <message>
+        <source>Rules and hand rankings</source>
+        <translation>Reglas y valor de las manos</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <translation>tú</translation>
+    </message>
+    <message>
+        <source>How Seven Stud is played</source>
+        <translation>Cómo se juega Seven Stud</translation>
+    </message>
+    <message>
+        <source>Seven Stud is seven-card stud poker with fixed limits. You play against %1 computer opponents, %2, and every player has cash of their own. A match goes on deal after deal. In each deal every player gets %3 cards, some face down and some face up, and bets on them street by street; the best hand, or the last player left in, takes the pot.</source>
+        <translation>Seven Stud es stud de siete cartas con límites fijos. Juegas contra %1 rivales del ordenador, %2, y cada jugador tiene su propio dinero. Una partida sigue mano tras mano. En cada mano cada jugador recibe %3 cartas, unas boca abajo y otras boca arriba, y apuesta por ellas calle a calle; la mejor jugada, o el último jugador que queda, se lleva el bote.</translation>
+    </message>
+    <message>
+        <source>The ante</source>
+        <translation>El ante</translation>
+    </message>
+    <message>
+        <source>At the start of every deal each player who still has cash puts the ante, now %1, into the pot. The pot holds only this deal's antes and bets: nothing is carried over from the deal before. A player with no more cash than the ante pays it all the same and is left with zero or less: an opponent so left makes no moves in that deal, and nobody so left can win it. A player with no cash left sits the deal out: no ante, no cards, no moves.</source>
+        <translation>Al empezar cada mano, cada jugador que aún tiene dinero pone el ante, ahora %1, en el bote. El bote solo tiene los antes y las apuestas de esta mano: no se arrastra nada de la mano anterior. Un jugador que no tiene más dinero que el ante lo paga igualmente y se queda en cero o menos: un rival en ese caso no hace ninguna jugada en la mano, y nadie en ese caso puede ganarla. Un jugador sin dinero no juega la mano: ni ante, ni cartas, ni jugadas.</translation>
+    </message>
+    <message>
+        <source>The cards and the streets</source>
+        <translation>Las cartas y las calles</translation>
+    </message>
+    <message>
+        <source>All %1 cards of every player are dealt from one shuffled deck when the deal starts, but they come into play one street at a time. There are %2 betting streets:</source>
+        <translation>Las %1 cartas de cada jugador se reparten de una baraja mezclada al empezar la mano, pero entran en juego calle a calle. Hay %2 calles de apuestas:</translation>
+    </message>
+    <message>
+        <source>Street %1: %2 cards, %3 face down and %4 face up</source>
+        <translation>Calle %1: %2 cartas, %3 boca abajo y %4 boca arriba</translation>
+    </message>
+    <message>
+        <source>You see all your own cards. Of the opponents' cards you see only those face up; their face-down cards are shown at the showdown.</source>
+        <translation>Ves todas tus cartas. De las cartas de los rivales solo ves las que están boca arriba; sus cartas boca abajo se muestran en el showdown.</translation>
+    </message>
+    <message>
+        <source>Bets and raises</source>
+        <translation>Apuestas y subidas</translation>
+    </message>
+    <message>
+        <source>Every bet and every raise is exactly one unit, the small bet or the big bet, never more. The limits now are: ante %1, small bet %2, big bet %3. They are the betting limits of the options panel, from an ante of %4 up to %5; the small bet is always %6 antes and the big bet %7. A new ante is taken from the next deal on; new bets count from the next bet.</source>
+        <translation>Cada apuesta y cada subida es exactamente una unidad, la apuesta pequeña o la apuesta grande, nunca más. Los límites ahora son: ante %1, apuesta pequeña %2, apuesta grande %3. Son los límites de apuesta del panel de opciones, de un ante de %4 a %5; la apuesta pequeña es siempre %6 antes y la grande %7. Un ante nuevo vale desde la mano siguiente; las apuestas nuevas, desde la apuesta siguiente.</translation>
+    </message>
+    <message>
+        <source>Your bet or raise is the small bet on streets %1 to %2 and the big bet on street %3.</source>
+        <translation>Tu apuesta o subida es la apuesta pequeña en las calles %1 a %2 y la apuesta grande en la calle %3.</translation>
+    </message>
+    <message>
+        <source>An opponent's raise is the small bet on streets %1 to %2 and the big bet on streets %3 to %4. The opponents never raise on street %5.</source>
+        <translation>La subida de un rival es la apuesta pequeña en las calles %1 a %2 y la apuesta grande en las calles %3 a %4. Los rivales nunca suben en la calle %5.</translation>
+    </message>
+    <message>
+        <source>A call pays the bet that stands, one unit: nobody ever pays several raises at once.</source>
+        <translation>Igualar paga la apuesta en pie, una unidad: nadie paga nunca varias subidas a la vez.</translation>
+    </message>
+    <message>
+        <source>You can bet or raise only while you hold at least %1. A call is never refused: it may take your cash to zero or below.</source>
+        <translation>Solo puedes apostar o subir mientras tengas al menos %1. Igualar nunca se rechaza: puede dejar tu dinero en cero o por debajo.</translation>
+    </message>
+    <message>
+        <source>No rule caps the number of raises on a street: each opponent may raise in each of its turns, and you in each of your moves while no opponent's raise stands. How each raise is answered is told below.</source>
+        <translation>Ninguna regla limita el número de subidas en una calle: cada rival puede subir en cada uno de sus turnos, y tú en cada una de tus jugadas mientras no esté en pie la subida de un rival. Más abajo se explica cómo se responde a cada subida.</translation>
+    </message>
+    <message>
+        <source>Who opens</source>
+        <translation>Quién abre</translation>
+    </message>
+    <message>
+        <source>Each deal has an opener, the player with whom every street begins. Play goes round the table in the order %1, and the opener moves one seat on in that order with every deal. The first deal after the game starts is opened by %2, the next one by you, then by %3, and so on.</source>
+        <translation>Cada mano tiene un jugador que abre, con quien empieza cada calle. Se juega alrededor de la mesa en el orden %1, y quien abre avanza un puesto en ese orden con cada mano. La primera mano tras iniciar el juego la abre %2, la siguiente tú, luego %3, y así sucesivamente.</translation>
+    </message>
+    <message>
+        <source>An opponent who opens bets one small bet. The opponents after it answer that bet and take their turns, and then it is your move. The opener pays its opening bet only when you call or raise: then it answers it like the others, by calling or folding. If you fold at once, it never pays it. When you open, no bet stands, yet every opponent first answers one small bet, paying it or folding, and takes its turn; only then is it your move, and while no opponent has raised, %1 only checks.</source>
+        <translation>Un rival que abre apuesta una apuesta pequeña. Los rivales que van después responden a esa apuesta y juegan su turno, y luego te toca a ti. Quien abre solo paga su apuesta de apertura cuando igualas o subes: entonces la responde como los demás, igualando o retirándose. Si te retiras enseguida, no la paga nunca. Cuando abres tú, no hay apuesta en pie, pero cada rival responde antes a una apuesta pequeña, pagándola o retirándose, y juega su turno; solo después te toca a ti, y mientras ningún rival haya subido, %1 solo pasa.</translation>
+    </message>
+    <message>
+        <source>The first deal of a new match is opened by %1 without an opening bet: you move first and may check. After it the openers go on where they stood.</source>
+        <translation>La primera mano de una partida nueva la abre %1 sin apuesta de apertura: juegas primero y puedes pasar. Después, los que abren siguen donde estaban.</translation>
+    </message>
+    <message>
+        <source>When the opener folds, the next opponent after it who is still in the deal becomes the opener, or you, when none is left.</source>
+        <translation>Cuando quien abre se retira, el siguiente rival después de él que sigue en la mano pasa a abrir, o tú, si no queda ninguno.</translation>
+    </message>
+    <message>
+        <source>Your moves</source>
+        <translation>Tus jugadas</translation>
+    </message>
+    <message>
+        <source>%1, when no bet stands: you put nothing in, and the opponents take their turns, each checking or raising.</source>
+        <translation>%1, cuando no hay apuesta en pie: no pones nada, y los rivales juegan su turno, cada uno pasando o subiendo.</translation>
+    </message>
+    <message>
+        <source>%1, when a bet stands: you pay it. The opponents before the one who bet answer it too, and those after it take their turns.</source>
+        <translation>%1, cuando hay una apuesta en pie: la pagas. Los rivales anteriores al que apostó también la responden, y los posteriores juegan su turno.</translation>
+    </message>
+    <message>
+        <source>%1 (the button reads %2 after %3, until your first raise): you put in one unit. From the second street on every opponent still in answers it; on the first street only the opponents up to the one whose bet stands answer it, and nobody when no bet stands. Then the opponents take their turns. While an opponent's raise stands you cannot raise; you can only call or fold. On the first street you may also raise the opening bet.</source>
+        <translation>%1 (el botón dice %2 después de %3, hasta tu primera subida): pones una unidad. Desde la segunda calle, cada rival que sigue en juego la responde; en la primera calle solo la responden los rivales hasta el que tiene la apuesta en pie, y nadie si no hay apuesta en pie. Luego los rivales juegan su turno. Mientras esté en pie la subida de un rival no puedes subir; solo igualar o retirarte. En la primera calle también puedes subir la apuesta de apertura.</translation>
+    </message>
+    <message>
+        <source>%1: you give up the deal, and what you have put in stays in the pot. The showdown follows at once.</source>
+        <translation>%1: abandonas la mano, y lo que has puesto se queda en el bote. El showdown llega enseguida.</translation>
+    </message>
+    <message>
+        <source>The opponents answer a bet by calling or folding, and in their own turn they check or raise. When an opponent raises, the opponents after it answer at once, and then it is your move: call or fold. An opponent that cannot pay a bet in full folds. An opponent decides by chance, weighed by how strong it believes its hand to be; it looks only at its own cards.</source>
+        <translation>Los rivales responden a una apuesta igualando o retirándose, y en su propio turno pasan o suben. Cuando un rival sube, los rivales que van después responden enseguida, y luego te toca: igualar o retirarte. Un rival que no puede pagar una apuesta entera se retira. Un rival decide al azar, según lo fuerte que cree su mano; solo mira sus propias cartas.</translation>
+    </message>
+    <message>
+        <source>The end of a street</source>
+        <translation>El final de una calle</translation>
+    </message>
+    <message>
+        <source>A street ends when the turn comes round to the opener again: every player still in then gets the next card. On the first street your %1 or %2 also ends the street at once, wherever the opener sits.</source>
+        <translation>Una calle termina cuando el turno vuelve a quien abre: cada jugador que sigue en juego recibe entonces la carta siguiente. En la primera calle, tu %1 o tu %2 también termina la calle enseguida, esté donde esté quien abre.</translation>
+    </message>
+    <message>
+        <source>The end of a deal</source>
+        <translation>El final de una mano</translation>
+    </message>
+    <message>
+        <source>When every opponent has folded, you take the whole pot at once and nobody shows cards.</source>
+        <translation>Cuando todos los rivales se han retirado, te llevas todo el bote enseguida y nadie muestra cartas.</translation>
+    </message>
+    <message>
+        <source>After the betting on street %1 comes the showdown: every player still in shows all %2 cards, and the best hand takes the pot.</source>
+        <translation>Tras las apuestas de la calle %1 llega el showdown: cada jugador que sigue en juego muestra sus %2 cartas, y la mejor jugada se lleva el bote.</translation>
+    </message>
+    <message>
+        <source>When you fold, the deal is not played on: the showdown comes at once among the opponents still in, on all %1 of their cards, even those of streets that were never played.</source>
+        <translation>Cuando te retiras, la mano no sigue: el showdown llega enseguida entre los rivales que siguen en juego, con sus %1 cartas, incluso las de calles que nunca se jugaron.</translation>
+    </message>
+    <message>
+        <source>A player whose cash has run out during the deal (zero or below) cannot win it, even with the best hand. When nobody is left who can win the pot, %1 takes it all the same.</source>
+        <translation>Un jugador que se ha quedado sin dinero durante la mano (cero o menos) no puede ganarla, ni con la mejor jugada. Si no queda nadie que pueda ganar el bote, se lo lleva %1 igualmente.</translation>
+    </message>
+    <message>
+        <source>The pot</source>
+        <translation>El bote</translation>
+    </message>
+    <message>
+        <source>The best hand takes the whole pot. Hands that come out exactly equal by the hand rankings below share it: each gets the pot divided by the number of winners, in whole chips. What is left over, the odd chips, goes to nobody and leaves the game. Then %1 starts the next deal.</source>
+        <translation>La mejor jugada se lleva todo el bote. Las jugadas exactamente iguales según el valor de las manos de abajo se lo reparten (bote dividido): cada una recibe el bote dividido por el número de ganadores, en fichas enteras. Lo que sobra, las fichas impares, no es para nadie y sale del juego. Después, %1 empieza la mano siguiente.</translation>
+    </message>
+    <message>
+        <source>The end of a match</source>
+        <translation>El final de una partida</translation>
+    </message>
+    <message>
+        <source>The match ends when:</source>
+        <translation>La partida termina cuando:</translation>
+    </message>
+    <message>
+        <source>you have no cash left (zero or below) when you press %1: you lose;</source>
+        <translation>no te queda dinero (cero o menos) al pulsar %1: pierdes;</translation>
+    </message>
+    <message>
+        <source>no opponent has cash left when you press %1: you win;</source>
+        <translation>a ningún rival le queda dinero al pulsar %1: ganas;</translation>
+    </message>
+    <message>
+        <source>after a showdown a player holds %1 or more, the initial cash of %2 plus the %3 of “%4” in the options panel: that player wins the match.</source>
+        <translation>tras un showdown un jugador tiene %1 o más, el dinero inicial de %2 más los %3 de «%4» en el panel de opciones: ese jugador gana la partida.</translation>
+    </message>
+    <message>
+        <source>Then only %1 goes on. It asks first; then every player gets the amount in the options panel's “%2” box, the ante is taken, and a new deal starts with no bet standing. %1 starts a new match at any time in the same way.</source>
+        <translation>Entonces solo se sigue con %1. Primero pregunta; luego cada jugador recibe la cantidad de la casilla «%2» del panel de opciones, se cobra el ante y empieza una mano nueva sin apuesta en pie. %1 empieza una partida nueva en cualquier momento del mismo modo.</translation>
+    </message>
+    <message>
+        <source>The four levels</source>
+        <translation>Los cuatro niveles</translation>
+    </message>
+    <message>
+        <source>The level in the options panel (%1, %2, %3 or %4) sets how well the opponents judge their own hands. Before each decision an opponent plays its hand out against random hands, again and again: %5, %6, %7 or %8 times. The higher the level, the more trials, the less it is misled by chance, and the closer it plays to what its cards are worth. The level changes nothing else.</source>
+        <translation>El nivel del panel de opciones (%1, %2, %3 o %4) fija lo bien que los rivales juzgan su propia mano. Antes de cada decisión, un rival juega su mano una y otra vez contra manos al azar: %5, %6, %7 o %8 veces. Cuanto más alto el nivel, más pruebas, menos le engaña el azar y más se ajusta su juego a lo que valen sus cartas. El nivel no cambia nada más.</translation>
+    </message>
+    <message>
+        <source>What is kept between runs</source>
+        <translation>Lo que se guarda entre sesiones</translation>
+    </message>
+    <message>
+        <source>The game keeps in its settings file, %1: every player's cash as it stood when %2 was last pressed, the initial cash and the play-until amount as last confirmed with their buttons, the level, the card back and the sound switch. The betting limits are not kept: every run starts with an ante of %3, a small bet of %4 and a big bet of %5. A deal not finished when the game is closed is lost: the next run deals afresh from the cash before it.</source>
+        <translation>El juego guarda en su archivo de ajustes, %1: el dinero de cada jugador tal como estaba al pulsar %2 por última vez, el dinero inicial y la cantidad objetivo tal como se confirmaron por última vez con sus botones, el nivel, el reverso de las cartas y el sonido. Los límites de apuesta no se guardan: cada sesión empieza con un ante de %3, una apuesta pequeña de %4 y una grande de %5. Una mano sin terminar al cerrar el juego se pierde: la sesión siguiente reparte de nuevo con el dinero de antes de ella.</translation>
+    </message>
+    <message>
+        <source>Hand rankings</source>
+        <translation>Valor de las manos</translation>
+    </message>
+    <message>
+        <source>At the showdown every hand is judged on all %1 of its cards. These are the kinds of hands, the best first; a hand of a higher kind beats every hand of a lower kind. Cards rank from the Two, the lowest, to the Ace, the highest.</source>
+        <translation>En el showdown cada mano se juzga por sus %1 cartas. Estas son las clases de jugadas, la mejor primero; una jugada de una clase más alta gana a cualquiera de una clase más baja. Las cartas van del dos, la más baja, al as, la más alta.</translation>
+    </message>
+    <message>
+        <source>Two hands of the same kind are told apart by this game's own rules. In places they differ from the rules you may know from elsewhere; each place is named below.</source>
+        <translation>Este juego desempata dos jugadas de la misma clase con reglas propias. En algunos puntos difieren de las que quizá conoces de otros sitios; cada punto se indica abajo.</translation>
+    </message>
+    <message>
+        <source>a Two counts %1, a Three %2, and so on up to the Ace, %3</source>
+        <translation>un dos vale %1, un tres %2, y así hasta el as, %3</translation>
+    </message>
+    <message>
+        <source>So these two hands are equal and share the pot:</source>
+        <translation>Así que estas dos manos son iguales y se reparten el bote:</translation>
+    </message>
+    <message>
+        <source>So the first of these two hands beats the second:</source>
+        <translation>Así que la primera de estas dos manos gana a la segunda:</translation>
+    </message>
+    <message>
+        <source>Example: %1. The table shows it as “%2”.</source>
+        <translation>Ejemplo: %1. La mesa la muestra como «%2».</translation>
+    </message>
+    <message>
+        <source>Five cards of one suit in a row. All straight flushes are equal, whatever their highest card: two of them share the pot.</source>
+        <translation>Cinco cartas de un mismo palo seguidas. Todas las escaleras de color son iguales, sea cual sea su carta más alta: dos de ellas se reparten el bote.</translation>
+    </message>
+    <message>
+        <source>Unlike elsewhere, the game looks for a straight flush in one place only: it takes the lowest rank of the hand whose next rank is held too, in any suit, and the first card of that rank dealt, and the straight flush must run upwards from that very card. A straight flush anywhere else counts only as a flush, and so does Ace, Two, Three, Four, Five of one suit. For example, %1 is a flush: the table shows “%2”.</source>
+        <translation>A diferencia de otros sitios, el juego busca la escalera de color en un solo lugar: toma el rango más bajo de la mano cuyo rango siguiente también está, en cualquier palo, y la primera carta repartida de ese rango, y la escalera de color debe subir desde esa misma carta. Una escalera de color en otro lugar cuenta solo como color, igual que as, dos, tres, cuatro, cinco de un palo. Por ejemplo, %1 es color: la mesa muestra «%2».</translation>
+    </message>
+    <message>
+        <source>Four cards of one rank. The higher four wins.</source>
+        <translation>Cuatro cartas de un mismo rango. Gana el póker más alto.</translation>
+    </message>
+    <message>
+        <source>Three cards of one rank and two of another. The higher three wins.</source>
+        <translation>Tres cartas de un rango y dos de otro. Gana el trío más alto.</translation>
+    </message>
+    <message>
+        <source>Five cards of one suit. Unlike elsewhere, only the highest card of the suit counts: two flushes with the same highest card are equal and share the pot, whatever their other cards.</source>
+        <translation>Cinco cartas de un mismo palo. A diferencia de otros sitios, solo cuenta la carta más alta del palo: dos colores con la misma carta más alta son iguales y se reparten el bote, sean cuales sean sus otras cartas.</translation>
+    </message>
+    <message>
+        <source>Five cards of ranks in a row, in any suits. The higher top card wins; straights with the same top card share the pot. The Ace counts high, and low only in the lowest straight, Ace, Two, Three, Four, Five, which the table shows as “%1”.</source>
+        <translation>Cinco cartas de rangos seguidos, de cualquier palo. Gana la carta más alta mayor; las escaleras con la misma carta más alta se reparten el bote. El as cuenta alto, y bajo solo en la escalera más baja, as, dos, tres, cuatro, cinco, que la mesa muestra como «%1».</translation>
+    </message>
+    <message>
+        <source>Three cards of one rank. The higher three wins.</source>
+        <translation>Tres cartas de un mismo rango. Gana el trío más alto.</translation>
+    </message>
+    <message>
+        <source>Two pairs of different ranks. The higher top pair wins. With the same top pair, the game takes the value of the lower pair %1 times and adds the value of the best other card (%2); the higher sum wins, and equal sums share the pot. Unlike elsewhere, the lower pair does not always decide.</source>
+        <translation>Dos parejas de rangos distintos. Gana la pareja alta mayor. Con la misma pareja alta, el juego toma %1 veces el valor de la pareja baja y suma el valor de la mejor otra carta (%2); gana la suma mayor, y las sumas iguales se reparten el bote. A diferencia de otros sitios, la pareja baja no siempre decide.</translation>
+    </message>
+    <message>
+        <source>Two cards of one rank. The higher pair wins. With the same pair, the game adds up the values of the three best other cards (%1), the best counted %2 times, the second %3 times and the third once; the higher sum wins, and equal sums share the pot. Unlike elsewhere, the best other card does not always decide.</source>
+        <translation>Dos cartas de un mismo rango. Gana la pareja más alta. Con la misma pareja, el juego suma los valores de las tres mejores otras cartas (%1), la mejor contada %2 veces, la segunda %3 veces y la tercera una vez; gana la suma mayor, y las sumas iguales se reparten el bote. A diferencia de otros sitios, la mejor otra carta no siempre decide.</translation>
+    </message>
+    <message>
+        <source>None of the above. The highest card wins. With the same highest card, the game takes the value of the next card %1 times and adds the value of the third (%2); the higher sum wins. Unlike elsewhere, only these three cards count: hands alike in them share the pot, whatever their other cards.</source>
+        <translation>Nada de lo anterior. Gana la carta más alta. Con la misma carta más alta, el juego toma %1 veces el valor de la carta siguiente y suma el valor de la tercera (%2); gana la suma mayor. A diferencia de otros sitios, solo cuentan estas tres cartas: las manos iguales en ellas se reparten el bote, sean cuales sean sus otras cartas.</translation>
+    </message>
+</context>
+<context>
     <name>MoveKeys</name>
     <message>
         <source>C</source>

@@ -2044,6 +2044,301 @@ leurs propres touches :
     </message>
 </context>
 <context>
+    <name>Rules</name>
+    <message>
+        <source>Straight flush</source>
+        <translation>Quinte flush</translation>
+    </message>
+    <message>
+        <source>Four of a kind</source>
+        <translation>Carré</translation>
+    </message>
+    <message>
+        <source>Full house</source>
+        <translation>Full</translation>
+    </message>
+    <message>
+        <source>Flush</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Quinte</translation>
+    </message>
+    <message>
+        <source>Three of a kind</source>
+        <translation>Brelan</translation>
+    </message>
+    <message>
+        <source>Two pairs</source>
+        <translation>Deux paires</translation>
+    </message>
+    <message>
+        <source>One pair</source>
+        <translation>Une paire</translation>
+    </message>
+    <message>
+        <source>High card</source>
+        <translation>Carte haute</translation>
+    </message>
+    <message>
+        <source>Rules and hand rankings</source>
+        <translation>Règles et valeur des mains</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <translation>vous</translation>
+    </message>
+    <message>
+        <source>How Seven Stud is played</source>
+        <translation>Comment se joue Seven Stud</translation>
+    </message>
+    <message>
+        <source>Seven Stud is seven-card stud poker with fixed limits. You play against %1 computer opponents, %2, and every player has cash of their own. A match goes on deal after deal. In each deal every player gets %3 cards, some face down and some face up, and bets on them street by street; the best hand, or the last player left in, takes the pot.</source>
+        <translation>Seven Stud est le stud à sept cartes à limites fixes. Vous jouez contre %1 adversaires de l'ordinateur, %2, et chaque joueur a son propre argent. Une partie se joue donne après donne. À chaque donne, chaque joueur reçoit %3 cartes, certaines face cachée et d'autres face visible, et mise sur elles rue après rue ; la meilleure main, ou le dernier joueur encore en jeu, remporte le pot.</translation>
+    </message>
+    <message>
+        <source>The ante</source>
+        <translation>L'ante</translation>
+    </message>
+    <message>
+        <source>At the start of every deal each player who still has cash puts the ante, now %1, into the pot. The pot holds only this deal's antes and bets: nothing is carried over from the deal before. A player with no more cash than the ante pays it all the same and is left with zero or less: an opponent so left makes no moves in that deal, and nobody so left can win it. A player with no cash left sits the deal out: no ante, no cards, no moves.</source>
+        <translation>Au début de chaque donne, chaque joueur qui a encore de l'argent met l'ante, en ce moment %1, dans le pot. Le pot ne contient que les antes et les mises de cette donne : rien n'est reporté de la donne précédente. Un joueur qui n'a pas plus d'argent que l'ante la paie quand même et se retrouve à zéro ou moins : un adversaire dans ce cas ne joue aucun coup de la donne, et personne dans ce cas ne peut la gagner. Un joueur qui n'a plus d'argent ne joue pas la donne : pas d'ante, pas de cartes, pas de coups.</translation>
+    </message>
+    <message>
+        <source>The cards and the streets</source>
+        <translation>Les cartes et les rues</translation>
+    </message>
+    <message>
+        <source>All %1 cards of every player are dealt from one shuffled deck when the deal starts, but they come into play one street at a time. There are %2 betting streets:</source>
+        <translation>Les %1 cartes de chaque joueur sont données d'un seul paquet mélangé au début de la donne, mais elles entrent en jeu une rue à la fois. Il y a %2 rues de mises :</translation>
+    </message>
+    <message>
+        <source>Street %1: %2 cards, %3 face down and %4 face up</source>
+        <translation>Rue %1 : %2 cartes, %3 face cachée et %4 face visible</translation>
+    </message>
+    <message>
+        <source>You see all your own cards. Of the opponents' cards you see only those face up; their face-down cards are shown at the showdown.</source>
+        <translation>Vous voyez toutes vos cartes. Des cartes des adversaires, vous ne voyez que celles face visible ; leurs cartes cachées sont montrées à l'abattage.</translation>
+    </message>
+    <message>
+        <source>Bets and raises</source>
+        <translation>Mises et relances</translation>
+    </message>
+    <message>
+        <source>Every bet and every raise is exactly one unit, the small bet or the big bet, never more. The limits now are: ante %1, small bet %2, big bet %3. They are the betting limits of the options panel, from an ante of %4 up to %5; the small bet is always %6 antes and the big bet %7. A new ante is taken from the next deal on; new bets count from the next bet.</source>
+        <translation>Chaque mise et chaque relance vaut exactement une unité, la petite mise ou la grosse mise, jamais plus. Les limites sont en ce moment : ante %1, petite mise %2, grosse mise %3. Ce sont les limites de mise du panneau des options, d'une ante de %4 à %5 ; la petite mise vaut toujours %6 antes et la grosse mise %7. Une nouvelle ante vaut à partir de la donne suivante, de nouvelles mises à partir de la mise suivante.</translation>
+    </message>
+    <message>
+        <source>Your bet or raise is the small bet on streets %1 to %2 and the big bet on street %3.</source>
+        <translation>Votre mise ou relance est la petite mise sur les rues %1 à %2 et la grosse mise sur la rue %3.</translation>
+    </message>
+    <message>
+        <source>An opponent's raise is the small bet on streets %1 to %2 and the big bet on streets %3 to %4. The opponents never raise on street %5.</source>
+        <translation>La relance d'un adversaire est la petite mise sur les rues %1 à %2 et la grosse mise sur les rues %3 à %4. Les adversaires ne relancent jamais sur la rue %5.</translation>
+    </message>
+    <message>
+        <source>A call pays the bet that stands, one unit: nobody ever pays several raises at once.</source>
+        <translation>Suivre paie la mise en cours, une unité : personne ne paie jamais plusieurs relances à la fois.</translation>
+    </message>
+    <message>
+        <source>You can bet or raise only while you hold at least %1. A call is never refused: it may take your cash to zero or below.</source>
+        <translation>Vous ne pouvez miser ou relancer que si vous avez au moins %1. Suivre n'est jamais refusé : cela peut amener votre argent à zéro ou en dessous.</translation>
+    </message>
+    <message>
+        <source>No rule caps the number of raises on a street: each opponent may raise in each of its turns, and you in each of your moves while no opponent's raise stands. How each raise is answered is told below.</source>
+        <translation>Aucune règle ne limite le nombre de relances sur une rue : chaque adversaire peut relancer à chacun de ses tours, et vous à chacun de vos coups tant qu'aucune relance d'un adversaire n'est en cours. La réponse à chaque relance est décrite plus bas.</translation>
+    </message>
+    <message>
+        <source>Who opens</source>
+        <translation>Qui ouvre</translation>
+    </message>
+    <message>
+        <source>Each deal has an opener, the player with whom every street begins. Play goes round the table in the order %1, and the opener moves one seat on in that order with every deal. The first deal after the game starts is opened by %2, the next one by you, then by %3, and so on.</source>
+        <translation>Chaque donne a un ouvreur, le joueur par qui commence chaque rue. On joue autour de la table dans l'ordre %1, et l'ouvreur avance d'une place dans cet ordre à chaque donne. La première donne après le lancement du jeu est ouverte par %2, la suivante par vous, puis par %3, et ainsi de suite.</translation>
+    </message>
+    <message>
+        <source>An opponent who opens bets one small bet. The opponents after it answer that bet and take their turns, and then it is your move. The opener pays its opening bet only when you call or raise: then it answers it like the others, by calling or folding. If you fold at once, it never pays it. When you open, no bet stands, yet every opponent first answers one small bet, paying it or folding, and takes its turn; only then is it your move, and while no opponent has raised, %1 only checks.</source>
+        <translation>Un adversaire qui ouvre mise une petite mise. Les adversaires après lui répondent à cette mise et jouent leur tour, puis c'est à vous. L'ouvreur ne paie sa mise d'ouverture que lorsque vous suivez ou relancez : il y répond alors comme les autres, en suivant ou en se couchant. Si vous vous couchez tout de suite, il ne la paie jamais. Quand vous ouvrez, aucune mise n'est en cours, mais chaque adversaire répond d'abord à une petite mise, en la payant ou en se couchant, et joue son tour ; c'est seulement ensuite à vous, et tant qu'aucun adversaire n'a relancé, %1 ne fait que parole.</translation>
+    </message>
+    <message>
+        <source>The first deal of a new match is opened by %1 without an opening bet: you move first and may check. After it the openers go on where they stood.</source>
+        <translation>La première donne d'une nouvelle partie est ouverte par %1 sans mise d'ouverture : vous jouez le premier et pouvez dire parole. Ensuite, les ouvreurs continuent là où ils en étaient.</translation>
+    </message>
+    <message>
+        <source>When the opener folds, the next opponent after it who is still in the deal becomes the opener, or you, when none is left.</source>
+        <translation>Quand l'ouvreur se couche, le prochain adversaire après lui encore dans la donne devient l'ouvreur, ou vous, s'il n'en reste aucun.</translation>
+    </message>
+    <message>
+        <source>Your moves</source>
+        <translation>Vos coups</translation>
+    </message>
+    <message>
+        <source>%1, when no bet stands: you put nothing in, and the opponents take their turns, each checking or raising.</source>
+        <translation>%1, quand aucune mise n'est en cours : vous ne mettez rien, et les adversaires jouent leur tour, chacun disant parole ou relançant.</translation>
+    </message>
+    <message>
+        <source>%1, when a bet stands: you pay it. The opponents before the one who bet answer it too, and those after it take their turns.</source>
+        <translation>%1, quand une mise est en cours : vous la payez. Les adversaires avant celui qui a misé y répondent aussi, et ceux après lui jouent leur tour.</translation>
+    </message>
+    <message>
+        <source>%1 (the button reads %2 after %3, until your first raise): you put in one unit. From the second street on every opponent still in answers it; on the first street only the opponents up to the one whose bet stands answer it, and nobody when no bet stands. Then the opponents take their turns. While an opponent's raise stands you cannot raise; you can only call or fold. On the first street you may also raise the opening bet.</source>
+        <translation>%1 (le bouton affiche %2 après %3, jusqu'à votre première relance) : vous mettez une unité. À partir de la deuxième rue, chaque adversaire encore en jeu y répond ; sur la première rue, seuls les adversaires jusqu'à celui dont la mise est en cours y répondent, et personne quand aucune mise n'est en cours. Puis les adversaires jouent leur tour. Tant qu'une relance d'un adversaire est en cours, vous ne pouvez pas relancer, seulement suivre ou vous coucher. Sur la première rue, vous pouvez aussi relancer la mise d'ouverture.</translation>
+    </message>
+    <message>
+        <source>%1: you give up the deal, and what you have put in stays in the pot. The showdown follows at once.</source>
+        <translation>%1 : vous abandonnez la donne, et ce que vous avez mis reste dans le pot. L'abattage suit aussitôt.</translation>
+    </message>
+    <message>
+        <source>The opponents answer a bet by calling or folding, and in their own turn they check or raise. When an opponent raises, the opponents after it answer at once, and then it is your move: call or fold. An opponent that cannot pay a bet in full folds. An opponent decides by chance, weighed by how strong it believes its hand to be; it looks only at its own cards.</source>
+        <translation>Les adversaires répondent à une mise en suivant ou en se couchant, et à leur propre tour ils disent parole ou relancent. Quand un adversaire relance, les adversaires après lui répondent aussitôt, puis c'est à vous : suivre ou vous coucher. Un adversaire qui ne peut pas payer une mise en entier se couche. Un adversaire décide au hasard, pondéré par la force qu'il prête à sa main ; il ne regarde que ses propres cartes.</translation>
+    </message>
+    <message>
+        <source>The end of a street</source>
+        <translation>La fin d'une rue</translation>
+    </message>
+    <message>
+        <source>A street ends when the turn comes round to the opener again: every player still in then gets the next card. On the first street your %1 or %2 also ends the street at once, wherever the opener sits.</source>
+        <translation>Une rue se termine quand le tour revient à l'ouvreur : chaque joueur encore en jeu reçoit alors la carte suivante. Sur la première rue, votre %1 ou votre %2 termine aussi la rue aussitôt, où que soit l'ouvreur.</translation>
+    </message>
+    <message>
+        <source>The end of a deal</source>
+        <translation>La fin d'une donne</translation>
+    </message>
+    <message>
+        <source>When every opponent has folded, you take the whole pot at once and nobody shows cards.</source>
+        <translation>Quand tous les adversaires se sont couchés, vous remportez tout le pot aussitôt et personne ne montre ses cartes.</translation>
+    </message>
+    <message>
+        <source>After the betting on street %1 comes the showdown: every player still in shows all %2 cards, and the best hand takes the pot.</source>
+        <translation>Après les mises de la rue %1 vient l'abattage : chaque joueur encore en jeu montre ses %2 cartes, et la meilleure main remporte le pot.</translation>
+    </message>
+    <message>
+        <source>When you fold, the deal is not played on: the showdown comes at once among the opponents still in, on all %1 of their cards, even those of streets that were never played.</source>
+        <translation>Quand vous vous couchez, la donne n'est pas jouée plus loin : l'abattage a lieu aussitôt entre les adversaires encore en jeu, sur leurs %1 cartes, même celles des rues qui n'ont jamais été jouées.</translation>
+    </message>
+    <message>
+        <source>A player whose cash has run out during the deal (zero or below) cannot win it, even with the best hand. When nobody is left who can win the pot, %1 takes it all the same.</source>
+        <translation>Un joueur dont l'argent est épuisé pendant la donne (zéro ou moins) ne peut pas la gagner, même avec la meilleure main. Quand il ne reste personne qui puisse gagner le pot, %1 le prend quand même.</translation>
+    </message>
+    <message>
+        <source>The pot</source>
+        <translation>Le pot</translation>
+    </message>
+    <message>
+        <source>The best hand takes the whole pot. Hands that come out exactly equal by the hand rankings below share it: each gets the pot divided by the number of winners, in whole chips. What is left over, the odd chips, goes to nobody and leaves the game. Then %1 starts the next deal.</source>
+        <translation>La meilleure main remporte tout le pot. Des mains exactement égales selon la valeur des mains ci-dessous se le partagent (pot partagé) : chacune reçoit le pot divisé par le nombre de gagnants, en jetons entiers. Le reste, les jetons en trop, ne va à personne et quitte le jeu. Ensuite, %1 commence la donne suivante.</translation>
+    </message>
+    <message>
+        <source>The end of a match</source>
+        <translation>La fin d'une partie</translation>
+    </message>
+    <message>
+        <source>The match ends when:</source>
+        <translation>La partie se termine quand :</translation>
+    </message>
+    <message>
+        <source>you have no cash left (zero or below) when you press %1: you lose;</source>
+        <translation>vous n'avez plus d'argent (zéro ou moins) quand vous appuyez sur %1 : vous perdez ;</translation>
+    </message>
+    <message>
+        <source>no opponent has cash left when you press %1: you win;</source>
+        <translation>aucun adversaire n'a plus d'argent quand vous appuyez sur %1 : vous gagnez ;</translation>
+    </message>
+    <message>
+        <source>after a showdown a player holds %1 or more, the initial cash of %2 plus the %3 of “%4” in the options panel: that player wins the match.</source>
+        <translation>après un abattage, un joueur a %1 ou plus, l'argent de départ de %2 plus les %3 de « %4 » dans le panneau des options : ce joueur gagne la partie.</translation>
+    </message>
+    <message>
+        <source>Then only %1 goes on. It asks first; then every player gets the amount in the options panel's “%2” box, the ante is taken, and a new deal starts with no bet standing. %1 starts a new match at any time in the same way.</source>
+        <translation>Ensuite, seul %1 permet de continuer. Il demande d'abord confirmation ; puis chaque joueur reçoit le montant de la case « %2 » du panneau des options, l'ante est prise, et une nouvelle donne commence sans mise en cours. %1 commence de la même façon une nouvelle partie à tout moment.</translation>
+    </message>
+    <message>
+        <source>The four levels</source>
+        <translation>Les quatre niveaux</translation>
+    </message>
+    <message>
+        <source>The level in the options panel (%1, %2, %3 or %4) sets how well the opponents judge their own hands. Before each decision an opponent plays its hand out against random hands, again and again: %5, %6, %7 or %8 times. The higher the level, the more trials, the less it is misled by chance, and the closer it plays to what its cards are worth. The level changes nothing else.</source>
+        <translation>Le niveau du panneau des options (%1, %2, %3 ou %4) règle la justesse avec laquelle les adversaires jugent leur main. Avant chaque décision, un adversaire joue sa main encore et encore contre des mains au hasard : %5, %6, %7 ou %8 fois. Plus le niveau est élevé, plus il y a d'essais, moins le hasard le trompe, et plus il joue selon la vraie valeur de ses cartes. Le niveau ne change rien d'autre.</translation>
+    </message>
+    <message>
+        <source>What is kept between runs</source>
+        <translation>Ce qui est gardé d'une fois sur l'autre</translation>
+    </message>
+    <message>
+        <source>The game keeps in its settings file, %1: every player's cash as it stood when %2 was last pressed, the initial cash and the play-until amount as last confirmed with their buttons, the level, the card back and the sound switch. The betting limits are not kept: every run starts with an ante of %3, a small bet of %4 and a big bet of %5. A deal not finished when the game is closed is lost: the next run deals afresh from the cash before it.</source>
+        <translation>Le jeu garde dans son fichier de réglages, %1 : l'argent de chaque joueur tel qu'il était lors du dernier appui sur %2, l'argent de départ et le montant à atteindre tels que confirmés en dernier avec leurs boutons, le niveau, le dos des cartes et le son. Les limites de mise ne sont pas gardées : chaque lancement commence avec une ante de %3, une petite mise de %4 et une grosse mise de %5. Une donne non terminée à la fermeture du jeu est perdue : le lancement suivant donne à nouveau avec l'argent d'avant elle.</translation>
+    </message>
+    <message>
+        <source>Hand rankings</source>
+        <translation>Valeur des mains</translation>
+    </message>
+    <message>
+        <source>At the showdown every hand is judged on all %1 of its cards. These are the kinds of hands, the best first; a hand of a higher kind beats every hand of a lower kind. Cards rank from the Two, the lowest, to the Ace, the highest.</source>
+        <translation>À l'abattage, chaque main est jugée sur ses %1 cartes. Voici les sortes de mains, la meilleure d'abord ; une main d'une sorte plus haute bat toute main d'une sorte plus basse. Les cartes vont du deux, la plus basse, à l'as, la plus haute.</translation>
+    </message>
+    <message>
+        <source>Two hands of the same kind are told apart by this game's own rules. In places they differ from the rules you may know from elsewhere; each place is named below.</source>
+        <translation>Ce jeu départage deux mains de la même sorte selon ses propres règles. Par endroits, elles diffèrent de celles que vous connaissez peut-être ailleurs ; chacun de ces endroits est signalé ci-dessous.</translation>
+    </message>
+    <message>
+        <source>a Two counts %1, a Three %2, and so on up to the Ace, %3</source>
+        <translation>un deux compte %1, un trois %2, et ainsi de suite jusqu'à l'as, %3</translation>
+    </message>
+    <message>
+        <source>So these two hands are equal and share the pot:</source>
+        <translation>Ces deux mains sont donc égales et se partagent le pot :</translation>
+    </message>
+    <message>
+        <source>So the first of these two hands beats the second:</source>
+        <translation>La première de ces deux mains bat donc la seconde :</translation>
+    </message>
+    <message>
+        <source>Example: %1. The table shows it as “%2”.</source>
+        <translation>Exemple : %1. La table l'affiche comme « %2 ».</translation>
+    </message>
+    <message>
+        <source>Five cards of one suit in a row. All straight flushes are equal, whatever their highest card: two of them share the pot.</source>
+        <translation>Cinq cartes d'une même couleur qui se suivent. Toutes les quintes flush sont égales, quelle que soit leur plus haute carte : deux d'entre elles se partagent le pot.</translation>
+    </message>
+    <message>
+        <source>Unlike elsewhere, the game looks for a straight flush in one place only: it takes the lowest rank of the hand whose next rank is held too, in any suit, and the first card of that rank dealt, and the straight flush must run upwards from that very card. A straight flush anywhere else counts only as a flush, and so does Ace, Two, Three, Four, Five of one suit. For example, %1 is a flush: the table shows “%2”.</source>
+        <translation>Contrairement à ailleurs, le jeu ne cherche une quinte flush qu'à un seul endroit : il prend le rang le plus bas de la main dont le rang suivant est aussi présent, dans n'importe quelle couleur, et la première carte de ce rang donnée, et la quinte flush doit monter à partir de cette carte-là. Une quinte flush ailleurs ne compte que comme une couleur, de même qu'as, deux, trois, quatre, cinq d'une même couleur. Par exemple, %1 est une couleur : la table affiche « %2 ».</translation>
+    </message>
+    <message>
+        <source>Four cards of one rank. The higher four wins.</source>
+        <translation>Quatre cartes d'un même rang. Le carré le plus haut gagne.</translation>
+    </message>
+    <message>
+        <source>Three cards of one rank and two of another. The higher three wins.</source>
+        <translation>Trois cartes d'un rang et deux d'un autre. Le brelan le plus haut gagne.</translation>
+    </message>
+    <message>
+        <source>Five cards of one suit. Unlike elsewhere, only the highest card of the suit counts: two flushes with the same highest card are equal and share the pot, whatever their other cards.</source>
+        <translation>Cinq cartes d'une même couleur. Contrairement à ailleurs, seule la plus haute carte de la couleur compte : deux couleurs avec la même plus haute carte sont égales et se partagent le pot, quelles que soient leurs autres cartes.</translation>
+    </message>
+    <message>
+        <source>Five cards of ranks in a row, in any suits. The higher top card wins; straights with the same top card share the pot. The Ace counts high, and low only in the lowest straight, Ace, Two, Three, Four, Five, which the table shows as “%1”.</source>
+        <translation>Cinq cartes de rangs qui se suivent, de couleurs quelconques. La plus haute carte la plus forte gagne ; des quintes avec la même plus haute carte se partagent le pot. L'as compte haut, et bas seulement dans la plus petite quinte, as, deux, trois, quatre, cinq, que la table affiche comme « %1 ».</translation>
+    </message>
+    <message>
+        <source>Three cards of one rank. The higher three wins.</source>
+        <translation>Trois cartes d'un même rang. Le brelan le plus haut gagne.</translation>
+    </message>
+    <message>
+        <source>Two pairs of different ranks. The higher top pair wins. With the same top pair, the game takes the value of the lower pair %1 times and adds the value of the best other card (%2); the higher sum wins, and equal sums share the pot. Unlike elsewhere, the lower pair does not always decide.</source>
+        <translation>Deux paires de rangs différents. La paire haute la plus forte gagne. À paire haute égale, le jeu prend %1 fois la valeur de la paire basse et ajoute la valeur de la meilleure autre carte (%2) ; la somme la plus haute gagne, et des sommes égales se partagent le pot. Contrairement à ailleurs, la paire basse ne décide pas toujours.</translation>
+    </message>
+    <message>
+        <source>Two cards of one rank. The higher pair wins. With the same pair, the game adds up the values of the three best other cards (%1), the best counted %2 times, the second %3 times and the third once; the higher sum wins, and equal sums share the pot. Unlike elsewhere, the best other card does not always decide.</source>
+        <translation>Deux cartes d'un même rang. La paire la plus haute gagne. À paire égale, le jeu additionne les valeurs des trois meilleures autres cartes (%1), la meilleure comptée %2 fois, la deuxième %3 fois et la troisième une fois ; la somme la plus haute gagne, et des sommes égales se partagent le pot. Contrairement à ailleurs, la meilleure autre carte ne décide pas toujours.</translation>
+    </message>
+    <message>
+        <source>None of the above. The highest card wins. With the same highest card, the game takes the value of the next card %1 times and adds the value of the third (%2); the higher sum wins. Unlike elsewhere, only these three cards count: hands alike in them share the pot, whatever their other cards.</source>
+        <translation>Rien de ce qui précède. La plus haute carte gagne. À plus haute carte égale, le jeu prend %1 fois la valeur de la carte suivante et ajoute la valeur de la troisième (%2) ; la somme la plus haute gagne. Contrairement à ailleurs, seules ces trois cartes comptent : des mains pareilles en elles se partagent le pot, quelles que soient leurs autres cartes.</translation>
+    </message>
+</context>
+<context>
     <name>MoveKeys</name>
     <message>
         <source>C</source>

@@ -2043,6 +2043,301 @@ gioco, F10 apre il menu, Ctrl+Q esce. I pulsanti del tavolo hanno tasti propri:
     </message>
 </context>
 <context>
+    <name>Rules</name>
+    <message>
+        <source>Straight flush</source>
+        <translation>Scala colore</translation>
+    </message>
+    <message>
+        <source>Four of a kind</source>
+        <translation>Poker</translation>
+    </message>
+    <message>
+        <source>Full house</source>
+        <translation>Full</translation>
+    </message>
+    <message>
+        <source>Flush</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Scala</translation>
+    </message>
+    <message>
+        <source>Three of a kind</source>
+        <translation>Tris</translation>
+    </message>
+    <message>
+        <source>Two pairs</source>
+        <translation>Doppia coppia</translation>
+    </message>
+    <message>
+        <source>One pair</source>
+        <translation>Coppia</translation>
+    </message>
+    <message>
+        <source>High card</source>
+        <translation>Carta alta</translation>
+    </message>
+    <message>
+        <source>Rules and hand rankings</source>
+        <translation>Regole e valore delle mani</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <translation>tu</translation>
+    </message>
+    <message>
+        <source>How Seven Stud is played</source>
+        <translation>Come si gioca a Seven Stud</translation>
+    </message>
+    <message>
+        <source>Seven Stud is seven-card stud poker with fixed limits. You play against %1 computer opponents, %2, and every player has cash of their own. A match goes on deal after deal. In each deal every player gets %3 cards, some face down and some face up, and bets on them street by street; the best hand, or the last player left in, takes the pot.</source>
+        <translation>Seven Stud è lo stud a sette carte a limiti fissi. Giochi contro %1 avversari del computer, %2, e ogni giocatore ha il proprio denaro. Una partita va avanti mano dopo mano. In ogni mano ogni giocatore riceve %3 carte, alcune coperte e alcune scoperte, e punta su di esse strada dopo strada; la mano migliore, o l'ultimo giocatore rimasto, vince il piatto.</translation>
+    </message>
+    <message>
+        <source>The ante</source>
+        <translation>L'ante</translation>
+    </message>
+    <message>
+        <source>At the start of every deal each player who still has cash puts the ante, now %1, into the pot. The pot holds only this deal's antes and bets: nothing is carried over from the deal before. A player with no more cash than the ante pays it all the same and is left with zero or less: an opponent so left makes no moves in that deal, and nobody so left can win it. A player with no cash left sits the deal out: no ante, no cards, no moves.</source>
+        <translation>All'inizio di ogni mano ogni giocatore che ha ancora denaro mette l'ante, ora %1, nel piatto. Il piatto contiene solo gli ante e le puntate di questa mano: nulla passa dalla mano precedente. Un giocatore con non più denaro dell'ante lo paga lo stesso e resta a zero o sotto: un avversario in questo caso non fa mosse nella mano, e nessuno in questo caso può vincerla. Un giocatore senza più denaro salta la mano: niente ante, niente carte, niente mosse.</translation>
+    </message>
+    <message>
+        <source>The cards and the streets</source>
+        <translation>Le carte e le strade</translation>
+    </message>
+    <message>
+        <source>All %1 cards of every player are dealt from one shuffled deck when the deal starts, but they come into play one street at a time. There are %2 betting streets:</source>
+        <translation>Tutte le %1 carte di ogni giocatore vengono date da un solo mazzo mescolato all'inizio della mano, ma entrano in gioco una strada alla volta. Le strade di puntate sono %2:</translation>
+    </message>
+    <message>
+        <source>Street %1: %2 cards, %3 face down and %4 face up</source>
+        <translation>Strada %1: %2 carte, %3 coperte e %4 scoperte</translation>
+    </message>
+    <message>
+        <source>You see all your own cards. Of the opponents' cards you see only those face up; their face-down cards are shown at the showdown.</source>
+        <translation>Vedi tutte le tue carte. Delle carte degli avversari vedi solo quelle scoperte; le loro carte coperte si mostrano allo showdown.</translation>
+    </message>
+    <message>
+        <source>Bets and raises</source>
+        <translation>Puntate e rilanci</translation>
+    </message>
+    <message>
+        <source>Every bet and every raise is exactly one unit, the small bet or the big bet, never more. The limits now are: ante %1, small bet %2, big bet %3. They are the betting limits of the options panel, from an ante of %4 up to %5; the small bet is always %6 antes and the big bet %7. A new ante is taken from the next deal on; new bets count from the next bet.</source>
+        <translation>Ogni puntata e ogni rilancio vale esattamente un'unità, la puntata piccola o la puntata grande, mai di più. I limiti ora sono: ante %1, puntata piccola %2, puntata grande %3. Sono i limiti di puntata del pannello delle opzioni, da un ante di %4 fino a %5; la puntata piccola è sempre %6 ante e la grande %7. Un nuovo ante vale dalla mano successiva, nuove puntate dalla puntata successiva.</translation>
+    </message>
+    <message>
+        <source>Your bet or raise is the small bet on streets %1 to %2 and the big bet on street %3.</source>
+        <translation>La tua puntata o il tuo rilancio è la puntata piccola nelle strade da %1 a %2 e la puntata grande nella strada %3.</translation>
+    </message>
+    <message>
+        <source>An opponent's raise is the small bet on streets %1 to %2 and the big bet on streets %3 to %4. The opponents never raise on street %5.</source>
+        <translation>Il rilancio di un avversario è la puntata piccola nelle strade da %1 a %2 e la puntata grande nelle strade da %3 a %4. Gli avversari non rilanciano mai nella strada %5.</translation>
+    </message>
+    <message>
+        <source>A call pays the bet that stands, one unit: nobody ever pays several raises at once.</source>
+        <translation>Vedere paga la puntata in corso, un'unità: nessuno paga mai più rilanci insieme.</translation>
+    </message>
+    <message>
+        <source>You can bet or raise only while you hold at least %1. A call is never refused: it may take your cash to zero or below.</source>
+        <translation>Puoi puntare o rilanciare solo finché hai almeno %1. Vedere non è mai rifiutato: può portare il tuo denaro a zero o sotto.</translation>
+    </message>
+    <message>
+        <source>No rule caps the number of raises on a street: each opponent may raise in each of its turns, and you in each of your moves while no opponent's raise stands. How each raise is answered is told below.</source>
+        <translation>Nessuna regola limita il numero di rilanci in una strada: ogni avversario può rilanciare a ogni suo turno, e tu a ogni tua mossa finché non è in corso il rilancio di un avversario. Più sotto si spiega come si risponde a ogni rilancio.</translation>
+    </message>
+    <message>
+        <source>Who opens</source>
+        <translation>Chi apre</translation>
+    </message>
+    <message>
+        <source>Each deal has an opener, the player with whom every street begins. Play goes round the table in the order %1, and the opener moves one seat on in that order with every deal. The first deal after the game starts is opened by %2, the next one by you, then by %3, and so on.</source>
+        <translation>Ogni mano ha un apertore, il giocatore da cui comincia ogni strada. Si gioca intorno al tavolo nell'ordine %1, e l'apertore avanza di un posto in quest'ordine a ogni mano. La prima mano dopo l'avvio del gioco la apre %2, la successiva tu, poi %3, e così via.</translation>
+    </message>
+    <message>
+        <source>An opponent who opens bets one small bet. The opponents after it answer that bet and take their turns, and then it is your move. The opener pays its opening bet only when you call or raise: then it answers it like the others, by calling or folding. If you fold at once, it never pays it. When you open, no bet stands, yet every opponent first answers one small bet, paying it or folding, and takes its turn; only then is it your move, and while no opponent has raised, %1 only checks.</source>
+        <translation>Un avversario che apre punta una puntata piccola. Gli avversari dopo di lui rispondono a quella puntata e fanno il loro turno, poi tocca a te. L'apertore paga la sua puntata d'apertura solo quando vedi o rilanci: allora le risponde come gli altri, vedendo o lasciando. Se lasci subito, non la paga mai. Quando apri tu, nessuna puntata è in corso, ma ogni avversario risponde prima a una puntata piccola, pagandola o lasciando, e fa il suo turno; solo dopo tocca a te, e finché nessun avversario ha rilanciato, %1 fa solo check.</translation>
+    </message>
+    <message>
+        <source>The first deal of a new match is opened by %1 without an opening bet: you move first and may check. After it the openers go on where they stood.</source>
+        <translation>La prima mano di una nuova partita la apre %1 senza puntata d'apertura: giochi per primo e puoi fare check. Poi gli apertori continuano da dove erano.</translation>
+    </message>
+    <message>
+        <source>When the opener folds, the next opponent after it who is still in the deal becomes the opener, or you, when none is left.</source>
+        <translation>Quando l'apertore lascia, il prossimo avversario dopo di lui ancora nella mano diventa l'apertore, oppure tu, se non ne resta nessuno.</translation>
+    </message>
+    <message>
+        <source>Your moves</source>
+        <translation>Le tue mosse</translation>
+    </message>
+    <message>
+        <source>%1, when no bet stands: you put nothing in, and the opponents take their turns, each checking or raising.</source>
+        <translation>%1, quando nessuna puntata è in corso: non metti nulla, e gli avversari fanno il loro turno, ognuno facendo check o rilanciando.</translation>
+    </message>
+    <message>
+        <source>%1, when a bet stands: you pay it. The opponents before the one who bet answer it too, and those after it take their turns.</source>
+        <translation>%1, quando una puntata è in corso: la paghi. Gli avversari prima di chi ha puntato le rispondono anche loro, e quelli dopo fanno il loro turno.</translation>
+    </message>
+    <message>
+        <source>%1 (the button reads %2 after %3, until your first raise): you put in one unit. From the second street on every opponent still in answers it; on the first street only the opponents up to the one whose bet stands answer it, and nobody when no bet stands. Then the opponents take their turns. While an opponent's raise stands you cannot raise; you can only call or fold. On the first street you may also raise the opening bet.</source>
+        <translation>%1 (dopo %3 il pulsante dice %2, fino al tuo primo rilancio): metti un'unità. Dalla seconda strada ogni avversario ancora in gioco le risponde; nella prima strada le rispondono solo gli avversari fino a quello la cui puntata è in corso, e nessuno se non c'è una puntata in corso. Poi gli avversari fanno il loro turno. Finché è in corso il rilancio di un avversario non puoi rilanciare; puoi solo vedere o lasciare. Nella prima strada puoi anche rilanciare la puntata d'apertura.</translation>
+    </message>
+    <message>
+        <source>%1: you give up the deal, and what you have put in stays in the pot. The showdown follows at once.</source>
+        <translation>%1: abbandoni la mano, e quello che hai messo resta nel piatto. Lo showdown segue subito.</translation>
+    </message>
+    <message>
+        <source>The opponents answer a bet by calling or folding, and in their own turn they check or raise. When an opponent raises, the opponents after it answer at once, and then it is your move: call or fold. An opponent that cannot pay a bet in full folds. An opponent decides by chance, weighed by how strong it believes its hand to be; it looks only at its own cards.</source>
+        <translation>Gli avversari rispondono a una puntata vedendo o lasciando, e nel proprio turno fanno check o rilanciano. Quando un avversario rilancia, gli avversari dopo di lui rispondono subito, e poi tocca a te: vedere o lasciare. Un avversario che non può pagare per intero una puntata lascia. Un avversario decide a caso, secondo quanto crede forte la sua mano; guarda solo le proprie carte.</translation>
+    </message>
+    <message>
+        <source>The end of a street</source>
+        <translation>La fine di una strada</translation>
+    </message>
+    <message>
+        <source>A street ends when the turn comes round to the opener again: every player still in then gets the next card. On the first street your %1 or %2 also ends the street at once, wherever the opener sits.</source>
+        <translation>Una strada finisce quando il turno torna all'apertore: ogni giocatore ancora in gioco riceve allora la carta successiva. Nella prima strada il tuo %1 o %2 chiude anche subito la strada, ovunque sia l'apertore.</translation>
+    </message>
+    <message>
+        <source>The end of a deal</source>
+        <translation>La fine di una mano</translation>
+    </message>
+    <message>
+        <source>When every opponent has folded, you take the whole pot at once and nobody shows cards.</source>
+        <translation>Quando tutti gli avversari hanno lasciato, vinci subito l'intero piatto e nessuno mostra le carte.</translation>
+    </message>
+    <message>
+        <source>After the betting on street %1 comes the showdown: every player still in shows all %2 cards, and the best hand takes the pot.</source>
+        <translation>Dopo le puntate della strada %1 arriva lo showdown: ogni giocatore ancora in gioco mostra tutte le %2 carte, e la mano migliore vince il piatto.</translation>
+    </message>
+    <message>
+        <source>When you fold, the deal is not played on: the showdown comes at once among the opponents still in, on all %1 of their cards, even those of streets that were never played.</source>
+        <translation>Quando lasci, la mano non prosegue: lo showdown arriva subito fra gli avversari ancora in gioco, con tutte le loro %1 carte, anche quelle di strade mai giocate.</translation>
+    </message>
+    <message>
+        <source>A player whose cash has run out during the deal (zero or below) cannot win it, even with the best hand. When nobody is left who can win the pot, %1 takes it all the same.</source>
+        <translation>Un giocatore il cui denaro è finito durante la mano (zero o sotto) non può vincerla, nemmeno con la mano migliore. Se non resta nessuno che possa vincere il piatto, lo prende comunque %1.</translation>
+    </message>
+    <message>
+        <source>The pot</source>
+        <translation>Il piatto</translation>
+    </message>
+    <message>
+        <source>The best hand takes the whole pot. Hands that come out exactly equal by the hand rankings below share it: each gets the pot divided by the number of winners, in whole chips. What is left over, the odd chips, goes to nobody and leaves the game. Then %1 starts the next deal.</source>
+        <translation>La mano migliore vince l'intero piatto. Mani esattamente uguali secondo il valore delle mani qui sotto se lo dividono (piatto diviso): ognuna riceve il piatto diviso per il numero dei vincitori, in fiches intere. Quello che avanza, le fiches dispari, non va a nessuno ed esce dal gioco. Poi %1 comincia la mano successiva.</translation>
+    </message>
+    <message>
+        <source>The end of a match</source>
+        <translation>La fine di una partita</translation>
+    </message>
+    <message>
+        <source>The match ends when:</source>
+        <translation>La partita finisce quando:</translation>
+    </message>
+    <message>
+        <source>you have no cash left (zero or below) when you press %1: you lose;</source>
+        <translation>non hai più denaro (zero o sotto) quando premi %1: perdi;</translation>
+    </message>
+    <message>
+        <source>no opponent has cash left when you press %1: you win;</source>
+        <translation>nessun avversario ha più denaro quando premi %1: vinci;</translation>
+    </message>
+    <message>
+        <source>after a showdown a player holds %1 or more, the initial cash of %2 plus the %3 of “%4” in the options panel: that player wins the match.</source>
+        <translation>dopo uno showdown un giocatore ha %1 o più, il denaro iniziale di %2 più i %3 di «%4» nel pannello delle opzioni: quel giocatore vince la partita.</translation>
+    </message>
+    <message>
+        <source>Then only %1 goes on. It asks first; then every player gets the amount in the options panel's “%2” box, the ante is taken, and a new deal starts with no bet standing. %1 starts a new match at any time in the same way.</source>
+        <translation>Allora si va avanti solo con %1. Prima chiede conferma; poi ogni giocatore riceve l'importo della casella «%2» del pannello delle opzioni, si prende l'ante e comincia una nuova mano senza puntate in corso. %1 comincia allo stesso modo una nuova partita in qualsiasi momento.</translation>
+    </message>
+    <message>
+        <source>The four levels</source>
+        <translation>I quattro livelli</translation>
+    </message>
+    <message>
+        <source>The level in the options panel (%1, %2, %3 or %4) sets how well the opponents judge their own hands. Before each decision an opponent plays its hand out against random hands, again and again: %5, %6, %7 or %8 times. The higher the level, the more trials, the less it is misled by chance, and the closer it plays to what its cards are worth. The level changes nothing else.</source>
+        <translation>Il livello nel pannello delle opzioni (%1, %2, %3 o %4) stabilisce quanto bene gli avversari giudicano la propria mano. Prima di ogni decisione un avversario gioca la sua mano più e più volte contro mani a caso: %5, %6, %7 o %8 volte. Più alto è il livello, più prove, meno lo inganna il caso e più gioca secondo quanto valgono le sue carte. Il livello non cambia nient'altro.</translation>
+    </message>
+    <message>
+        <source>What is kept between runs</source>
+        <translation>Cosa resta fra una sessione e l'altra</translation>
+    </message>
+    <message>
+        <source>The game keeps in its settings file, %1: every player's cash as it stood when %2 was last pressed, the initial cash and the play-until amount as last confirmed with their buttons, the level, the card back and the sound switch. The betting limits are not kept: every run starts with an ante of %3, a small bet of %4 and a big bet of %5. A deal not finished when the game is closed is lost: the next run deals afresh from the cash before it.</source>
+        <translation>Il gioco conserva nel suo file delle impostazioni, %1: il denaro di ogni giocatore com'era quando si è premuto %2 l'ultima volta, il denaro iniziale e l'importo da raggiungere come confermati l'ultima volta con i loro pulsanti, il livello, il dorso delle carte e il suono. I limiti di puntata non si conservano: ogni sessione comincia con un ante di %3, una puntata piccola di %4 e una grande di %5. Una mano non finita alla chiusura del gioco va persa: la sessione successiva dà di nuovo le carte con il denaro di prima.</translation>
+    </message>
+    <message>
+        <source>Hand rankings</source>
+        <translation>Valore delle mani</translation>
+    </message>
+    <message>
+        <source>At the showdown every hand is judged on all %1 of its cards. These are the kinds of hands, the best first; a hand of a higher kind beats every hand of a lower kind. Cards rank from the Two, the lowest, to the Ace, the highest.</source>
+        <translation>Allo showdown ogni mano è giudicata su tutte le sue %1 carte. Queste sono le combinazioni, la migliore per prima; una combinazione più alta batte ogni combinazione più bassa. Le carte vanno dal due, la più bassa, all'asso, la più alta.</translation>
+    </message>
+    <message>
+        <source>Two hands of the same kind are told apart by this game's own rules. In places they differ from the rules you may know from elsewhere; each place is named below.</source>
+        <translation>Questo gioco distingue due mani della stessa combinazione con regole proprie. In alcuni punti differiscono da quelle che forse conosci altrove; ogni punto è indicato qui sotto.</translation>
+    </message>
+    <message>
+        <source>a Two counts %1, a Three %2, and so on up to the Ace, %3</source>
+        <translation>un due vale %1, un tre %2, e così via fino all'asso, %3</translation>
+    </message>
+    <message>
+        <source>So these two hands are equal and share the pot:</source>
+        <translation>Quindi queste due mani sono uguali e si dividono il piatto:</translation>
+    </message>
+    <message>
+        <source>So the first of these two hands beats the second:</source>
+        <translation>Quindi la prima di queste due mani batte la seconda:</translation>
+    </message>
+    <message>
+        <source>Example: %1. The table shows it as “%2”.</source>
+        <translation>Esempio: %1. Il tavolo la mostra come «%2».</translation>
+    </message>
+    <message>
+        <source>Five cards of one suit in a row. All straight flushes are equal, whatever their highest card: two of them share the pot.</source>
+        <translation>Cinque carte dello stesso seme in fila. Tutte le scale colore sono uguali, qualunque sia la loro carta più alta: due di esse si dividono il piatto.</translation>
+    </message>
+    <message>
+        <source>Unlike elsewhere, the game looks for a straight flush in one place only: it takes the lowest rank of the hand whose next rank is held too, in any suit, and the first card of that rank dealt, and the straight flush must run upwards from that very card. A straight flush anywhere else counts only as a flush, and so does Ace, Two, Three, Four, Five of one suit. For example, %1 is a flush: the table shows “%2”.</source>
+        <translation>A differenza di altrove, il gioco cerca la scala colore in un solo punto: prende il valore più basso della mano il cui valore successivo è presente anch'esso, in qualsiasi seme, e la prima carta data di quel valore, e la scala colore deve salire proprio da quella carta. Una scala colore altrove conta solo come colore, e così asso, due, tre, quattro, cinque dello stesso seme. Per esempio, %1 è un colore: il tavolo mostra «%2».</translation>
+    </message>
+    <message>
+        <source>Four cards of one rank. The higher four wins.</source>
+        <translation>Quattro carte dello stesso valore. Vince il poker più alto.</translation>
+    </message>
+    <message>
+        <source>Three cards of one rank and two of another. The higher three wins.</source>
+        <translation>Tre carte di un valore e due di un altro. Vince il tris più alto.</translation>
+    </message>
+    <message>
+        <source>Five cards of one suit. Unlike elsewhere, only the highest card of the suit counts: two flushes with the same highest card are equal and share the pot, whatever their other cards.</source>
+        <translation>Cinque carte dello stesso seme. A differenza di altrove, conta solo la carta più alta del seme: due colori con la stessa carta più alta sono uguali e si dividono il piatto, qualunque siano le loro altre carte.</translation>
+    </message>
+    <message>
+        <source>Five cards of ranks in a row, in any suits. The higher top card wins; straights with the same top card share the pot. The Ace counts high, and low only in the lowest straight, Ace, Two, Three, Four, Five, which the table shows as “%1”.</source>
+        <translation>Cinque carte di valori in fila, di semi qualsiasi. Vince la carta più alta maggiore; scale con la stessa carta più alta si dividono il piatto. L'asso conta alto, e basso solo nella scala più bassa, asso, due, tre, quattro, cinque, che il tavolo mostra come «%1».</translation>
+    </message>
+    <message>
+        <source>Three cards of one rank. The higher three wins.</source>
+        <translation>Tre carte dello stesso valore. Vince il tris più alto.</translation>
+    </message>
+    <message>
+        <source>Two pairs of different ranks. The higher top pair wins. With the same top pair, the game takes the value of the lower pair %1 times and adds the value of the best other card (%2); the higher sum wins, and equal sums share the pot. Unlike elsewhere, the lower pair does not always decide.</source>
+        <translation>Due coppie di valori diversi. Vince la coppia alta maggiore. Con la stessa coppia alta, il gioco prende %1 volte il valore della coppia bassa e aggiunge il valore della migliore altra carta (%2); vince la somma maggiore, e somme uguali si dividono il piatto. A differenza di altrove, non decide sempre la coppia bassa.</translation>
+    </message>
+    <message>
+        <source>Two cards of one rank. The higher pair wins. With the same pair, the game adds up the values of the three best other cards (%1), the best counted %2 times, the second %3 times and the third once; the higher sum wins, and equal sums share the pot. Unlike elsewhere, the best other card does not always decide.</source>
+        <translation>Due carte dello stesso valore. Vince la coppia più alta. Con la stessa coppia, il gioco somma i valori delle tre migliori altre carte (%1), la migliore contata %2 volte, la seconda %3 volte e la terza una volta; vince la somma maggiore, e somme uguali si dividono il piatto. A differenza di altrove, non decide sempre la migliore altra carta.</translation>
+    </message>
+    <message>
+        <source>None of the above. The highest card wins. With the same highest card, the game takes the value of the next card %1 times and adds the value of the third (%2); the higher sum wins. Unlike elsewhere, only these three cards count: hands alike in them share the pot, whatever their other cards.</source>
+        <translation>Niente di quanto sopra. Vince la carta più alta. Con la stessa carta più alta, il gioco prende %1 volte il valore della carta successiva e aggiunge il valore della terza (%2); vince la somma maggiore. A differenza di altrove, contano solo queste tre carte: mani uguali in esse si dividono il piatto, qualunque siano le loro altre carte.</translation>
+    </message>
+</context>
+<context>
     <name>MoveKeys</name>
     <message>
         <source>C</source>

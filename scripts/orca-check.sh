@@ -2,9 +2,11 @@
 # Plays the game by ear: starts a private X server, D-Bus session bus, AT-SPI
 # bus and registry, the Orca screen reader with its debug log, and the game;
 # plays one whole deal with the keyboard alone, then opens the options panel
-# and walks through it; and fails unless Orca actually said what a blind
-# player needs: the cards, the opponents' face-up cards and moves, the winner
-# with the amount, and every panel control as it takes the focus.
+# and walks through it, then opens the rules with F1 and reads them line by
+# line; and fails unless Orca actually said what a blind player needs: the
+# cards, the opponents' face-up cards and moves, the winner with the amount,
+# every panel control as it takes the focus, the rules' first heading and an
+# example hand.
 #
 # usage: scripts/orca-check.sh [build-dir] [log-dir] [language]
 #

@@ -5,8 +5,8 @@ usage: orca-speech.py [--language CODE] ORCA-DEBUG-LOG TREE-DUMP
        orca-speech.py [--language CODE] --phrase CONTEXT SOURCE
 
 Reads the "SPEECH OUTPUT" lines of Orca's debug log, prints them, and fails
-unless they hold what a blind player needs from one deal and the options
-panel. The tree dump (orca-probe.py tree, taken when the deal was over) tells
+unless they hold what a blind player needs from one deal, the options
+panel and the rules. The tree dump (orca-probe.py tree, taken when the deal was over) tells
 which cards each seat really held, so the spoken cards are checked against
 the table and not only against themselves.
 
@@ -240,6 +240,23 @@ class Check:
             else:
                 at = found + 1
 
+        # The rules, opened with F1 after the panel: the window, its first
+        # heading, and the first example hand read as text.
+        rules = w("Rules", "Rules and hand rankings")
+        opened = next((i for i in range(at, len(rest)) if rest[i].startswith(rules)), None)
+        if opened is None:
+            failures.append("the rules window was not said ('%s')" % rules)
+        else:
+            read = rest[opened + 1 :]
+            heading = w("Rules", "How Seven Stud is played")
+            if not any(s.strip() == heading for s in read):
+                failures.append("the rules' first heading was not said ('%s')" % heading)
+            example = re.split(r"%1", w("Rules", "Example: %1. The table shows it as “%2”."))[0]
+            joins = either([speak(", "), between(speak("%1 and %2"))])
+            hand = re.escape(example) + self.card + joins + self.card
+            if not any(re.search(hand, s) for s in read):
+                failures.append("no example hand of the rules was said ('%s...')" % example)
+
         if w.code != "en":
             for hit in self.english(said):
                 failures.append("still English: " + hit)
@@ -272,7 +289,7 @@ def main(argv):
         print("FAIL: " + f)
     if failures:
         return 1
-    print("orca-check: Orca said the cards, the moves, the winner and the panel's controls (%s)" % words.code)
+    print("orca-check: Orca said the cards, the moves, the winner, the panel's controls and the rules (%s)" % words.code)
     return 0
 
 

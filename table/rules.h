@@ -26,6 +26,11 @@ constexpr int cardsOnStreet(int street) {
     return street >= kLastStreet ? kHandCards : street - kFirstStreet + kFirstStreetCards;
 }
 static_assert(cardsOnStreet(kLastStreet - 1) + 1 == kHandCards);
+// The hole cards: the first two and the seventh lie face down before the
+// opponents until the deal is over; the rest are dealt face up.
+constexpr bool isHoleCard(int slot) {
+    return slot == 0 || slot == 1 || slot == kHandCards - 1;
+}
 
 // ---- opponent levels ------------------------------------------------------------
 // The `Levels` items "Amateur", "Expert", "Master", "Genius", in order: trials

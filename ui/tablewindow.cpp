@@ -12,6 +12,7 @@
 #include "ui/historywindow.h"
 #include "ui/movekeys.h"
 #include "ui/optionspanel.h"
+#include "ui/ruleswindow.h"
 #include "ui/tablefit.h"
 #include "ui/tablelabel.h"
 #include "ui/tablespeech.h"
@@ -167,6 +168,10 @@ TableWindow::TableWindow(std::unique_ptr<Random> random, int scale, QWidget* par
 
     about_ = new AboutBox(this);
     about_->hide();
+    rules_ = new RulesWindow(this);
+    rules_->hide();
+    // The menu's "Rules and hand rankings", on F1 as well.
+    connect(menu_, &GameMenu::rulesRequested, this, &TableWindow::showRules);
 
     services_->setRepaintHandler([this] {
         game_->redraw();
@@ -187,7 +192,8 @@ TableWindow::~TableWindow() {
     // Let go of the focus while every control is still whole: a focused
     // child destroyed with the window would move the focus from inside its
     // own destruction, and our buttons listen to focus changes.
-    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(about_)})
+    for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(about_),
+                       static_cast<QWidget*>(rules_)})
         if (QWidget* f = w->focusWidget()) f->clearFocus();
 }
 
@@ -366,6 +372,7 @@ void TableWindow::clicked(Control c) {
     if (c == Control::NewGame1) focusNextMove();
     if (c == Control::Options1 && panel_->isVisible()) panel_->focusFirst();
     syncSpeech();
+    refreshRules();
     if (reported) announcer_->announce(report());
     if (playButton) {
         if (historyWindow_ && game_->dealdecided()) historyWindow_->reload();
@@ -430,6 +437,14 @@ StatisticsWindow* TableWindow::showStatistics() {
     return statisticsWindow_;
 }
 
+void TableWindow::showRules() {
+    rules_->showFor(game_->state());
+}
+
+void TableWindow::refreshRules() {
+    if (rules_->isVisible()) rules_->refresh(game_->state());
+}
+
 void TableWindow::focusNextMove() {
     // The safe move first; when the match is over only "New Game" goes on.
     for (Control next : {Control::btnstay, Control::btnnew, Control::NewGame1}) {
@@ -447,6 +462,7 @@ void TableWindow::connectPanel() {
         if (c == Control::Close && !panel_->isVisible())
             button(Control::Options1)->setFocus(Qt::OtherFocusReason);
         syncSpeech();
+        refreshRules();
     });
 }
 

@@ -29,6 +29,7 @@ class StatisticsWindow;
 class GameMenu;
 class GradientButton;
 class OptionsPanel;
+class RulesWindow;
 class SpokenLabel;
 class TableSpeech;
 
@@ -61,6 +62,10 @@ class TableWindow : public QWidget {
     GradientButton* button(Control c) const;
     OptionsPanel* panel() const { return panel_; }
     AboutBox* aboutBox() const { return about_; }
+    // The rules and hand rankings, built from the table as it stands, in a
+    // window of their own beside the table (brought forward when open).
+    void showRules();
+    RulesWindow* rulesWindow() const { return rules_; }
     // The game's menu: the place for everything the table has no button for.
     // Connect to its signals (GameMenu::rulesRequested, ...) or add items.
     GameMenu* gameMenu() const { return menu_; }
@@ -116,6 +121,8 @@ class TableWindow : public QWidget {
     void syncSpeech();
     // Tells the player once of trouble with the history file.
     void historyNotice();
+    // The open rules follow the limits, the cash and the target.
+    void refreshRules();
 
     std::unique_ptr<Random> random_;
     std::unique_ptr<IniFile> settings_;
@@ -124,6 +131,7 @@ class TableWindow : public QWidget {
     std::map<Control, GradientButton*> buttons_;
     OptionsPanel* panel_ = nullptr;
     AboutBox* about_ = nullptr;
+    RulesWindow* rules_ = nullptr;
     GameMenu* menu_ = nullptr;
     bool shown_ = false;
     bool showingError_ = false;

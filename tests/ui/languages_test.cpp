@@ -1,7 +1,7 @@
 // The game in every language it ships, and in the pseudo-language that makes
 // every text about 40 % longer with accented letters: a walk through every
 // state the window can show (the table at each street, a fold, the showdown,
-// the options panel with its boxes, a new match, the About box, the end of a
+// the options panel with its boxes, a new match, the About box, the rules, the end of a
 // match) that fails on a text clipped, cut short or overlapping another, on
 // a text still in English in the pseudo-language, and on any text the game
 // asked to translate that a shipped language lacks. On the table a translated
@@ -13,6 +13,7 @@
 #include "cards/handscore.h"
 #include "table/rules.h"
 #include "table/seattable.h"
+#include "table/settings.h"
 #include "tablerun.h"
 #include "ui/accessibility.h"
 #include "ui/gamemenu.h"
@@ -22,6 +23,7 @@
 #include "ui/language.h"
 #include "ui/movekeys.h"
 #include "ui/optionspanel.h"
+#include "ui/ruleswindow.h"
 #include "ui/shortcutswindow.h"
 #include "ui/tablelabel.h"
 
@@ -36,8 +38,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QXmlStreamReader>
 
@@ -282,6 +286,17 @@ struct Inspector {
     }
 };
 
+// The rules: every word translated (the settings file keeps its name), and
+// no line wider than the window, so nothing needs scrolling sideways.
+void inspectRules(Inspector& in, RulesWindow* rules) {
+    in.inspect(rules, QStringLiteral("rules"));
+    QString text = rules->plainText();
+    text.remove(QString::fromLatin1(kSettingsFileName));
+    in.english(QStringLiteral("rules"), text);
+    if (rules->browser()->horizontalScrollBar()->maximum() > 0)
+        in.problems << QStringLiteral("[%1] rules: wider than the window").arg(in.language);
+}
+
 // The walk. Message boxes and the About box open for real; a watcher looks
 // at each one and answers it with its default button.
 struct Walk : stud::testing::TableRun {
@@ -379,6 +394,10 @@ struct Walk : stud::testing::TableRun {
         click(Control::NewGame1); // "Are you sure?" answered Yes
         look(QStringLiteral("new match"));
         click(Control::About1);
+        w->showRules();
+        QCoreApplication::processEvents();
+        inspectRules(in, w->rulesWindow());
+        w->rulesWindow()->close();
 
         // The game's menu, and the keys' list it opens.
         GameMenu* menu = w->gameMenu();
