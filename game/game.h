@@ -123,9 +123,21 @@ class Game {
     // ---- showdown (game/showdown.cpp) -----------------------------------
     void showdown();
 
+    // ---- the start and end of a deal (game/startup.cpp) -----------------
     // Start of a deal or a match: nobody folded or raised, no opponent out,
-    // the foldwin mark and the showdown count cleared (game/startup.cpp).
+    // the foldwin mark and the showdown count cleared.
     void cleardeal();
+    // Every deal's first street, at start-up, "Deal" and "New Game" alike:
+    // the deal cleared, the broke opponents out, the ante taken, the status
+    // lines emptied, the cards shuffled and drawn, and the moves offered.
+    // The caller has set the opener and what an answer pays.
+    void startdeal();
+    void offermoves(); // the human's three moves on, "Deal" off
+    void offerdeal();  // the deal is over: only "Deal" goes on
+
+    // Champ (play-order number 1) opens the first deal of a run and of a
+    // new match.
+    static constexpr int kFirstOpener = seatno(champ);
 
     TableState t;
     Services& ui;

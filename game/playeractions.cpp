@@ -139,10 +139,7 @@ void Game::playerpasses() {
     setstatus(player, Told::youfold);
     offerstay(false);
     t.street = kDealOver;
-    ui.setEnabled(Control::btnnew, true);
-    ui.setEnabled(Control::btnbet, false);
-    ui.setEnabled(Control::btnpass, false);
-    ui.setEnabled(Control::btnstay, false);
+    offerdeal();
     t.seats[player].folded = true;
     showdown();
 }
