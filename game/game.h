@@ -52,6 +52,9 @@ class Game {
     void watch(TableWatcher* watcher) { watcher_ = watcher; }
     // The deal is decided: the showdown has begun or foldwin has paid.
     bool dealdecided() const { return t.street >= kDealOver || t.decided; }
+    // What the human's "Call" pays: on the first street always the small bet
+    // (the opening bet and whatever replaced it), later the bet that stands.
+    std::int32_t callamount() const { return t.street == kFirstStreet ? t.smallbet : t.tocall; }
     // Showdowns run since the current deal started (at most one).
     int showdownsThisDeal() const { return showdowns; }
 

@@ -103,6 +103,7 @@ void Game::NewGame1Click() {
     // No opening bet: the human acts first with nothing to call. The rotation
     // carries on where it stood.
     t.opener = kFirstOpener;
+    t.betopens = true;
     ui.setText(Control::btnbet, "Bet");
     for (SeatId s : kClearOrder) clearcards(s);
     startdeal();

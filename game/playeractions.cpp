@@ -33,10 +33,11 @@ void Game::playerbets() {
 
     // The chip sounds only once the button reads "Raise": the first click
     // after a new match, while it still reads "Bet", is silent.
-    if (ui.text(Control::btnbet) == kRaiseCaption) playsound(kChipSound);
+    if (!t.betopens) playsound(kChipSound);
     for (SeatId s : kAllSeats) setstatuscolor(s, TextColor::White);
     if (t.seats[player].cash < kMinRaiseCash) return;
 
+    t.betopens = false;
     ui.setText(Control::btnbet, kRaiseCaption);
     const std::int32_t bet = playerbetsize(t);
     setpot(clampMoney(std::int64_t{t.pot} + bet));
@@ -75,7 +76,7 @@ void Game::playerstays() {
     for (SeatId s : kAllSeats) setstatuscolor(s, TextColor::White);
     clearstatus(player);
     offerstay(false);
-    if (t.street == kFirstStreet) t.tocall = t.smallbet;
+    t.tocall = callamount();
 
     if (standingbettor(t) == player) {
         // A check: nothing to pay, the opponents act from freak on.

@@ -21,11 +21,11 @@ void Game::cleardeal() {
 }
 
 void Game::startup() {
-    // The window as its form describes it. The buttons' captions are set here
-    // too, because the betting reads the Raise caption back.
+    // The window as its form describes it, with the buttons' captions.
     ui.setVisible(Control::Panel1, false);
     ui.setText(Control::btnnew, "Deal");
     offerstay(false);
+    t.betopens = false;
     ui.setText(Control::btnbet, "Raise");
     ui.setText(Control::btnpass, "Fold");
     ui.setEnabled(Control::btnnew, false);
