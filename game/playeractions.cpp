@@ -11,7 +11,6 @@ namespace stud {
 namespace {
 
 constexpr const char* kRaiseCaption = "Raise";
-constexpr const char* kChipSound = "chip1.wav";
 
 // The human's bet: the small bet on streets 1 to 4, the big bet on the last.
 std::int32_t playerbetsize(const TableState& t) {
@@ -23,7 +22,7 @@ std::int32_t playerbetsize(const TableState& t) {
 void Game::cardsound() {
     // Two dealing sounds for variety; the first 51 of the 100 draws pick card2.
     const auto r = rng.next() % 100;
-    playsound(r <= 50 ? "card2.wav" : "card1.wav");
+    playsound(r <= 50 ? kCardSound2 : kCardSound1);
 }
 
 void Game::playerbets() {

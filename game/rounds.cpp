@@ -48,7 +48,7 @@ void Game::foldwin() {
     t.bestscore = category::kStraightFlush;
     t.winstep = 0;
     t.decided = true;
-    playsound("chip3.wav");
+    playsound(kPlayerWinSound);
     ui.setTimerEnabled(Timer::wintimer, true);
 }
 

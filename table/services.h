@@ -55,6 +55,16 @@ enum class Answer { Ok, Yes, No, Other };
 enum class Timer { randomwink, winkanim, wintimer };
 enum class ImageSet { cards, players, coins };
 
+// The game's sounds: a card dealt (two for variety), the chips of a raise,
+// the human's and an opponent's win. The front end loads all of them ahead.
+inline constexpr const char* kCardSound1 = "card1.wav";
+inline constexpr const char* kCardSound2 = "card2.wav";
+inline constexpr const char* kChipSound = "chip1.wav";
+inline constexpr const char* kPlayerWinSound = "chip3.wav";
+inline constexpr const char* kOpponentWinSound = "chip4.wav";
+inline constexpr const char* kSoundFiles[] = {kCardSound1, kCardSound2, kChipSound, kPlayerWinSound,
+                                              kOpponentWinSound};
+
 // The error the game raises for a platform failure (a refused settings write,
 // a text that is no number). The front end shows its message in the standard
 // error box; it ends the handler that raised it.

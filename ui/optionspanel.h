@@ -37,7 +37,7 @@ class OptionsPanel : public QFrame {
   signals:
     // A control was used by the user: enter, unenter (their buttons), Levels,
     // background (an item chosen), UpDown1 (an arrow clicked, position already
-    // moved within 1..15), SoundOff1, Close (the Ok button).
+    // moved within kMinLimit..kMaxLimit), SoundOff1, Close (the Ok button).
     void activated(stud::Control c);
 
   protected:
