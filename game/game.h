@@ -32,7 +32,9 @@ class TableWatcher {
 // events: start-up, a click on a control, a timer's tick and the repaint,
 // each running to completion and reaching the screen and speaker only
 // through Services; plus a read-only view of the state. Between events the
-// game keeps nothing outside `t` but the count of showdowns in the deal.
+// game keeps nothing outside `t` but the count of showdowns in the deal: the
+// captions and switches it sets only show what `t` holds, and it never reads
+// them back to decide.
 class Game {
   public:
     Game(Services& ui, Random& rng, SettingsStore& settings);
@@ -64,7 +66,7 @@ class Game {
     static Handler handlerOf(Control c);
 
     // ---- deal and match (game/newdeal.cpp) ------------------------------
-    void newgame();       // "Deal"
+    void newgame();       // "Deal": the match's next deal (the form's name, not a new match)
     void NewGame1Click(); // "New Game"
 
     // ---- the human's buttons (game/playeractions.cpp) -------------------
@@ -118,8 +120,8 @@ class Game {
     void foldwin();
 
     // ---- the opponents (game/opponents.cpp) -----------------------------
-    void answers(SeatId s); // freakanswers .. champanswers
-    void turn(SeatId s);    // freakturn .. champturn
+    void answers(SeatId s); // the seat answers the bet that stands
+    void turn(SeatId s);    // the seat's own turn: check, bet or fold
     // An opponent's fresh estimate of its own hand (betting/decisions.h).
     int estimate(SeatId s);
 

@@ -8,7 +8,9 @@ namespace stud {
 
 // Every control of the window that the game talks to, by its form name.
 enum class Control {
-    // table labels
+    // table labels. The form's names mislead: Label2 and the four
+    // `<seat>cash` labels (freakcash is Peter's) show the seats' names; `cash`
+    // and the `lbl?cash` labels (lblfcash is Peter's) show their cash.
     Label2,
     cash,
     playerstatus,

@@ -11,8 +11,8 @@ namespace stud {
 
 // The options panel `Panel1`: a plain panel over the middle of the table with
 // the cash, level, limits, card-back and sound controls. It holds no game
-// state: the table window answers Services calls for the panel's controls
-// through it and forwards `activated` to the game's handlers.
+// state: QtServices answers the Services calls for the panel's controls
+// through it, and the table window forwards `activated` to the game's handlers.
 class OptionsPanel : public QFrame {
     Q_OBJECT
   public:
