@@ -22,6 +22,7 @@ namespace stud {
 
 class AboutBox;
 class Announcer;
+class GameMenu;
 class GradientButton;
 class OptionsPanel;
 class SpokenLabel;
@@ -53,6 +54,9 @@ class TableWindow : public QWidget {
     GradientButton* button(Control c) const;
     OptionsPanel* panel() const { return panel_; }
     AboutBox* aboutBox() const { return about_; }
+    // The game's menu: the place for everything the table has no button for.
+    // Connect to its signals (GameMenu::rulesRequested, ...) or add items.
+    GameMenu* gameMenu() const { return menu_; }
 
     // ---- for a screen reader ---------------------------------------------------
     // The notification that speaks each report.
@@ -94,6 +98,8 @@ class TableWindow : public QWidget {
     void clicked(Control c);
     void focusNextMove();
     void buildLabels();
+    // Moves each cash label after its name (the English gap) and, translated,
+    // gives every table label its room (tablefit.h).
     void makeRoomForNames();
     void buildButtons();
     void buildSpeech();
@@ -109,6 +115,7 @@ class TableWindow : public QWidget {
     std::map<Control, GradientButton*> buttons_;
     OptionsPanel* panel_ = nullptr;
     AboutBox* about_ = nullptr;
+    GameMenu* menu_ = nullptr;
     bool shown_ = false;
     bool showingError_ = false;
     std::unique_ptr<TableSpeech> speech_;
