@@ -9,17 +9,18 @@ set(allowed_table cards table)
 set(allowed_betting cards table betting)
 set(allowed_showdown cards table showdown)
 set(allowed_game cards table betting showdown game)
-set(allowed_ui cards table betting showdown game ui)
+set(allowed_history cards table betting showdown game history)
+set(allowed_ui cards table betting showdown game history ui)
 set(allowed_support cards table betting showdown game support)
 # A test folder mirrors its layer: what the layer may include, the support
 # code and its own folder.
-foreach(layer cards table betting showdown game)
+foreach(layer cards table betting showdown game history)
     set(allowed_tests/${layer} ${allowed_${layer}} support tests/${layer})
 endforeach()
 set(allowed_tests/ui ${allowed_ui} support tests/ui)
 
-set(folders cards table betting showdown game ui support tests/cards tests/table tests/betting
-            tests/showdown tests/game tests/ui)
+set(folders cards table betting showdown game history ui support tests/cards tests/table
+            tests/betting tests/showdown tests/game tests/history tests/ui)
 
 # The folder of `path` (relative to ROOT) among `folders`, or the path itself
 # when it lies in none of them.

@@ -86,7 +86,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/sevenstud")
 # loads at run time (the X11 platform, the sound output) must be named.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, libqt6multimedia6, libpulse0, libjpeg62-turbo, fonts-dejavu-core")
+    "qt6-qpa-plugins, libqt6multimedia6, libpulse0, libjpeg62-turbo, libsqlite3-0, fonts-dejavu-core")
 # Without Qt's Wayland plugin the game runs through XWayland on a Wayland
 # desktop; with it, natively.
 # Qt's own words (the message boxes' Yes, No and OK) in the player's language.

@@ -59,7 +59,10 @@ void Game::drawcards() {
         }
     }
 
-    if (t.street >= kDealOver && t.revealblock) return;
+    if (t.street >= kDealOver && t.revealblock) {
+        if (watcher_) watcher_->cardsdrawn();
+        return;
+    }
     // Slot by slot round the table, so every later card covers the one before.
     for (int i = 0; i < n; ++i) {
         for (SeatId s : kOpponents) {
@@ -73,6 +76,7 @@ void Game::drawcards() {
             markcorners(left, info.cardTop);
         }
     }
+    if (watcher_) watcher_->cardsdrawn();
 }
 
 // Clipped corners: the four corner pixels take the window colour.

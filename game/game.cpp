@@ -106,6 +106,7 @@ void Game::playsound(const std::string& file) {
 // been paid out. A seat with any cash pays the whole ante, even when that
 // takes it below zero; a broke seat pays nothing and is out of the deal.
 void Game::takeante() {
+    if (watcher_) watcher_->dealstarts();
     int broke = 0;
     for (SeatId s : kAllSeats)
         if (t.seats[s].cash < 1) ++broke;

@@ -12,6 +12,18 @@ namespace stud {
 
 struct GameSteps; // the tests' way to the steps below the events
 
+// A seat's move as the betting records it. `opens` is the opener's first
+// bet of a deal, which stands unpaid until the human answers it.
+enum class Move : std::uint8_t { opens, checks, calls, raises, folds };
+
+// How a match came to its end.
+enum class MatchEnd : std::uint8_t {
+    youlose,   // "Deal" found the human broke
+    youwin,    // "Deal" found every opponent broke
+    target,    // a seat reached the play-until amount at a showdown
+    abandoned, // "New Game" replaced a match still going on
+};
+
 // Told of what happens at the table as it happens, for a front end that
 // reports it (the screen reader's summary of a click). At each call the
 // state is as the game has left it so far: the cards shown, the cash, the
@@ -25,6 +37,22 @@ class TableWatcher {
     virtual void told(SeatId s) = 0;
     // The seat has just taken the pot, or its share of it.
     virtual void won(SeatId s, std::int64_t amount) = 0;
+
+    // What a record of the whole deal needs; a watcher that only speaks
+    // ignores them.
+    // A deal is about to take its antes: the state still holds each seat's
+    // cash before them, and the ante and limits of the deal.
+    virtual void dealstarts() {}
+    // The card slots have just been drawn (`shown` tells what each shows).
+    virtual void cardsdrawn() {}
+    // The seat has just made its move and paid `amount` into the pot.
+    virtual void moved(SeatId, Move, std::int32_t /*amount*/) {}
+    // `street` has just gone up by one; the pot is what the last one left.
+    virtual void streetdone() {}
+    // The deal is decided and paid (by the showdown or foldwin).
+    virtual void dealover() {}
+    // The match has ended; `who` is the seat at the target for `target`.
+    virtual void matchover(MatchEnd, SeatId /*who*/) {}
 };
 
 // The game: the one table state plus the handlers that run on it. Owned by

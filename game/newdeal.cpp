@@ -57,6 +57,9 @@ void Game::newgame() {
         if (allBroke) verdict = "You win!";
     }
     if (verdict) {
+        if (watcher_)
+            watcher_->matchover(t.seats[player].cash <= 0 ? MatchEnd::youlose : MatchEnd::youwin,
+                                player);
         ui.messageBox(verdict, "Game over", Buttons::Ok);
         for (Control c : {Control::btnnew, Control::btnbet, Control::btnpass, Control::btnstay})
             ui.setEnabled(c, false);
@@ -74,7 +77,10 @@ void Game::newgame() {
 
     // The opening bet stands without being paid; it is paid when the human
     // answers it. With the human as opener no bet stands.
-    if (t.opener != seatno(player)) t.seats[seatOfNo(t.opener)].raised = true;
+    if (t.opener != seatno(player)) {
+        t.seats[seatOfNo(t.opener)].raised = true;
+        if (watcher_) watcher_->moved(seatOfNo(t.opener), Move::opens, 0);
+    }
     const int first = firstAfterOpener(t.opener);
     if (first > champ) return;
     for (int s = first; s <= champ && !dealdecided(); ++s)
@@ -97,6 +103,7 @@ void Game::NewGame1Click() {
         return;
     }
 
+    if (watcher_) watcher_->matchover(MatchEnd::abandoned, player);
     for (SeatId s : kAllSeats) setcash(s, n);
     t.initialcash = n; // in memory only; the file follows at the next "Deal"
 

@@ -25,6 +25,7 @@ void Game::answers(SeatId s) {
         setstatus(s, Told::calls);
         setcash(s, clampMoney(std::int64_t{seat.cash} - t.tocall));
         setpot(clampMoney(std::int64_t{t.pot} + t.tocall));
+        if (watcher_) watcher_->moved(s, Move::calls, t.tocall);
         return;
     }
 
@@ -32,6 +33,7 @@ void Game::answers(SeatId s) {
     clearcards(s);
     setstatus(s, Told::folds);
     seat.folded = true;
+    if (watcher_) watcher_->moved(s, Move::folds, 0);
     ++t.folds;
     if (t.folds >= kOpponentSeats) foldwin();
     if (t.opener == seatno(s)) {
@@ -63,6 +65,7 @@ void Game::turn(SeatId s) {
         oppraise = decideraise(estimate(s), t.street, t.smallbet, t.bigbet, rng);
         if (oppraise == 0) {
             setstatus(s, Told::checks);
+            if (watcher_) watcher_->moved(s, Move::checks, 0);
         } else {
             setstatuscolor(s, TextColor::Yellow);
             drawportrait(s, kSeatInfo[s].litFrame);
@@ -78,6 +81,7 @@ void Game::turn(SeatId s) {
     t.tocall = clampMoney(std::int64_t{t.tocall} + oppraise);
     setcash(s, clampMoney(std::int64_t{seat.cash} - t.tocall));
     setpot(clampMoney(std::int64_t{t.pot} + t.tocall));
+    if (watcher_) watcher_->moved(s, Move::raises, t.tocall);
     for (SeatId o : kOpponents) t.seats[o].raised = (o == s);
 
     for (SeatId o : kOpponentsAfter[s]) {

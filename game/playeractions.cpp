@@ -43,6 +43,7 @@ void Game::playerbets() {
     t.tocall = bet;
     setcash(player, clampMoney(std::int64_t{t.seats[player].cash} - bet));
     clearstatus(player);
+    if (watcher_) watcher_->moved(player, Move::raises, bet);
 
     // On the first street the opening bet (or a raise that replaced it) is
     // settled by the human's raise: everybody up to its bettor answers.
@@ -79,6 +80,7 @@ void Game::playerstays() {
 
     if (standingbettor(t) == player) {
         // A check: nothing to pay, the opponents act from freak on.
+        if (watcher_) watcher_->moved(player, Move::checks, 0);
         for (SeatId s : kOpponents) clearstatus(s);
         t.tocall = 0;
         turnsfrom(freak);
@@ -104,6 +106,7 @@ void Game::playercalls() {
     // A call is never refused: the human may go to zero or below.
     setcash(player, clampMoney(std::int64_t{t.seats[player].cash} - t.tocall));
     setpot(clampMoney(std::int64_t{t.pot} + t.tocall));
+    if (watcher_) watcher_->moved(player, Move::calls, t.tocall);
 
     // The seats before the bettor still owe its bet. On the first street the
     // bettor answers too: that is when an opening bet is actually paid.
@@ -123,6 +126,9 @@ void Game::playerpasses() {
     if (dealdecided()) return;
 
     resetportraits();
+    // In play order the human folds first; the seats before the bettor
+    // answer after him.
+    if (watcher_) watcher_->moved(player, Move::folds, 0);
     // The seats before a standing raise still answer it; the bettor's own
     // chips stay in the pot.
     const SeatId bettor = standingbettor(t);

@@ -14,6 +14,7 @@ void Game::streetup() {
     // showdown to one per deal whatever path leads here.
     if (dealdecided()) return;
     ++t.street;
+    if (watcher_) watcher_->streetdone();
     drawcards();
     if (t.street >= kDealOver) showdown();
 }
@@ -50,6 +51,7 @@ void Game::foldwin() {
     t.decided = true;
     playsound(kPlayerWinSound);
     ui.setTimerEnabled(Timer::wintimer, true);
+    if (watcher_) watcher_->dealover();
 }
 
 } // namespace stud

@@ -67,9 +67,11 @@ void Game::showdown() {
     const std::int64_t target = std::int64_t{t.initialcash} + t.playuntil;
     for (SeatId s : kAllSeats) {
         if (t.seats[s].cash < target) continue;
+        if (watcher_) watcher_->matchover(MatchEnd::target, s);
         ui.messageBox(kSeatInfo[s].matchWinText, "Game over", Buttons::Ok);
         ui.setEnabled(Control::btnnew, false);
     }
+    if (watcher_) watcher_->dealover();
 }
 
 } // namespace stud

@@ -85,6 +85,7 @@ void Game::startup() {
 
     // The first deal begins with champ's opening bet standing; the human acts first.
     t.seats[seatOfNo(t.opener)].raised = true;
+    if (watcher_) watcher_->moved(seatOfNo(t.opener), Move::opens, 0);
 }
 
 void Game::startdeal() {

@@ -1757,6 +1757,269 @@ haben eigene Tasten:
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>Amateur</source>
+        <translation>Amateur</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Meister</translation>
+    </message>
+    <message>
+        <source>Genius</source>
+        <translation>Genie</translation>
+    </message>
+    <message>
+        <source>%1: opens, the bet stands</source>
+        <translation>%1: eröffnet, der Einsatz steht</translation>
+    </message>
+    <message>
+        <source>%1: checks</source>
+        <translation>%1: checkt</translation>
+    </message>
+    <message>
+        <source>%1: calls %2</source>
+        <translation>%1: geht mit %2</translation>
+    </message>
+    <message>
+        <source>%1: raises %2</source>
+        <translation>%1: erhöht %2</translation>
+    </message>
+    <message>
+        <source>%1: folds</source>
+        <translation>%1: passt</translation>
+    </message>
+    <message>
+        <source>no cards</source>
+        <translation>keine Karten</translation>
+    </message>
+    <message>
+        <source>%1 face down</source>
+        <translation>%1 verdeckt</translation>
+    </message>
+    <message>
+        <source>Everybody else folded.</source>
+        <translation>Alle anderen haben gepasst.</translation>
+    </message>
+    <message>
+        <source>You folded; the others showed their cards.</source>
+        <translation>Du hast gepasst; die anderen zeigten ihre Karten.</translation>
+    </message>
+    <message>
+        <source>Showdown.</source>
+        <translation>Showdown.</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>You win %1.</source>
+        <translation>Du gewinnst %1.</translation>
+    </message>
+    <message>
+        <source>%1 wins %2.</source>
+        <translation>%1 gewinnt %2.</translation>
+    </message>
+    <message>
+        <source>%1 of the split pot goes to nobody.</source>
+        <translation>%1 des geteilten Pots bekommt niemand.</translation>
+    </message>
+    <message>
+        <source>%1 reached the target: the match is over.</source>
+        <translation>%1 hat das Ziel erreicht: die Partie ist vorbei.</translation>
+    </message>
+    <message>
+        <source>The match is over: you lose.</source>
+        <translation>Die Partie ist vorbei: du verlierst.</translation>
+    </message>
+    <message>
+        <source>The match is over: you win.</source>
+        <translation>Die Partie ist vorbei: du gewinnst.</translation>
+    </message>
+    <message>
+        <source>The match was given up for a new one.</source>
+        <translation>Die Partie wurde für eine neue aufgegeben.</translation>
+    </message>
+    <message>
+        <source>Your result: %1</source>
+        <translation>Dein Ergebnis: %1</translation>
+    </message>
+    <message>
+        <source>Street %1</source>
+        <translation>Street %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Pot: %1</translation>
+    </message>
+    <message>
+        <source>Deal %1, %2</source>
+        <translation>Hand %1, %2</translation>
+    </message>
+    <message>
+        <source>Level %1, ante %2, bets %3 and %4</source>
+        <translation>Stufe %1, Ante %2, Einsätze %3 und %4</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Cash before the deal: %1</source>
+        <translation>Geld vor der Hand: %1</translation>
+    </message>
+    <message>
+        <source>no hand shown</source>
+        <translation>kein Blatt gezeigt</translation>
+    </message>
+    <message>
+        <source>Deal %1  %2  %3  %4</source>
+        <translation>Hand %1  %2  %3  %4</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Deals, newest first</source>
+        <translation>Hände, die neueste zuerst</translation>
+    </message>
+    <message>
+        <source>The street, move by move</source>
+        <translation>Die Street, Zug um Zug</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Anfang</translation>
+    </message>
+    <message>
+        <source>&amp;Previous street</source>
+        <translation>&amp;Vorige Street</translation>
+    </message>
+    <message>
+        <source>&amp;Next street</source>
+        <translation>&amp;Nächste Street</translation>
+    </message>
+    <message>
+        <source>&amp;End</source>
+        <translation>&amp;Ende</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics</source>
+        <translation>S&amp;tatistik</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Deals kept: %1</source>
+        <translation>Gespeicherte Hände: %1</translation>
+    </message>
+    <message>
+        <source>Deal %1: street %2 of %3, pot %4</source>
+        <translation>Hand %1: Street %2 von %3, Pot %4</translation>
+    </message>
+    <message>
+        <source>Deal %1: the end, pot %2</source>
+        <translation>Hand %1: das Ende, Pot %2</translation>
+    </message>
+    <message>
+        <source>No deal recorded yet.</source>
+        <translation>Noch keine Hand aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Matches at %1: %2 played, %3 won, %4 lost, %5 given up</source>
+        <translation>Partien als %1: %2 gespielt, %3 gewonnen, %4 verloren, %5 aufgegeben</translation>
+    </message>
+    <message>
+        <source>No match recorded yet.</source>
+        <translation>Noch keine Partie aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>Deals played: %1</source>
+        <translation>Gespielte Hände: %1</translation>
+    </message>
+    <message>
+        <source>Deals won: %1 (at a showdown %2, when all others folded %3)</source>
+        <translation>Gewonnene Hände: %1 (im Showdown %2, weil alle anderen passten %3)</translation>
+    </message>
+    <message>
+        <source>Folded on the first street: %1 (%2 %)</source>
+        <translation>In der ersten Street gepasst: %1 (%2 %)</translation>
+    </message>
+    <message>
+        <source>Biggest pot won: %1</source>
+        <translation>Größter gewonnener Pot: %1</translation>
+    </message>
+    <message>
+        <source>Best hand: %1 (%2)</source>
+        <translation>Bestes Blatt: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Best hand: none shown yet</source>
+        <translation>Bestes Blatt: noch keins gezeigt</translation>
+    </message>
+    <message>
+        <source>Net result over all deals: %1</source>
+        <translation>Gesamtergebnis aller Hände: %1</translation>
+    </message>
+    <message>
+        <source>Longest run of deals won: %1</source>
+        <translation>Längste Siegesserie: %1</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Clear the whole history and every statistic?</source>
+        <translation>Den ganzen Verlauf und alle Statistiken löschen?</translation>
+    </message>
+    <message>
+        <source>The game history was damaged. It has been kept as "%1" and a new history begun.</source>
+        <translation>Der Spielverlauf war beschädigt. Er wurde als „%1“ aufbewahrt und ein neuer Verlauf begonnen.</translation>
+    </message>
+    <message>
+        <source>The game history was written by a newer version of the game. It is left as it is, and deals are not recorded.</source>
+        <translation>Der Spielverlauf stammt von einer neueren Version des Spiels. Er bleibt unverändert, und Hände werden nicht aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>The game history cannot be written. Deals are not recorded.</source>
+        <translation>Der Spielverlauf kann nicht geschrieben werden. Hände werden nicht aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>No game history can be kept in "%1". Deals are not recorded.</source>
+        <translation>In „%1“ kann kein Spielverlauf gespeichert werden. Hände werden nicht aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>The disk is full: a deal could not be added to the game history.</source>
+        <translation>Der Datenträger ist voll: eine Hand konnte nicht in den Spielverlauf aufgenommen werden.</translation>
+    </message>
+</context>
+<context>
     <name>GameMenu</name>
     <message>
         <source>Menu</source>

@@ -1758,6 +1758,269 @@ sus propias teclas:
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>Amateur</source>
+        <translation>Aficionado</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experto</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Maestro</translation>
+    </message>
+    <message>
+        <source>Genius</source>
+        <translation>Genio</translation>
+    </message>
+    <message>
+        <source>%1: opens, the bet stands</source>
+        <translation>%1: abre, la apuesta sigue en pie</translation>
+    </message>
+    <message>
+        <source>%1: checks</source>
+        <translation>%1: pasa</translation>
+    </message>
+    <message>
+        <source>%1: calls %2</source>
+        <translation>%1: iguala %2</translation>
+    </message>
+    <message>
+        <source>%1: raises %2</source>
+        <translation>%1: sube %2</translation>
+    </message>
+    <message>
+        <source>%1: folds</source>
+        <translation>%1: se retira</translation>
+    </message>
+    <message>
+        <source>no cards</source>
+        <translation>sin cartas</translation>
+    </message>
+    <message>
+        <source>%1 face down</source>
+        <translation>%1 boca abajo</translation>
+    </message>
+    <message>
+        <source>Everybody else folded.</source>
+        <translation>Todos los demás se retiraron.</translation>
+    </message>
+    <message>
+        <source>You folded; the others showed their cards.</source>
+        <translation>Te retiraste; los demás mostraron sus cartas.</translation>
+    </message>
+    <message>
+        <source>Showdown.</source>
+        <translation>Enseñanza de cartas.</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>You win %1.</source>
+        <translation>Ganas %1.</translation>
+    </message>
+    <message>
+        <source>%1 wins %2.</source>
+        <translation>%1 gana %2.</translation>
+    </message>
+    <message>
+        <source>%1 of the split pot goes to nobody.</source>
+        <translation>%1 del bote repartido no es para nadie.</translation>
+    </message>
+    <message>
+        <source>%1 reached the target: the match is over.</source>
+        <translation>%1 alcanzó la meta: la partida ha terminado.</translation>
+    </message>
+    <message>
+        <source>The match is over: you lose.</source>
+        <translation>La partida ha terminado: pierdes.</translation>
+    </message>
+    <message>
+        <source>The match is over: you win.</source>
+        <translation>La partida ha terminado: ganas.</translation>
+    </message>
+    <message>
+        <source>The match was given up for a new one.</source>
+        <translation>La partida se abandonó por una nueva.</translation>
+    </message>
+    <message>
+        <source>Your result: %1</source>
+        <translation>Tu resultado: %1</translation>
+    </message>
+    <message>
+        <source>Street %1</source>
+        <translation>Calle %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Bote: %1</translation>
+    </message>
+    <message>
+        <source>Deal %1, %2</source>
+        <translation>Mano %1, %2</translation>
+    </message>
+    <message>
+        <source>Level %1, ante %2, bets %3 and %4</source>
+        <translation>Nivel %1, ante %2, apuestas %3 y %4</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Cash before the deal: %1</source>
+        <translation>Dinero antes de la mano: %1</translation>
+    </message>
+    <message>
+        <source>no hand shown</source>
+        <translation>ninguna mano mostrada</translation>
+    </message>
+    <message>
+        <source>Deal %1  %2  %3  %4</source>
+        <translation>Mano %1  %2  %3  %4</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>Deals, newest first</source>
+        <translation>Manos, la más reciente primero</translation>
+    </message>
+    <message>
+        <source>The street, move by move</source>
+        <translation>La calle, jugada a jugada</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Inicio</translation>
+    </message>
+    <message>
+        <source>&amp;Previous street</source>
+        <translation>Calle &amp;anterior</translation>
+    </message>
+    <message>
+        <source>&amp;Next street</source>
+        <translation>Calle &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;End</source>
+        <translation>&amp;Final</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics</source>
+        <translation>Es&amp;tadísticas</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Deals kept: %1</source>
+        <translation>Manos guardadas: %1</translation>
+    </message>
+    <message>
+        <source>Deal %1: street %2 of %3, pot %4</source>
+        <translation>Mano %1: calle %2 de %3, bote %4</translation>
+    </message>
+    <message>
+        <source>Deal %1: the end, pot %2</source>
+        <translation>Mano %1: el final, bote %2</translation>
+    </message>
+    <message>
+        <source>No deal recorded yet.</source>
+        <translation>Todavía no hay ninguna mano guardada.</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>Matches at %1: %2 played, %3 won, %4 lost, %5 given up</source>
+        <translation>Partidas en %1: %2 jugadas, %3 ganadas, %4 perdidas, %5 abandonadas</translation>
+    </message>
+    <message>
+        <source>No match recorded yet.</source>
+        <translation>Todavía no hay ninguna partida guardada.</translation>
+    </message>
+    <message>
+        <source>Deals played: %1</source>
+        <translation>Manos jugadas: %1</translation>
+    </message>
+    <message>
+        <source>Deals won: %1 (at a showdown %2, when all others folded %3)</source>
+        <translation>Manos ganadas: %1 (enseñando %2, al retirarse los demás %3)</translation>
+    </message>
+    <message>
+        <source>Folded on the first street: %1 (%2 %)</source>
+        <translation>Retirado en la primera calle: %1 (%2 %)</translation>
+    </message>
+    <message>
+        <source>Biggest pot won: %1</source>
+        <translation>Mayor bote ganado: %1</translation>
+    </message>
+    <message>
+        <source>Best hand: %1 (%2)</source>
+        <translation>Mejor mano: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Best hand: none shown yet</source>
+        <translation>Mejor mano: ninguna mostrada aún</translation>
+    </message>
+    <message>
+        <source>Net result over all deals: %1</source>
+        <translation>Resultado neto de todas las manos: %1</translation>
+    </message>
+    <message>
+        <source>Longest run of deals won: %1</source>
+        <translation>Racha más larga de manos ganadas: %1</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Clear the whole history and every statistic?</source>
+        <translation>¿Borrar todo el historial y todas las estadísticas?</translation>
+    </message>
+    <message>
+        <source>The game history was damaged. It has been kept as "%1" and a new history begun.</source>
+        <translation>El historial de juego estaba dañado. Se ha guardado como «%1» y se ha empezado uno nuevo.</translation>
+    </message>
+    <message>
+        <source>The game history was written by a newer version of the game. It is left as it is, and deals are not recorded.</source>
+        <translation>El historial de juego lo escribió una versión más reciente del juego. Se deja como está y las manos no se guardan.</translation>
+    </message>
+    <message>
+        <source>The game history cannot be written. Deals are not recorded.</source>
+        <translation>No se puede escribir el historial de juego. Las manos no se guardan.</translation>
+    </message>
+    <message>
+        <source>No game history can be kept in "%1". Deals are not recorded.</source>
+        <translation>No se puede guardar ningún historial de juego en «%1». Las manos no se guardan.</translation>
+    </message>
+    <message>
+        <source>The disk is full: a deal could not be added to the game history.</source>
+        <translation>El disco está lleno: no se pudo añadir una mano al historial.</translation>
+    </message>
+</context>
+<context>
     <name>GameMenu</name>
     <message>
         <source>Menu</source>

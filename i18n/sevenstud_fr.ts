@@ -1758,6 +1758,269 @@ leurs propres touches :
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>Amateur</source>
+        <translation>Amateur</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Maître</translation>
+    </message>
+    <message>
+        <source>Genius</source>
+        <translation>Génie</translation>
+    </message>
+    <message>
+        <source>%1: opens, the bet stands</source>
+        <translation>%1 : ouvre, la mise tient</translation>
+    </message>
+    <message>
+        <source>%1: checks</source>
+        <translation>%1 : parole</translation>
+    </message>
+    <message>
+        <source>%1: calls %2</source>
+        <translation>%1 : suit %2</translation>
+    </message>
+    <message>
+        <source>%1: raises %2</source>
+        <translation>%1 : relance %2</translation>
+    </message>
+    <message>
+        <source>%1: folds</source>
+        <translation>%1 : se couche</translation>
+    </message>
+    <message>
+        <source>no cards</source>
+        <translation>aucune carte</translation>
+    </message>
+    <message>
+        <source>%1 face down</source>
+        <translation>%1 face cachée</translation>
+    </message>
+    <message>
+        <source>Everybody else folded.</source>
+        <translation>Tous les autres se sont couchés.</translation>
+    </message>
+    <message>
+        <source>You folded; the others showed their cards.</source>
+        <translation>Vous vous êtes couché ; les autres ont montré leurs cartes.</translation>
+    </message>
+    <message>
+        <source>Showdown.</source>
+        <translation>Abattage.</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1 : %2 (%3)</translation>
+    </message>
+    <message>
+        <source>You win %1.</source>
+        <translation>Vous gagnez %1.</translation>
+    </message>
+    <message>
+        <source>%1 wins %2.</source>
+        <translation>%1 gagne %2.</translation>
+    </message>
+    <message>
+        <source>%1 of the split pot goes to nobody.</source>
+        <translation>%1 du pot partagé ne va à personne.</translation>
+    </message>
+    <message>
+        <source>%1 reached the target: the match is over.</source>
+        <translation>%1 a atteint l'objectif : la partie est finie.</translation>
+    </message>
+    <message>
+        <source>The match is over: you lose.</source>
+        <translation>La partie est finie : vous perdez.</translation>
+    </message>
+    <message>
+        <source>The match is over: you win.</source>
+        <translation>La partie est finie : vous gagnez.</translation>
+    </message>
+    <message>
+        <source>The match was given up for a new one.</source>
+        <translation>La partie a été abandonnée pour une nouvelle.</translation>
+    </message>
+    <message>
+        <source>Your result: %1</source>
+        <translation>Votre résultat : %1</translation>
+    </message>
+    <message>
+        <source>Street %1</source>
+        <translation>Rue %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Pot : %1</translation>
+    </message>
+    <message>
+        <source>Deal %1, %2</source>
+        <translation>Donne %1, %2</translation>
+    </message>
+    <message>
+        <source>Level %1, ante %2, bets %3 and %4</source>
+        <translation>Niveau %1, ante %2, mises %3 et %4</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Cash before the deal: %1</source>
+        <translation>Argent avant la donne : %1</translation>
+    </message>
+    <message>
+        <source>no hand shown</source>
+        <translation>aucune main montrée</translation>
+    </message>
+    <message>
+        <source>Deal %1  %2  %3  %4</source>
+        <translation>Donne %1  %2  %3  %4</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Deals, newest first</source>
+        <translation>Donnes, la plus récente d'abord</translation>
+    </message>
+    <message>
+        <source>The street, move by move</source>
+        <translation>La rue, coup par coup</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Début</translation>
+    </message>
+    <message>
+        <source>&amp;Previous street</source>
+        <translation>Rue &amp;précédente</translation>
+    </message>
+    <message>
+        <source>&amp;Next street</source>
+        <translation>Rue &amp;suivante</translation>
+    </message>
+    <message>
+        <source>&amp;End</source>
+        <translation>&amp;Fin</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics</source>
+        <translation>S&amp;tatistiques</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Deals kept: %1</source>
+        <translation>Donnes gardées : %1</translation>
+    </message>
+    <message>
+        <source>Deal %1: street %2 of %3, pot %4</source>
+        <translation>Donne %1 : rue %2 sur %3, pot %4</translation>
+    </message>
+    <message>
+        <source>Deal %1: the end, pot %2</source>
+        <translation>Donne %1 : la fin, pot %2</translation>
+    </message>
+    <message>
+        <source>No deal recorded yet.</source>
+        <translation>Aucune donne enregistrée pour l'instant.</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Matches at %1: %2 played, %3 won, %4 lost, %5 given up</source>
+        <translation>Parties au niveau %1 : %2 jouées, %3 gagnées, %4 perdues, %5 abandonnées</translation>
+    </message>
+    <message>
+        <source>No match recorded yet.</source>
+        <translation>Aucune partie enregistrée pour l'instant.</translation>
+    </message>
+    <message>
+        <source>Deals played: %1</source>
+        <translation>Donnes jouées : %1</translation>
+    </message>
+    <message>
+        <source>Deals won: %1 (at a showdown %2, when all others folded %3)</source>
+        <translation>Donnes gagnées : %1 (à l'abattage %2, tous les autres couchés %3)</translation>
+    </message>
+    <message>
+        <source>Folded on the first street: %1 (%2 %)</source>
+        <translation>Couché à la première rue : %1 (%2 %)</translation>
+    </message>
+    <message>
+        <source>Biggest pot won: %1</source>
+        <translation>Plus gros pot gagné : %1</translation>
+    </message>
+    <message>
+        <source>Best hand: %1 (%2)</source>
+        <translation>Meilleure main : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Best hand: none shown yet</source>
+        <translation>Meilleure main : aucune montrée</translation>
+    </message>
+    <message>
+        <source>Net result over all deals: %1</source>
+        <translation>Résultat net de toutes les donnes : %1</translation>
+    </message>
+    <message>
+        <source>Longest run of deals won: %1</source>
+        <translation>Plus longue série de donnes gagnées : %1</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Clear the whole history and every statistic?</source>
+        <translation>Effacer tout l'historique et toutes les statistiques ?</translation>
+    </message>
+    <message>
+        <source>The game history was damaged. It has been kept as "%1" and a new history begun.</source>
+        <translation>L'historique de jeu était endommagé. Il a été gardé sous le nom « %1 » et un nouvel historique commencé.</translation>
+    </message>
+    <message>
+        <source>The game history was written by a newer version of the game. It is left as it is, and deals are not recorded.</source>
+        <translation>L'historique de jeu a été écrit par une version plus récente du jeu. Il est laissé tel quel et les donnes ne sont pas enregistrées.</translation>
+    </message>
+    <message>
+        <source>The game history cannot be written. Deals are not recorded.</source>
+        <translation>L'historique de jeu ne peut pas être écrit. Les donnes ne sont pas enregistrées.</translation>
+    </message>
+    <message>
+        <source>No game history can be kept in "%1". Deals are not recorded.</source>
+        <translation>Aucun historique de jeu ne peut être gardé dans « %1 ». Les donnes ne sont pas enregistrées.</translation>
+    </message>
+    <message>
+        <source>The disk is full: a deal could not be added to the game history.</source>
+        <translation>Le disque est plein : une donne n'a pas pu être ajoutée à l'historique.</translation>
+    </message>
+</context>
+<context>
     <name>GameMenu</name>
     <message>
         <source>Menu</source>

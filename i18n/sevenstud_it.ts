@@ -1757,6 +1757,269 @@ gioco, F10 apre il menu, Ctrl+Q esce. I pulsanti del tavolo hanno tasti propri:
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>Amateur</source>
+        <translation>Dilettante</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Esperto</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Maestro</translation>
+    </message>
+    <message>
+        <source>Genius</source>
+        <translation>Genio</translation>
+    </message>
+    <message>
+        <source>%1: opens, the bet stands</source>
+        <translation>%1: apre, la puntata resta</translation>
+    </message>
+    <message>
+        <source>%1: checks</source>
+        <translation>%1: passa</translation>
+    </message>
+    <message>
+        <source>%1: calls %2</source>
+        <translation>%1: vede %2</translation>
+    </message>
+    <message>
+        <source>%1: raises %2</source>
+        <translation>%1: rilancia %2</translation>
+    </message>
+    <message>
+        <source>%1: folds</source>
+        <translation>%1: lascia</translation>
+    </message>
+    <message>
+        <source>no cards</source>
+        <translation>nessuna carta</translation>
+    </message>
+    <message>
+        <source>%1 face down</source>
+        <translation>%1 coperte</translation>
+    </message>
+    <message>
+        <source>Everybody else folded.</source>
+        <translation>Tutti gli altri hanno lasciato.</translation>
+    </message>
+    <message>
+        <source>You folded; the others showed their cards.</source>
+        <translation>Hai lasciato; gli altri hanno mostrato le carte.</translation>
+    </message>
+    <message>
+        <source>Showdown.</source>
+        <translation>Confronto finale.</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>You win %1.</source>
+        <translation>Vinci %1.</translation>
+    </message>
+    <message>
+        <source>%1 wins %2.</source>
+        <translation>%1 vince %2.</translation>
+    </message>
+    <message>
+        <source>%1 of the split pot goes to nobody.</source>
+        <translation>%1 del piatto diviso non va a nessuno.</translation>
+    </message>
+    <message>
+        <source>%1 reached the target: the match is over.</source>
+        <translation>%1 ha raggiunto l'obiettivo: la partita è finita.</translation>
+    </message>
+    <message>
+        <source>The match is over: you lose.</source>
+        <translation>La partita è finita: hai perso.</translation>
+    </message>
+    <message>
+        <source>The match is over: you win.</source>
+        <translation>La partita è finita: hai vinto.</translation>
+    </message>
+    <message>
+        <source>The match was given up for a new one.</source>
+        <translation>La partita è stata abbandonata per una nuova.</translation>
+    </message>
+    <message>
+        <source>Your result: %1</source>
+        <translation>Il tuo risultato: %1</translation>
+    </message>
+    <message>
+        <source>Street %1</source>
+        <translation>Strada %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Pot: %1</source>
+        <translation>Piatto: %1</translation>
+    </message>
+    <message>
+        <source>Deal %1, %2</source>
+        <translation>Mano %1, %2</translation>
+    </message>
+    <message>
+        <source>Level %1, ante %2, bets %3 and %4</source>
+        <translation>Livello %1, ante %2, puntate %3 e %4</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Cash before the deal: %1</source>
+        <translation>Denaro prima della mano: %1</translation>
+    </message>
+    <message>
+        <source>no hand shown</source>
+        <translation>nessuna mano mostrata</translation>
+    </message>
+    <message>
+        <source>Deal %1  %2  %3  %4</source>
+        <translation>Mano %1  %2  %3  %4</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Cronologia</translation>
+    </message>
+    <message>
+        <source>Deals, newest first</source>
+        <translation>Mani, la più recente per prima</translation>
+    </message>
+    <message>
+        <source>The street, move by move</source>
+        <translation>La strada, mossa per mossa</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Inizio</translation>
+    </message>
+    <message>
+        <source>&amp;Previous street</source>
+        <translation>Strada &amp;precedente</translation>
+    </message>
+    <message>
+        <source>&amp;Next street</source>
+        <translation>Strada &amp;successiva</translation>
+    </message>
+    <message>
+        <source>&amp;End</source>
+        <translation>&amp;Fine</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>S&amp;tatistics</source>
+        <translation>S&amp;tatistiche</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Deals kept: %1</source>
+        <translation>Mani conservate: %1</translation>
+    </message>
+    <message>
+        <source>Deal %1: street %2 of %3, pot %4</source>
+        <translation>Mano %1: strada %2 di %3, piatto %4</translation>
+    </message>
+    <message>
+        <source>Deal %1: the end, pot %2</source>
+        <translation>Mano %1: la fine, piatto %2</translation>
+    </message>
+    <message>
+        <source>No deal recorded yet.</source>
+        <translation>Ancora nessuna mano registrata.</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiche</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Azzera</translation>
+    </message>
+    <message>
+        <source>Matches at %1: %2 played, %3 won, %4 lost, %5 given up</source>
+        <translation>Partite a livello %1: %2 giocate, %3 vinte, %4 perse, %5 abbandonate</translation>
+    </message>
+    <message>
+        <source>No match recorded yet.</source>
+        <translation>Ancora nessuna partita registrata.</translation>
+    </message>
+    <message>
+        <source>Deals played: %1</source>
+        <translation>Mani giocate: %1</translation>
+    </message>
+    <message>
+        <source>Deals won: %1 (at a showdown %2, when all others folded %3)</source>
+        <translation>Mani vinte: %1 (al confronto %2, perché tutti hanno lasciato %3)</translation>
+    </message>
+    <message>
+        <source>Folded on the first street: %1 (%2 %)</source>
+        <translation>Lasciato alla prima strada: %1 (%2 %)</translation>
+    </message>
+    <message>
+        <source>Biggest pot won: %1</source>
+        <translation>Piatto più grande vinto: %1</translation>
+    </message>
+    <message>
+        <source>Best hand: %1 (%2)</source>
+        <translation>Mano migliore: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Best hand: none shown yet</source>
+        <translation>Mano migliore: nessuna ancora mostrata</translation>
+    </message>
+    <message>
+        <source>Net result over all deals: %1</source>
+        <translation>Risultato netto di tutte le mani: %1</translation>
+    </message>
+    <message>
+        <source>Longest run of deals won: %1</source>
+        <translation>Serie più lunga di mani vinte: %1</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Azzera</translation>
+    </message>
+    <message>
+        <source>Clear the whole history and every statistic?</source>
+        <translation>Cancellare tutta la cronologia e tutte le statistiche?</translation>
+    </message>
+    <message>
+        <source>The game history was damaged. It has been kept as "%1" and a new history begun.</source>
+        <translation>La cronologia di gioco era danneggiata. È stata conservata come «%1» e ne è stata iniziata una nuova.</translation>
+    </message>
+    <message>
+        <source>The game history was written by a newer version of the game. It is left as it is, and deals are not recorded.</source>
+        <translation>La cronologia di gioco è stata scritta da una versione più recente del gioco. Resta com'è e le mani non vengono registrate.</translation>
+    </message>
+    <message>
+        <source>The game history cannot be written. Deals are not recorded.</source>
+        <translation>Impossibile scrivere la cronologia di gioco. Le mani non vengono registrate.</translation>
+    </message>
+    <message>
+        <source>No game history can be kept in "%1". Deals are not recorded.</source>
+        <translation>Nessuna cronologia di gioco può essere conservata in «%1». Le mani non vengono registrate.</translation>
+    </message>
+    <message>
+        <source>The disk is full: a deal could not be added to the game history.</source>
+        <translation>Il disco è pieno: non è stato possibile aggiungere una mano alla cronologia.</translation>
+    </message>
+</context>
+<context>
     <name>GameMenu</name>
     <message>
         <source>Menu</source>

@@ -14,7 +14,7 @@ $SUDO apt-get install -y -q --no-install-recommends \
 # ---- what the game needs to build, test and run ----
 $SUDO apt-get install -y -q --no-install-recommends \
     build-essential cmake ninja-build pkg-config git ca-certificates \
-    googletest libgtest-dev libgmock-dev libbenchmark-dev libjpeg62-turbo-dev \
+    googletest libgtest-dev libgmock-dev libbenchmark-dev libjpeg62-turbo-dev libsqlite3-dev sqlite3 \
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6opengl6-dev libgl-dev \
     qt6-qpa-plugins libqt6multimedia6 gstreamer1.0-plugins-base libpulse0 \
     fonts-dejavu-core xvfb xauth xdotool imagemagick \

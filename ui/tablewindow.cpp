@@ -1,5 +1,7 @@
 #include "ui/tablewindow.h"
 
+#include "history/recorder.h"
+#include "history/store.h"
 #include "table/rules.h"
 #include "table/seattable.h"
 #include "ui/aboutbox.h"
@@ -7,23 +9,27 @@
 #include "ui/fonts.h"
 #include "ui/gamemenu.h"
 #include "ui/gradientbutton.h"
+#include "ui/historywindow.h"
 #include "ui/movekeys.h"
 #include "ui/optionspanel.h"
 #include "ui/tablefit.h"
 #include "ui/tablelabel.h"
 #include "ui/tablespeech.h"
 
+#include <QAction>
 #include <QFile>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
+#include <chrono>
 #include <stdexcept>
 #include <vector>
 
@@ -132,7 +138,17 @@ TableWindow::TableWindow(std::unique_ptr<Random> random, int scale, QWidget* par
     settings_ = std::make_unique<IniFile>(settingsFilePath(kSettingsFileName));
     game_ = std::make_unique<Game>(*services_, *random_, *settings_);
     speech_ = std::make_unique<TableSpeech>(game_->state());
-    game_->watch(speech_.get());
+    // The history hears every event first and passes each on to the speech.
+    history_ = std::make_unique<HistoryStore>(HistoryStore::defaultPath());
+    recorder_ = std::make_unique<Recorder>(
+        *game_, *history_,
+        [] {
+            return std::chrono::duration_cast<std::chrono::seconds>(
+                       std::chrono::system_clock::now().time_since_epoch())
+                .count();
+        },
+        speech_.get());
+    game_->watch(recorder_.get());
 
     panel_ = new OptionsPanel(this);
     panel_->move(kPanelLeft, kPanelTop);
@@ -314,6 +330,13 @@ void TableWindow::buildButtons() {
     menu_ = new GameMenu(this);
     setTabOrder(previous, menu_->button());
     new MoveKeys(this, panel_, [this](Control c) { return button(c); });
+    QAction* history = menu_->addItem(GameMenu::Section::History,
+                                      QCoreApplication::translate("History", "History"),
+                                      QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(history, &QAction::triggered, this, [this] { showHistory(); });
+    QAction* statistics = menu_->addItem(GameMenu::Section::History,
+                                         QCoreApplication::translate("History", "Statistics"));
+    connect(statistics, &QAction::triggered, this, [this] { showStatistics(); });
 }
 
 void TableWindow::clicked(Control c) {
@@ -337,6 +360,67 @@ void TableWindow::clicked(Control c) {
     if (c == Control::Options1 && panel_->isVisible()) panel_->focusFirst();
     syncSpeech();
     if (reported) announcer_->announce(report());
+    if (playButton) {
+        if (historyWindow_ && game_->dealdecided()) historyWindow_->reload();
+        if (statisticsWindow_ && game_->dealdecided()) statisticsWindow_->reload();
+        historyNotice();
+    }
+}
+
+void TableWindow::historyNotice() {
+    static constexpr const char* kNotices[] = {
+        "",
+        QT_TRANSLATE_NOOP("History", "The game history was damaged. It has been kept as \"%1\" "
+                                     "and a new history begun."),
+        QT_TRANSLATE_NOOP("History", "The game history was written by a newer version of the "
+                                     "game. It is left as it is, and deals are not recorded."),
+        QT_TRANSLATE_NOOP("History", "The game history cannot be written. Deals are not recorded."),
+        QT_TRANSLATE_NOOP("History", "No game history can be kept in \"%1\". Deals are not "
+                                     "recorded."),
+        QT_TRANSLATE_NOOP("History",
+                          "The disk is full: a deal could not be added to the game history."),
+    };
+    const auto n = history_->takeNotice();
+    if (n == HistoryStore::Notice::none) return;
+    QString text = QCoreApplication::translate("History", kNotices[static_cast<int>(n)]);
+    if (text.contains(QLatin1String("%1")))
+        text = text.arg(QString::fromStdString(history_->noticeArg()));
+    // Not modal: the game plays on behind it.
+    auto* box =
+        new QMessageBox(QMessageBox::Information, QCoreApplication::translate("History", "History"),
+                        text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
+HistoryWindow* TableWindow::showHistory() {
+    if (!historyWindow_) {
+        historyWindow_ = new HistoryWindow(*history_, services_->images(), this);
+        connect(historyWindow_, &HistoryWindow::statisticsAsked, this,
+                [this] { showStatistics(); });
+    } else {
+        historyWindow_->reload();
+    }
+    historyWindow_->show();
+    historyWindow_->raise();
+    historyWindow_->activateWindow();
+    return historyWindow_;
+}
+
+StatisticsWindow* TableWindow::showStatistics() {
+    if (!statisticsWindow_) {
+        statisticsWindow_ = new StatisticsWindow(*history_, this);
+        connect(statisticsWindow_, &StatisticsWindow::wasReset, this, [this] {
+            if (historyWindow_) historyWindow_->reload();
+        });
+    } else {
+        statisticsWindow_->reload();
+    }
+    statisticsWindow_->show();
+    statisticsWindow_->raise();
+    statisticsWindow_->activateWindow();
+    return statisticsWindow_;
 }
 
 void TableWindow::focusNextMove() {
@@ -393,6 +477,12 @@ void TableWindow::centre() {
 void TableWindow::paintEvent(QPaintEvent* event) {
     // Only shows what the game has drawn; the game's own repaint runs when the
     // window first shows and when the game asks for it.
+    // The history file is opened (and checked) once the first frame is
+    // shown, and the player told then of any trouble with it.
+    if (!historyOpened_) {
+        historyOpened_ = true;
+        QTimer::singleShot(0, this, [this] { historyNotice(); });
+    }
     QPainter p(this);
     const int s = services_->scale();
     // On a screen between the two densities the canvas is stretched: smoothly.

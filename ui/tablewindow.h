@@ -22,6 +22,10 @@ namespace stud {
 
 class AboutBox;
 class Announcer;
+class HistoryStore;
+class HistoryWindow;
+class Recorder;
+class StatisticsWindow;
 class GameMenu;
 class GradientButton;
 class OptionsPanel;
@@ -48,6 +52,9 @@ class TableWindow : public QWidget {
     bool start();
 
     Game& game() { return *game_; }
+    // The hand history (Ctrl+H) and the statistics, opened or raised.
+    HistoryWindow* showHistory();
+    StatisticsWindow* showStatistics();
     QtServices& services() { return *services_; }
     const QImage& canvas() const { return services_->canvas(); }
     QLabel* label(Control c) const { return services_->label(c); }
@@ -107,6 +114,8 @@ class TableWindow : public QWidget {
     // Says what the game did since the report began, and begins the next.
     QString report();
     void syncSpeech();
+    // Tells the player once of trouble with the history file.
+    void historyNotice();
 
     std::unique_ptr<Random> random_;
     std::unique_ptr<IniFile> settings_;
@@ -124,6 +133,11 @@ class TableWindow : public QWidget {
     QString startReport_;
     bool startSaid_ = false;
     bool started_ = false;
+    std::unique_ptr<HistoryStore> history_;
+    std::unique_ptr<Recorder> recorder_;
+    HistoryWindow* historyWindow_ = nullptr;
+    StatisticsWindow* statisticsWindow_ = nullptr;
+    bool historyOpened_ = false;
 };
 
 } // namespace stud

@@ -6,6 +6,7 @@
 #include "tablerun.h"
 #include "ui/gamemenu.h"
 #include "ui/gradientbutton.h"
+#include "ui/historywindow.h"
 #include "ui/movekeys.h"
 #include "ui/shortcutswindow.h"
 
@@ -70,8 +71,9 @@ void GameMenuTest::opensByMouseAndKeys() {
     Table tb;
     QVERIFY(tb.startAndShow());
     QMenu* m = tb.menu().menu();
-    QCOMPARE(tb.items(), (QStringList{"Rules and hand rankings F1", "Keyboard shortcuts Ctrl+?",
-                                      "-", "Quit Ctrl+Q"}));
+    QCOMPARE(tb.items(),
+             (QStringList{"History Ctrl+H", "Statistics ", "-", "Rules and hand rankings F1",
+                          "Keyboard shortcuts Ctrl+?", "-", "Quit Ctrl+Q"}));
 
     QTest::mouseClick(tb.menu().button(), Qt::LeftButton);
     QVERIFY(m->isVisible());
@@ -85,15 +87,26 @@ void GameMenuTest::opensByMouseAndKeys() {
         tb.w->button(Control::btnstay)->setFocus();
         tb.key(k);
         QVERIFY2(m->isVisible(), qPrintable(QKeySequence(k).toString()));
-        QCOMPARE(m->activeAction(), tb.menu().rulesAction());
+        QCOMPARE(m->activeAction(), m->actions().first());
         // Escape closes it and leaves the table as it was.
         QTest::keyClick(m, Qt::Key_Escape);
         QVERIFY(!m->isVisible());
     }
 
-    // Chosen from the open menu, the rules item asks for the rules once.
-    QSignalSpy rules(&tb.menu(), &GameMenu::rulesRequested);
+    // Chosen from the open menu, the first item opens the history.
     tb.key(Qt::Key_F10);
+    QTest::keyClick(m, Qt::Key_Return);
+    QVERIFY(!m->isVisible());
+    auto* history = tb.w->findChild<HistoryWindow*>();
+    QVERIFY(history && history->isVisible());
+    history->close();
+
+    // The rules item, two down past the line, asks for the rules once.
+    QSignalSpy rules(&tb.menu(), &GameMenu::rulesRequested);
+    tb.w->activateWindow();
+    tb.key(Qt::Key_F10);
+    QTest::keyClick(m, Qt::Key_Down);
+    QTest::keyClick(m, Qt::Key_Down);
     QTest::keyClick(m, Qt::Key_Return);
     QCOMPARE(rules.count(), 1);
     QVERIFY(!m->isVisible());
@@ -127,9 +140,11 @@ void GameMenuTest::laterItemsGoInTheirSections() {
     m.addItem(GameMenu::Section::History, "History", QKeySequence(Qt::CTRL | Qt::Key_H));
     m.addItem(GameMenu::Section::View, "Full screen", QKeySequence(Qt::Key_F11));
     m.addItem(GameMenu::Section::History, "Statistics");
-    QCOMPARE(tb.items(), (QStringList{"Zoom in Ctrl++", "Full screen F11", "-", "History Ctrl+H",
-                                      "Statistics ", "-", "Rules and hand rankings F1",
-                                      "Keyboard shortcuts Ctrl+?", "-", "Quit Ctrl+Q"}));
+    // After the window's own History and Statistics.
+    QCOMPARE(tb.items(),
+             (QStringList{"Zoom in Ctrl++", "Full screen F11", "-", "History Ctrl+H", "Statistics ",
+                          "History Ctrl+H", "Statistics ", "-", "Rules and hand rankings F1",
+                          "Keyboard shortcuts Ctrl+?", "-", "Quit Ctrl+Q"}));
     QVERIFY(tb.startAndShow());
     QSignalSpy zoomed(zoom, &QAction::triggered);
     tb.key(Qt::Key_Plus, Qt::ControlModifier);

@@ -17,6 +17,7 @@
 #include "ui/accessibility.h"
 #include "ui/gamemenu.h"
 #include "ui/gradientbutton.h"
+#include "ui/historywindow.h"
 #include "ui/imagesets.h"
 #include "ui/language.h"
 #include "ui/movekeys.h"
@@ -29,6 +30,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -54,7 +56,7 @@ using Message = std::pair<QByteArray, QByteArray>; // context, source
 
 // Sees every text the program asks to translate, and translates none: Qt
 // asks the next translator.
-class Recorder final : public QTranslator {
+class AskedTexts final : public QTranslator {
   public:
     mutable std::set<Message> asked;
     QString translate(const char* context, const char* source, const char* = nullptr,
@@ -216,6 +218,16 @@ struct Inspector {
                 if (fm.horizontalAdvance(text) + extra > b->width())
                     problem(where, b, QStringLiteral("clipped \"%1\"").arg(text));
                 shown.push_back({b, QRect(b->mapTo(root, QPoint()), b->size()), text});
+            } else if (auto* v = qobject_cast<QListView*>(w)) {
+                // Each line of a list in full, unless the list wraps its lines.
+                if (v->wordWrap() || !v->model()) continue;
+                for (int row = 0; row < std::min(v->model()->rowCount(), 60); ++row) {
+                    const QString text = v->model()->index(row, 0).data().toString();
+                    english(where, text);
+                    if (fm.horizontalAdvance(text) + 8 > v->viewport()->width())
+                        problem(where, v, QStringLiteral("clipped item \"%1\"").arg(text));
+                }
+                continue;
             } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
                 shown.push_back({e, QRect(e->mapTo(root, QPoint()), e->size()), e->text()});
             } else {
@@ -349,6 +361,21 @@ struct Walk : stud::testing::TableRun {
         click(Control::btnnew);
         playDeal(QStringLiteral("second deal"), true);
         click(Control::btnnew);
+
+        // The history of those two deals, street by street, and the figures.
+        HistoryWindow* history = w->showHistory();
+        QCoreApplication::processEvents();
+        for (int step = 0; step <= 5; ++step) {
+            history->showStep(step);
+            QCoreApplication::processEvents();
+            in.inspect(history, QStringLiteral("history, step %1").arg(step + 1));
+        }
+        history->close();
+        StatisticsWindow* statistics = w->showStatistics();
+        QCoreApplication::processEvents();
+        in.inspect(statistics, QStringLiteral("statistics"));
+        statistics->close();
+
         click(Control::NewGame1); // "Are you sure?" answered Yes
         look(QStringLiteral("new match"));
         click(Control::About1);
@@ -522,7 +549,7 @@ void LanguagesTest::everyStateFitsInEveryLanguage_data() {
 void LanguagesTest::everyStateFitsInEveryLanguage() {
     QFETCH(QString, language);
     installLanguage(language);
-    Recorder recorder;
+    AskedTexts recorder;
     QCoreApplication::installTranslator(&recorder);
     Inspector in;
     in.language = language;

@@ -47,6 +47,7 @@ class MonkeyTest : public QObject {
         stud::testing::copyRunFiles(stud::testing::qPath(run));
         QDir::setCurrent(stud::testing::qPath(run));
         qputenv("XDG_CONFIG_HOME", stud::testing::qPath(config).toLocal8Bit());
+        qputenv("XDG_DATA_HOME", stud::testing::qPath(config).toLocal8Bit());
         events = qEnvironmentVariableIntValue("STUD_MONKEY_EVENTS");
         if (events <= 0) events = 20000;
     }

@@ -36,6 +36,8 @@ struct TableRun {
         if (withData) copyRunFiles(run);
         QDir::setCurrent(run);
         qputenv("XDG_CONFIG_HOME", config.toLocal8Bit());
+        // The history too lives in the test's own folder, never the user's.
+        qputenv("XDG_DATA_HOME", config.toLocal8Bit());
         w = std::make_unique<TableWindow>(std::move(random), scale);
         stud::testing::QtServicesSeam(w->services()).setAnswerer([this](const MessageRequest& r) {
             record(r);

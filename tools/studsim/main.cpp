@@ -2,7 +2,7 @@
 // checks the game's invariants after every click.
 //
 //   studsim [--deals N] [--level 200|400|600|900] [--human random|caller|raiser|folder]
-//           [--seed S] [--generator splitmix:SEED] [--initial N --until U]
+//           [--seed S] [--generator splitmix:SEED] [--initial N --until U] [--history FILE]
 //   studsim --trace --generator splitmix:SEED --script LETTERS --level L --deals N [--ticks N]
 
 #include "simulator.h"
@@ -32,6 +32,7 @@ const char* kUsage =
     "  --ticks N              trace mode: after every click, N rounds in which each enabled\n"
     "                         timer ticks once; a line per tick with what it drew\n"
     "  --log                  the trace lines in any mode, before the summary\n"
+    "  --history FILE         record every finished deal in the history file FILE\n"
     "Exit status: 0 when every invariant held, 1 when one broke, 2 for a usage error.\n";
 
 template <typename T> bool parseNumber(std::string_view text, T& out) {
@@ -96,6 +97,9 @@ int main(int argc, char** argv) {
         } else if (arg == "--ticks") {
             if (!parseNumber(value(), opt.ticks) || opt.ticks < 1)
                 return usage("--ticks needs a number of at least 1");
+        } else if (arg == "--history") {
+            opt.history = value();
+            if (opt.history.empty()) return usage("--history needs a file");
         } else if (arg == "--initial") {
             std::int32_t n = 0;
             if (!parseNumber(value(), n)) return usage("--initial needs a whole number");

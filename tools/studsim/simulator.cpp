@@ -5,6 +5,8 @@
 
 #include "cards/random.h"
 #include "game/game.h"
+#include "history/recorder.h"
+#include "history/store.h"
 #include "table/seattable.h"
 #include "table/settings.h"
 
@@ -15,6 +17,7 @@
 #include <memory>
 #include <ostream>
 #include <sstream>
+#include <stdexcept>
 
 namespace studsim {
 
@@ -70,6 +73,15 @@ class Simulator {
         else
             rng = std::make_unique<Xoshiro>(o.seed);
         game = std::make_unique<Game>(ui, *rng, ini);
+        if (!o.history.empty()) {
+            store = std::make_unique<HistoryStore>(o.history);
+            if (store->takeNotice() != HistoryStore::Notice::none && !store->recording())
+                throw std::runtime_error("cannot record in " + o.history);
+            // The simulated clock, in seconds: a replayed session records the same deals.
+            recorder = std::make_unique<Recorder>(
+                *game, *store, [this] { return static_cast<std::int64_t>(ui.now / 1000); });
+            game->watch(recorder.get());
+        }
     }
 
     void run();
@@ -103,6 +115,8 @@ class Simulator {
     // every "Deal" stores cost nothing.
     MemorySettings ini;
     std::unique_ptr<Game> game;
+    std::unique_ptr<HistoryStore> store;
+    std::unique_ptr<Recorder> recorder;
 
     Event last = Event::Start;
     std::size_t scriptPos = 0;

@@ -27,6 +27,7 @@ struct Options {
     std::string script; // trace mode: R, C and F letters, cycled
     int ticks = 0;      // trace mode: rounds of timer ticks after every click
     std::optional<std::int32_t> initial, until;
+    std::string history; // a history file to record every finished deal in, or none
 };
 
 // Plays whole deals with the real engine and checks the game's invariants

@@ -1,0 +1,84 @@
+#pragma once
+
+// The hand history and the statistics, as the player reads them: the deals
+// newest first, one deal replayed street by street with the table's own card
+// images, and the figures the store computes from the stored deals. Every
+// text goes through the "History" translation context.
+
+#include "history/store.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <vector>
+
+class QLabel;
+class QListView;
+class QListWidget;
+class QPushButton;
+
+namespace stud {
+
+class ImageSets;
+class DealListModel;
+class DealView;
+
+// A deal as plain text in the player's language: what "Copy" puts on the
+// clipboard. Cards the table never showed stay hidden ("face down").
+QString dealText(const DealRecord& d);
+// One street of it (1 to d.streets()), or its end for d.streets() + 1.
+QString streetText(const DealRecord& d, int step);
+
+class HistoryWindow final : public QDialog {
+    Q_OBJECT
+  public:
+    HistoryWindow(HistoryStore& store, const ImageSets& images, QWidget* parent = nullptr);
+    ~HistoryWindow() override;
+
+    // Reads the deals afresh (after a deal ended, or a reset).
+    void reload();
+    // The replay's step: 0 for the first street .. the deal's streets for its end.
+    int step() const { return step_; }
+    void showStep(int step);
+    const DealRecord* current() const { return deal_ ? &*deal_ : nullptr; }
+    QListView* list() const { return list_; }
+
+  signals:
+    void statisticsAsked();
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
+  private:
+    void choose(int row);
+    void copy();
+
+    HistoryStore& store_;
+    DealListModel* model_;
+    QListView* list_;
+    QLabel* count_;
+    QLabel* heading_;
+    DealView* view_;
+    QListWidget* moves_;
+    QPushButton *start_, *previous_, *next_, *end_, *copy_, *statistics_;
+    std::optional<DealRecord> deal_;
+    int step_ = 0;
+};
+
+class StatisticsWindow final : public QDialog {
+    Q_OBJECT
+  public:
+    explicit StatisticsWindow(HistoryStore& store, QWidget* parent = nullptr);
+    void reload();
+    // Asks first; clears the history and the figures on Yes.
+    void resetAsked();
+
+  signals:
+    void wasReset();
+
+  private:
+    HistoryStore& store_;
+    QLabel* figures_;
+};
+
+} // namespace stud
