@@ -8,7 +8,7 @@ namespace stud {
 
 // A short, fixed list of seats that can be walked with a range-for.
 struct SeatList {
-    std::array<SeatId, 4> seats{};
+    std::array<SeatId, kOpponentSeats> seats{};
     int count = 0;
 
     constexpr const SeatId* begin() const { return seats.data(); }

@@ -8,7 +8,8 @@ namespace stud {
 
 inline constexpr int kRanks = 13;
 inline constexpr int kAce = kRanks - 1; // the highest rank
-inline constexpr int kDeckSize = 4 * kRanks;
+inline constexpr int kSuits = 4;
+inline constexpr int kDeckSize = kSuits * kRanks;
 inline constexpr int kOutsideRank = kRanks; // any rank from here on: a card not of the deck
 
 // One playing card, in one byte. Suits are only ever compared for equality.
@@ -27,9 +28,9 @@ struct Card {
 
     constexpr Card() noexcept = default;
     constexpr Card(int s, int r) noexcept
-        : suit(static_cast<std::uint8_t>(s >= 0 && s < 4 ? s : 0)),
-          rank(static_cast<std::uint8_t>(s >= 0 && s < 4 && r >= 0 && r < kRanks ? r
-                                                                                 : kOutsideRank)) {}
+        : suit(static_cast<std::uint8_t>(s >= 0 && s < kSuits ? s : 0)),
+          rank(static_cast<std::uint8_t>(
+              s >= 0 && s < kSuits && r >= 0 && r < kRanks ? r : kOutsideRank)) {}
 
     constexpr int image() const { return kRanks * suit + rank; }
     friend constexpr bool operator==(const Card&, const Card&) = default;

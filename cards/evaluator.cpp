@@ -171,8 +171,8 @@ HandValue countChain(const Counts& m) {
 // cards count as often as they appear.
 [[gnu::cold, gnu::noinline]] HandValue careful(Cards cards) {
     Counts m;
-    std::array<std::uint32_t, 4> suitranks{};
-    std::array<int, 4> suitcards{};
+    std::array<std::uint32_t, kSuits> suitranks{};
+    std::array<int, kSuits> suitcards{};
     for (const Card& c : cards) {
         if (!inDeck(c)) continue;
         m.add(c.rank);
@@ -180,7 +180,7 @@ HandValue countChain(const Counts& m) {
         ++suitcards[static_cast<std::size_t>(c.suit)];
     }
     // Seven cards leave room for only one suit with five.
-    for (int s = 0; s < 4; ++s)
+    for (int s = 0; s < kSuits; ++s)
         if (suitcards[static_cast<std::size_t>(s)] >= 5)
             return flushChain(cards, s, suitranks[static_cast<std::size_t>(s)], m.held);
     return countChain(m);

@@ -63,7 +63,7 @@ extern const std::array<std::uint64_t, kCardIndexes> kLastKeys; // the seventh c
 extern LookupTable<std::uint32_t, std::size_t{1} << (64 - kBucketShift)> gDisplacement;
 extern LookupTable<std::uint32_t, std::size_t{1} << 16> gSlot; // handscore | kickscore << 16
 
-using Cards = std::span<const Card, 7>;
+using Cards = std::span<const Card, kHandCards>;
 
 // Five cards of a suit, a card outside the deck, or tables not built yet.
 HandValue evaluateRare(Cards cards, std::uint64_t sum) noexcept;
@@ -85,7 +85,7 @@ inline std::size_t pairIndex(const Card* first) noexcept {
 // of the deck) rather than copying them into a hand just before: a copy is
 // written in pieces that the processor cannot hand on to a two-card read
 // until they reach the cache, and that wait costs more than the ranking.
-inline HandValue evaluate(std::span<const Card, 7> cards) noexcept {
+inline HandValue evaluate(std::span<const Card, kHandCards> cards) noexcept {
     using namespace detail;
     const std::uint64_t sum = gPairKeys[pairIndex(&cards[0])] + gPairKeys[pairIndex(&cards[2])] +
                               gPairKeys[pairIndex(&cards[4])] +
@@ -98,7 +98,7 @@ inline HandValue evaluate(std::span<const Card, 7> cards) noexcept {
 }
 
 inline HandValue evaluate(const Hand& cards) noexcept {
-    return evaluate(std::span<const Card, 7>(cards));
+    return evaluate(std::span<const Card, kHandCards>(cards));
 }
 
 } // namespace stud

@@ -8,7 +8,7 @@ namespace stud {
 
 namespace {
 
-using Names = std::array<std::string_view, 13>; // indexed by rank, empty = no text
+using Names = std::array<std::string_view, kRanks>; // indexed by rank, empty = no text
 
 // Written out in full so that every text is one literal the status line can
 // point at for good.
@@ -90,7 +90,7 @@ std::string_view handname(std::int32_t handscore) noexcept {
         {category::kFullHouse, kFullHouse}, {category::kFour, kFour},
     };
     for (const Category& c : categories)
-        if (s >= c.base && s <= c.base + 12) return pick(c.names, s, c.base);
+        if (s >= c.base && s <= c.base + kAce) return pick(c.names, s, c.base);
     if (s == category::kStraightFlush) return "Straight flush";
     return {};
 }

@@ -21,6 +21,16 @@ class Random {
     virtual void seed(std::uint64_t value) = 0;
 };
 
+// One step of SplitMix64: moves `state` on and returns its mixed 64 bits.
+// Xoshiro's seeding and the SplitMix generator both walk it.
+constexpr std::uint64_t splitmix64(std::uint64_t& state) noexcept {
+    state += 0x9E3779B97F4A7C15ull;
+    std::uint64_t z = state;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
 // xoshiro256** seeded through SplitMix64: the game's default generator.
 class Xoshiro final : public Random {
   public:
@@ -53,14 +63,7 @@ class SplitMix final : public Random {
   public:
     explicit SplitMix(std::uint64_t state, bool fixedSeed = true)
         : state_(state), fixed_(fixedSeed) {}
-    std::uint32_t next() override {
-        state_ += 0x9E3779B97F4A7C15ull;
-        std::uint64_t z = state_;
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        z ^= z >> 31;
-        return static_cast<std::uint32_t>(z >> 33);
-    }
+    std::uint32_t next() override { return static_cast<std::uint32_t>(splitmix64(state_) >> 33); }
     void fill(std::uint32_t* out, std::size_t n) override {
         for (std::size_t i = 0; i < n; ++i) out[i] = SplitMix::next();
     }

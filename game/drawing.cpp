@@ -8,10 +8,11 @@ namespace {
 
 constexpr const char* kTableBitmap = "kaveltable.bmp";
 
-// The background fill is wider than the 910-pixel client area (the excess is
-// clipped) and stops one row short of its 691 pixels, so the bottom row keeps
-// the window's black.
-constexpr int kTableRight = 990, kTableBottom = 690;
+// The background fill is wider than the client area (the excess is clipped)
+// and stops one row short of its height, so the bottom row keeps the
+// window's black.
+constexpr int kTableRight = 990, kTableBottom = kTableHeight - 1;
+static_assert(kTableRight > kTableWidth);
 
 constexpr std::uint32_t kWindowColor = 0x000000; // black
 

@@ -10,8 +10,8 @@ namespace stud {
 namespace {
 
 // The status line of each move; a hand's line is its name.
-constexpr std::array<const char*, 6> kToldText{"",       "Calls", "Checks",
-                                               "Raises", "Folds", "you fold"};
+constexpr std::array<const char*, static_cast<std::size_t>(Told::hand)> kToldText{
+    "", "Calls", "Checks", "Raises", "Folds", "you fold"};
 
 } // namespace
 

@@ -60,7 +60,9 @@ class TableWatcher {
 // events: start-up, a click on a control, a timer's tick and the repaint,
 // each running to completion and reaching the screen and speaker only
 // through Services; plus a read-only view of the state. Between events the
-// game keeps nothing outside `t` but the count of showdowns in the deal.
+// game keeps nothing outside `t` but the count of showdowns in the deal: the
+// captions and switches it sets only show what `t` holds, and it never reads
+// them back to decide.
 class Game {
   public:
     Game(Services& ui, Random& rng, SettingsStore& settings);
@@ -80,6 +82,9 @@ class Game {
     void watch(TableWatcher* watcher) { watcher_ = watcher; }
     // The deal is decided: the showdown has begun or foldwin has paid.
     bool dealdecided() const { return t.street >= kDealOver || t.decided; }
+    // What the human's "Call" pays: on the first street always the small bet
+    // (the opening bet and whatever replaced it), later the bet that stands.
+    std::int32_t callamount() const { return t.street == kFirstStreet ? t.smallbet : t.tocall; }
     // Showdowns run since the current deal started (at most one).
     int showdownsThisDeal() const { return showdowns; }
 
@@ -89,7 +94,7 @@ class Game {
     static Handler handlerOf(Control c);
 
     // ---- deal and match (game/newdeal.cpp) ------------------------------
-    void newgame();       // "Deal"
+    void newgame();       // "Deal": the match's next deal (the form's name, not a new match)
     void NewGame1Click(); // "New Game"
 
     // ---- the human's buttons (game/playeractions.cpp) -------------------
@@ -143,17 +148,29 @@ class Game {
     void foldwin();
 
     // ---- the opponents (game/opponents.cpp) -----------------------------
-    void answers(SeatId s); // freakanswers .. champanswers
-    void turn(SeatId s);    // freakturn .. champturn
+    void answers(SeatId s); // the seat answers the bet that stands
+    void turn(SeatId s);    // the seat's own turn: check, bet or fold
     // An opponent's fresh estimate of its own hand (betting/decisions.h).
     int estimate(SeatId s);
 
     // ---- showdown (game/showdown.cpp) -----------------------------------
     void showdown();
 
+    // ---- the start and end of a deal (game/startup.cpp) -----------------
     // Start of a deal or a match: nobody folded or raised, no opponent out,
-    // the foldwin mark and the showdown count cleared (game/startup.cpp).
+    // the foldwin mark and the showdown count cleared.
     void cleardeal();
+    // Every deal's first street, at start-up, "Deal" and "New Game" alike:
+    // the deal cleared, the broke opponents out, the ante taken, the status
+    // lines emptied, the cards shuffled and drawn, and the moves offered.
+    // The caller has set the opener and what an answer pays.
+    void startdeal();
+    void offermoves(); // the human's three moves on, "Deal" off
+    void offerdeal();  // the deal is over: only "Deal" goes on
+
+    // Champ (play-order number 1) opens the first deal of a run and of a
+    // new match.
+    static constexpr int kFirstOpener = seatno(champ);
 
     TableState t;
     Services& ui;

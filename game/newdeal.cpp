@@ -66,28 +66,14 @@ void Game::newgame() {
         return; // only "New Game" goes on from here
     }
 
-    cleardeal();
-    ui.setEnabled(Control::btnnew, false);
-    ui.setEnabled(Control::btnpass, true);
-    ui.setEnabled(Control::btnstay, true);
-    ui.setEnabled(Control::btnbet, true);
-    t.street = kFirstStreet;
-
     // The opener moves one seat on in play order: player, freak, geek,
     // master, champ, player, ...
     t.rotation = t.rotation <= seatno(champ) ? seatno(player) : t.rotation - 1;
     t.opener = t.rotation;
 
-    for (SeatId s : kOpponents) clearstatus(s);
     t.tocall = t.smallbet;
-    for (SeatId s : kOpponents)
-        if (t.seats[s].cash < 1) ++t.folds;
-    takeante();
-
-    shuffle(t, rng);
-    drawcards();
+    startdeal();
     offerstay(true);
-    ui.setEnabled(Control::btnbet, true);
 
     // The opening bet stands without being paid; it is paid when the human
     // answers it. With the human as opener no bet stands.
@@ -120,25 +106,14 @@ void Game::NewGame1Click() {
     if (watcher_) watcher_->matchover(MatchEnd::abandoned, player);
     for (SeatId s : kAllSeats) setcash(s, n);
     t.initialcash = n; // in memory only; the file follows at the next "Deal"
-    takeante();
-    clearstatus(player);
-    cleardeal();
-    t.street = kFirstStreet;
-    for (SeatId s : kOpponents)
-        if (t.seats[s].cash > 0) clearstatus(s);
 
     // No opening bet: the human acts first with nothing to call. The rotation
     // carries on where it stood.
-    t.opener = 1;
+    t.opener = kFirstOpener;
+    t.betopens = true;
     ui.setText(Control::btnbet, "Bet");
-    ui.setEnabled(Control::btnnew, false);
-    ui.setEnabled(Control::btnpass, true);
-    ui.setEnabled(Control::btnstay, true);
-    ui.setEnabled(Control::btnbet, true);
     for (SeatId s : kClearOrder) clearcards(s);
-
-    shuffle(t, rng);
-    drawcards();
+    startdeal();
 }
 
 } // namespace stud

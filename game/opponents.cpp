@@ -71,7 +71,7 @@ void Game::turn(SeatId s) {
             drawportrait(s, kSeatInfo[s].litFrame);
             ui.setTimerEnabled(Timer::winkanim, false);
             setstatus(s, Told::raises);
-            playsound("chip1.wav");
+            playsound(kChipSound);
         }
     }
     if (oppraise <= 0) return;

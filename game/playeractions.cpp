@@ -11,7 +11,6 @@ namespace stud {
 namespace {
 
 constexpr const char* kRaiseCaption = "Raise";
-constexpr const char* kChipSound = "chip1.wav";
 
 // The human's bet: the small bet on streets 1 to 4, the big bet on the last.
 std::int32_t playerbetsize(const TableState& t) {
@@ -23,7 +22,7 @@ std::int32_t playerbetsize(const TableState& t) {
 void Game::cardsound() {
     // Two dealing sounds for variety; the first 51 of the 100 draws pick card2.
     const auto r = rng.next() % 100;
-    playsound(r <= 50 ? "card2.wav" : "card1.wav");
+    playsound(r <= 50 ? kCardSound2 : kCardSound1);
 }
 
 void Game::playerbets() {
@@ -33,10 +32,11 @@ void Game::playerbets() {
 
     // The chip sounds only once the button reads "Raise": the first click
     // after a new match, while it still reads "Bet", is silent.
-    if (ui.text(Control::btnbet) == kRaiseCaption) playsound(kChipSound);
+    if (!t.betopens) playsound(kChipSound);
     for (SeatId s : kAllSeats) setstatuscolor(s, TextColor::White);
     if (t.seats[player].cash < kMinRaiseCash) return;
 
+    t.betopens = false;
     ui.setText(Control::btnbet, kRaiseCaption);
     const std::int32_t bet = playerbetsize(t);
     setpot(clampMoney(std::int64_t{t.pot} + bet));
@@ -76,7 +76,7 @@ void Game::playerstays() {
     for (SeatId s : kAllSeats) setstatuscolor(s, TextColor::White);
     clearstatus(player);
     offerstay(false);
-    if (t.street == kFirstStreet) t.tocall = t.smallbet;
+    t.tocall = callamount();
 
     if (standingbettor(t) == player) {
         // A check: nothing to pay, the opponents act from freak on.
@@ -145,10 +145,7 @@ void Game::playerpasses() {
     setstatus(player, Told::youfold);
     offerstay(false);
     t.street = kDealOver;
-    ui.setEnabled(Control::btnnew, true);
-    ui.setEnabled(Control::btnbet, false);
-    ui.setEnabled(Control::btnpass, false);
-    ui.setEnabled(Control::btnstay, false);
+    offerdeal();
     t.seats[player].folded = true;
     showdown();
 }

@@ -40,10 +40,7 @@ void Game::turnsfrom(SeatId first) {
 }
 
 void Game::foldwin() {
-    ui.setEnabled(Control::btnnew, true);
-    ui.setEnabled(Control::btnbet, false);
-    ui.setEnabled(Control::btnpass, false);
-    ui.setEnabled(Control::btnstay, false);
+    offerdeal();
     // The pot keeps its value until the next deal sets it anew.
     paycash(player, clampMoney(std::int64_t{t.seats[player].cash} + t.pot));
     // The human takes the pot as with a straight flush: the win animation
@@ -52,7 +49,7 @@ void Game::foldwin() {
     t.bestscore = category::kStraightFlush;
     t.winstep = 0;
     t.decided = true;
-    playsound("chip3.wav");
+    playsound(kPlayerWinSound);
     ui.setTimerEnabled(Timer::wintimer, true);
     if (watcher_) watcher_->dealover();
 }

@@ -48,10 +48,7 @@ void Game::showdown() {
             setcash(s, t.seats[s].cash);
     }
 
-    ui.setEnabled(Control::btnnew, true);
-    ui.setEnabled(Control::btnbet, false);
-    ui.setEnabled(Control::btnpass, false);
-    ui.setEnabled(Control::btnstay, false);
+    offerdeal();
 
     // Every seat at the target gets its own box, in seat order.
     const std::int64_t target = std::int64_t{t.initialcash} + t.playuntil;

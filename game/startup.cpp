@@ -21,11 +21,11 @@ void Game::cleardeal() {
 }
 
 void Game::startup() {
-    // The window as its form describes it. The buttons' captions are set here
-    // too, because the betting reads the Raise caption back.
+    // The window as its form describes it, with the buttons' captions.
     ui.setVisible(Control::Panel1, false);
     ui.setText(Control::btnnew, "Deal");
     offerstay(false);
+    t.betopens = false;
     ui.setText(Control::btnbet, "Raise");
     ui.setText(Control::btnpass, "Fold");
     ui.setEnabled(Control::btnnew, false);
@@ -56,8 +56,7 @@ void Game::startup() {
     // Written back at once, so a first start leaves a complete file.
     // One group, so the file holds all eight or what it held before.
     std::vector<SettingsValue> group{{"Background", "Color", std::to_string(t.cardback)}};
-    for (const CashKey& k : kCashKeys)
-        group.push_back({"Cash", k.key, std::to_string(t.seats[k.seat].cash)});
+    for (const SettingsValue& v : cashgroup(t)) group.push_back(v);
     group.push_back({"Cash", "until", std::to_string(t.playuntil)});
     group.push_back({"Cash", "initial", std::to_string(t.initialcash)});
     ini.write(group);
@@ -66,40 +65,53 @@ void Game::startup() {
     ui.setText(Control::money, std::to_string(t.initialcash));
     ui.setText(Control::until, std::to_string(t.playuntil));
 
-    t.ante = 1;
+    t.ante = kDefaultAnte;
     rng.seed(ui.currentTime());
-
-    t.street = kFirstStreet;
-    t.opener = 1;
-    t.rotation = 1;
-    cleardeal();
-    builddecks(t);
-
-    for (SeatId s : kOpponents)
-        if (t.seats[s].cash < 1) ++t.folds;
-    for (SeatId s : kAllSeats) setcash(s, t.seats[s].cash); // the labels show what was read
-    takeante();
-    for (SeatId s : kOpponents) clearstatus(s);
-
-    shuffle(t, rng);
-    drawcards();
-
     t.smallbet = kSmallBetAntes * kMinLimit;
     t.bigbet = kBigBetAntes * kMinLimit;
-    t.tocall = t.smallbet;
     ui.setText(Control::Label1, std::to_string(t.ante));
     ui.setText(Control::Label3, std::to_string(t.smallbet));
     ui.setText(Control::Label4, std::to_string(t.bigbet));
     ui.setPosition(Control::UpDown1, kMinLimit);
 
+    // The first deal is opened by champ, and the rotation starts there too.
+    t.opener = kFirstOpener;
+    t.rotation = kFirstOpener;
+    builddecks(t);
+    for (SeatId s : kAllSeats) setcash(s, t.seats[s].cash); // the labels show what was read
+    t.tocall = t.smallbet;
+    startdeal();
     offerstay(true);
-    ui.setEnabled(Control::btnbet, true);
-    ui.setEnabled(Control::btnpass, true);
-    ui.setEnabled(Control::btnstay, true);
 
     // The first deal begins with champ's opening bet standing; the human acts first.
-    t.seats[champ].raised = true;
-    if (watcher_) watcher_->moved(champ, Move::opens, 0);
+    t.seats[seatOfNo(t.opener)].raised = true;
+    if (watcher_) watcher_->moved(seatOfNo(t.opener), Move::opens, 0);
+}
+
+void Game::startdeal() {
+    cleardeal();
+    t.street = kFirstStreet;
+    for (SeatId s : kOpponents)
+        if (t.seats[s].cash < 1) ++t.folds;
+    takeante();
+    for (SeatId s : kAllSeats) clearstatus(s);
+    shuffle(t, rng);
+    drawcards();
+    offermoves();
+}
+
+void Game::offermoves() {
+    ui.setEnabled(Control::btnnew, false);
+    ui.setEnabled(Control::btnpass, true);
+    ui.setEnabled(Control::btnstay, true);
+    ui.setEnabled(Control::btnbet, true);
+}
+
+void Game::offerdeal() {
+    ui.setEnabled(Control::btnnew, true);
+    ui.setEnabled(Control::btnbet, false);
+    ui.setEnabled(Control::btnpass, false);
+    ui.setEnabled(Control::btnstay, false);
 }
 
 } // namespace stud

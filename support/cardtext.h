@@ -25,7 +25,7 @@ inline std::vector<Card> cards(const std::string& text) {
 inline Hand hand(const std::string& text) {
     const auto c = cards(text);
     Hand h{};
-    for (int i = 0; i < 7; ++i) h[i] = c.at(i);
+    for (int i = 0; i < kHandCards; ++i) h[i] = c.at(i);
     return h;
 }
 

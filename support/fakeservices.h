@@ -99,7 +99,15 @@ class FakeServices : public Services {
     int timerInterval(Timer t) const override {
         auto it = intervals.find(t);
         if (it != intervals.end()) return it->second;
-        return t == Timer::randomwink ? kRandomwinkMs : kBlinkMs;
+        switch (t) {
+        case Timer::randomwink:
+            return kRandomwinkMs;
+        case Timer::winkanim:
+            return kBlinkMs;
+        case Timer::wintimer:
+            return kWinMs;
+        }
+        return 0;
     }
 
     bool selectBrush(const std::string& file) override {

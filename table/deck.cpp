@@ -18,8 +18,12 @@ void shuffle(TableState& t, Random& rng) {
         std::swap(t.deck[a], t.deck[b]);
     }
     // Every seat gets its cards, also one without cash: it is simply not shown.
+    dealhands(t);
+}
+
+void dealhands(TableState& t) {
     for (SeatId s : kAllSeats)
-        for (int p = 0; p < 7; ++p) t.seats[s].hand[p] = t.deck[kDealSlice[s] + p];
+        for (int p = 0; p < kHandCards; ++p) t.seats[s].hand[p] = t.deck[kDealSlice[s] + p];
 }
 
 } // namespace stud

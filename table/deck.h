@@ -15,5 +15,7 @@ inline constexpr std::array<int, kSeats> kDealSlice{7, 0, 14, 21, 28};
 void builddecks(TableState& t);
 // Shuffle the deck from the order it is in, then give every seat its slice.
 void shuffle(TableState& t, Random& rng);
+// Every seat's seven cards from its slice of the deck as it lies.
+void dealhands(TableState& t);
 
 } // namespace stud

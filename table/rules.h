@@ -1,6 +1,9 @@
 #pragma once
 
-// The game's numbers, each named once: the core and the window read them here.
+// The game's rule numbers that more than one step reads, each named once: the
+// core and the window read them here. A number that belongs to one step lives
+// with it (the shuffle's in table/deck.h, the showdown's weight in
+// showdown/award.h, the win animation's frames in game/animation.cpp).
 
 #include "cards/card.h"
 

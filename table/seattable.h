@@ -8,6 +8,9 @@
 
 namespace stud {
 
+// The window's client area, in which every position below lies.
+inline constexpr int kTableWidth = 910, kTableHeight = 691;
+
 // Everything that differs from seat to seat, so that the per-seat routines
 // (answers, turns, drawing, showdown) are written once.
 struct SeatInfo {
@@ -39,7 +42,7 @@ inline constexpr std::array<SeatInfo, kSeats> kSeatInfo{{
      .areaRight = 635,
      .areaBottom = 600,
      .outscore = -180,
-     .winSound = "chip3.wav",
+     .winSound = kPlayerWinSound,
      .matchWinText = "You win!"},
     {.cashLabel = Control::lblfcash,
      .statusLabel = Control::freakstatus,
@@ -58,7 +61,7 @@ inline constexpr std::array<SeatInfo, kSeats> kSeatInfo{{
      .blinkFrames = {12, -1, -1},
      .winkChance = 20,
      .outscore = -150,
-     .winSound = "chip4.wav",
+     .winSound = kOpponentWinSound,
      .matchWinText = "Freak wins"},
     {.cashLabel = Control::lblgcash,
      .statusLabel = Control::geekstatus,
@@ -77,7 +80,7 @@ inline constexpr std::array<SeatInfo, kSeats> kSeatInfo{{
      .blinkFrames = {13, 14, -1},
      .winkChance = 31,
      .outscore = -120,
-     .winSound = "chip4.wav",
+     .winSound = kOpponentWinSound,
      .matchWinText = "Geek wins"},
     {.cashLabel = Control::lblmcash,
      .statusLabel = Control::masterstatus,
@@ -97,7 +100,7 @@ inline constexpr std::array<SeatInfo, kSeats> kSeatInfo{{
      .blinkMs = kGlanceMs,
      .winkChance = 15,
      .outscore = -170,
-     .winSound = "chip4.wav",
+     .winSound = kOpponentWinSound,
      .matchWinText = "Master wins"},
     {.cashLabel = Control::lblccash,
      .statusLabel = Control::champstatus,
@@ -116,7 +119,7 @@ inline constexpr std::array<SeatInfo, kSeats> kSeatInfo{{
      .blinkFrames = {18, 19, -1},
      .winkChance = 34,
      .outscore = -110,
-     .winSound = "chip4.wav",
+     .winSound = kOpponentWinSound,
      .matchWinText = "Champ wins"},
 }};
 

@@ -8,7 +8,9 @@ namespace stud {
 
 // Every control of the window that the game talks to, by its form name.
 enum class Control {
-    // table labels
+    // table labels. The form's names mislead: Label2 and the four
+    // `<seat>cash` labels (freakcash is Peter's) show the seats' names; `cash`
+    // and the `lbl?cash` labels (lblfcash is Peter's) show their cash.
     Label2,
     cash,
     playerstatus,
@@ -54,6 +56,16 @@ enum class Buttons { Ok, YesNo };
 enum class Answer { Ok, Yes, No, Other };
 enum class Timer { randomwink, winkanim, wintimer };
 enum class ImageSet { cards, players, coins };
+
+// The game's sounds: a card dealt (two for variety), the chips of a raise,
+// the human's and an opponent's win. The front end loads all of them ahead.
+inline constexpr const char* kCardSound1 = "card1.wav";
+inline constexpr const char* kCardSound2 = "card2.wav";
+inline constexpr const char* kChipSound = "chip1.wav";
+inline constexpr const char* kPlayerWinSound = "chip3.wav";
+inline constexpr const char* kOpponentWinSound = "chip4.wav";
+inline constexpr const char* kSoundFiles[] = {kCardSound1, kCardSound2, kChipSound, kPlayerWinSound,
+                                              kOpponentWinSound};
 
 // The error the game raises for a platform failure (a refused settings write,
 // a text that is no number). The front end shows its message in the standard

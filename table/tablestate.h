@@ -76,6 +76,7 @@ struct TableState {
     bool revealblock = false; // human folded and every opponent out: hide their cards
     bool decided = false;     // the deal was won by foldwin; cleared at every deal start
     bool callstands = false;  // a bet stands for the human to call: the stay button reads "Call"
+    bool betopens = false;    // a new match's first bet: the bet button reads "Bet", not "Raise"
 
     ShownCards shown = noCardsShown(); // what the card slots show
 

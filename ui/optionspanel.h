@@ -11,8 +11,8 @@ namespace stud {
 
 // The options panel `Panel1`: a plain panel over the middle of the table with
 // the cash, level, limits, card-back and sound controls. It holds no game
-// state: the table window answers Services calls for the panel's controls
-// through it and forwards `activated` to the game's handlers.
+// state: QtServices answers the Services calls for the panel's controls
+// through it, and the table window forwards `activated` to the game's handlers.
 class OptionsPanel : public QFrame {
     Q_OBJECT
   public:
@@ -37,7 +37,7 @@ class OptionsPanel : public QFrame {
   signals:
     // A control was used by the user: enter, unenter (their buttons), Levels,
     // background (an item chosen), UpDown1 (an arrow clicked, position already
-    // moved within 1..15), SoundOff1, Close (the Ok button).
+    // moved within kMinLimit..kMaxLimit), SoundOff1, Close (the Ok button).
     void activated(stud::Control c);
 
   protected:

@@ -29,9 +29,6 @@ namespace {
 // game's start-up sets them going.
 constexpr std::array<int, 3> kTimerStart{kRandomwinkMs, kBlinkMs, kWinMs};
 
-constexpr const char* kSoundFiles[] = {"card1.wav", "card2.wav", "chip1.wav", "chip3.wav",
-                                       "chip4.wav"};
-
 // "kaveltable.bmp" -> "kaveltable@2x.bmp"
 QString doubledName(const QString& file) {
     const int dot = file.lastIndexOf(QLatin1Char('.'));

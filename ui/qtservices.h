@@ -1,5 +1,6 @@
 #pragma once
 
+#include "table/seattable.h"
 #include "table/services.h"
 #include "ui/imagesets.h"
 
@@ -42,7 +43,7 @@ using MessageAnswerer = std::function<Answer(const MessageRequest&)>;
 // composes over the canvas, registered here under their control names.
 class QtServices final : public Services {
   public:
-    static constexpr int kWidth = 910, kHeight = 691;
+    static constexpr int kWidth = kTableWidth, kHeight = kTableHeight;
 
     // `surface` is the widget that shows the canvas; `scale` is 1, or 2 for
     // screens with a device pixel ratio of 2 (then the "@2x" pictures are used).

@@ -312,15 +312,8 @@ void TableWindow::syncSpeech() {
 }
 
 QString TableWindow::report() {
-    int toCall = 0;
-    GradientButton* stay = button(Control::btnstay);
-    const bool dealOver = button(Control::btnnew)->isEnabled() || !stay->isEnabled();
-    if (!dealOver && game_->state().callstands) {
-        // The first street's call is always the small bet; later ones the
-        // bet that stands.
-        const TableState& t = game_->state();
-        toCall = t.street == kFirstStreet ? t.smallbet : t.tocall;
-    }
+    const bool dealOver = game_->dealdecided();
+    const int toCall = !dealOver && game_->state().callstands ? game_->callamount() : 0;
     return speech_->finish(toCall, dealOver);
 }
 

@@ -137,7 +137,7 @@ class TableWindow : public QWidget {
     bool showingError_ = false;
     std::unique_ptr<TableSpeech> speech_;
     Announcer* announcer_ = nullptr;
-    std::array<SpokenLabel*, 5> hands_{};
+    std::array<SpokenLabel*, kSeats> hands_{};
     QString startReport_;
     bool startSaid_ = false;
     bool started_ = false;

@@ -2,6 +2,7 @@
 // loaders rely on, the places where two files must agree pixel for pixel, and
 // that regenerating them gives the committed bytes.
 
+#include "aboutlines.h" // tools/assetgen
 #include "support/ciskips.h"
 #include "support/tempdir.h"
 
@@ -350,23 +351,6 @@ TEST(About, BaselineJpegsThatLibjpegDecodes) {
         EXPECT_GT(paper[0], paper[2]); // warm, not grey
     }
 }
-
-// The lines the English picture writes under its title.
-const char* const kAboutLines[] = {"Seven-card stud poker",
-                                   "Version 1.0",
-                                   "Bets are small in the first two rounds",
-                                   "and big in the later rounds.",
-                                   "Check",
-                                   "stay in without betting",
-                                   "Fold",
-                                   "give up the hand",
-                                   "Call",
-                                   "match the bet to stay in",
-                                   "Pot",
-                                   "the money bet in the deal",
-                                   "Game, pictures and sounds by",
-                                   "the Seven Stud developers",
-                                   "Built with Qt and libjpeg"};
 
 // Each AboutPicture context of a Qt Linguist file: its messages, source to translation.
 std::vector<QHash<QString, QString>> aboutContexts(const QString& path) {

@@ -65,10 +65,8 @@ class BettingTable : public ::testing::Test {
     BettingTable() {
         ui.table = &t;
         builddecks(t);
-        for (SeatId s : kAllSeats) {
-            for (int p = 0; p < 7; ++p) t.seats[s].hand[p] = t.deck[kDealSlice[s] + p];
-            steps.setcash(s, 100);
-        }
+        dealhands(t);
+        for (SeatId s : kAllSeats) steps.setcash(s, 100);
         steps.setpot(5);
         t.complevel = kNoTrials;
         t.strength = 50;

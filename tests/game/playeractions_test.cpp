@@ -72,6 +72,7 @@ TEST_F(PlayerActions, RaiseOnLastStreetPaysTheBigBetAndGoesStraightToOneShowdown
 
 TEST_F(PlayerActions, RaiseButtonChipSoundAndRefusalForLackOfCash) {
     // After a new match the button reads "Bet": that click is silent.
+    t.betopens = true;
     ui.setText(Control::btnbet, "Bet");
     onstreet(2, seatno(champ));
     script({kYes, kYes, kYes, kYes, kNo, kNo, kNo, kNo, kNo}); // answers, sound, turns

@@ -120,29 +120,6 @@ TEST(SettingsGroups, ARefusedGroupEndsTheStepThereAndKeepsTheEarlierValues) {
     }
 }
 
-TEST(SettingsGroups, AFileGroupIsAllOrNothing) {
-    TempDir dir("studgroups");
-    IniFile ini(dir.file("tarvo.ini"));
-    std::ofstream(ini.path(), std::ios::binary) << "; kept\r\n[CASH]\r\nFreak=1\r\nfreak=2\r\n";
-    const std::vector<SettingsValue> good{
-        {"Cash", "freak", "7"}, {"Cash", "player", "8"}, {"Levels", "comp", "400"}};
-    ini.write(good);
-    std::ifstream in(ini.path(), std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    // The first of the duplicates changes, case and line ends stay the file's.
-    EXPECT_EQ(text.str(), "; kept\r\n[CASH]\r\nFreak=7\r\nfreak=2\r\nplayer=8\r\n\r\n"
-                          "[Levels]\r\ncomp=400\r\n");
-
-    // One value that could not be read back spoils the whole group.
-    const std::vector<SettingsValue> bad{{"Cash", "freak", "9"}, {"Cash", "a=b", "1"}};
-    EXPECT_THROW(ini.write(bad), SettingsError);
-    EXPECT_EQ(ini.readInteger("Cash", "freak", 0), 7);
-    MemorySettings mem(text.str());
-    EXPECT_THROW(mem.write(bad), SettingsError);
-    EXPECT_EQ(mem.text(), text.str());
-}
-
 // A child plays deal after deal on a real file and is killed at a random
 // moment; the file it leaves must hold the seats' cash as it stood between
 // two deals, never a mix of two.

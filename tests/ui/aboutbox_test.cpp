@@ -2,6 +2,7 @@
 // and clipped (and nothing at all for damaged data), the OK button's modal
 // result, and its place over the main window.
 
+#include "jpegwriter.h"
 #include "ui/aboutbox.h"
 #include "ui/gradientbutton.h"
 
@@ -15,8 +16,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include <jpeglib.h>
-
 using namespace stud;
 
 namespace {
@@ -24,36 +23,17 @@ namespace {
 // A baseline JPEG from libjpeg's compressor: red on the left half, blue on
 // the right, a green band along the bottom ten rows.
 QByteArray makeJpeg(int size) {
-    jpeg_compress_struct cinfo{};
-    jpeg_error_mgr jerr{};
-    cinfo.err = jpeg_std_error(&jerr);
-    jpeg_create_compress(&cinfo);
-    unsigned char* buffer = nullptr;
-    unsigned long length = 0;
-    jpeg_mem_dest(&cinfo, &buffer, &length);
-    cinfo.image_width = cinfo.image_height = static_cast<JDIMENSION>(size);
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, 95, TRUE);
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<unsigned char> row(static_cast<std::size_t>(size) * 3);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        const bool bottom = static_cast<int>(cinfo.next_scanline) >= size - size / 46;
+    const auto jpeg = stud::testing::writeJpeg(size, size, 3, [size](int y, unsigned char* row) {
+        const bool bottom = y >= size - size / 46;
         for (int x = 0; x < size; ++x) {
             const bool left = x < size / 2;
             row[x * 3 + 0] = bottom ? 0 : left ? 230 : 0;
             row[x * 3 + 1] = bottom ? 220 : 0;
             row[x * 3 + 2] = bottom ? 0 : left ? 0 : 230;
         }
-        JSAMPROW r = row.data();
-        jpeg_write_scanlines(&cinfo, &r, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    QByteArray out(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(length));
-    jpeg_destroy_compress(&cinfo);
-    std::free(buffer);
-    return out;
+    });
+    return QByteArray(reinterpret_cast<const char*>(jpeg.data()),
+                      static_cast<qsizetype>(jpeg.size()));
 }
 
 bool near(const QColor& a, const QColor& b) {

@@ -42,13 +42,9 @@ struct Table : stud::testing::TableRun {
     void record(const MessageRequest& r) override { boxes.push_back(r.text); }
     bool startAndShow() {
         if (!TableRun::startAndShow()) return false;
-        for (Timer t : {Timer::randomwink, Timer::winkanim, Timer::wintimer})
-            stud::testing::QtServicesSeam(w->services()).timer(t)->stop();
+        stopTimers();
         return true;
     }
-    TableState& state() { return GameSteps{w->game()}.table(); }
-    GradientButton* button(Control c) { return w->button(c); }
-    void click(Control c) { QTest::mouseClick(button(c), Qt::LeftButton); }
     bool dealOver() { return button(Control::btnnew)->isEnabled(); }
 };
 

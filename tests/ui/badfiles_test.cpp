@@ -71,14 +71,9 @@ struct Table : stud::testing::TableRun {
     bool startAndShow() {
         if (!w->start()) return false;
         w->show();
-        // The animation timers would draw from the generator between clicks.
-        for (Timer t : {Timer::randomwink, Timer::winkanim, Timer::wintimer})
-            stud::testing::QtServicesSeam(w->services()).timer(t)->stop();
+        stopTimers();
         return QTest::qWaitForWindowExposed(w.get());
     }
-    TableState& state() { return GameSteps{w->game()}.table(); }
-    GradientButton* button(Control c) { return w->button(c); }
-    void click(Control c) { QTest::mouseClick(button(c), Qt::LeftButton); }
     int errors() const {
         int n = 0;
         for (const MessageRequest& r : boxes) n += r.kind == MessageRequest::Kind::Error;

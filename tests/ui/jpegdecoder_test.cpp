@@ -1,3 +1,4 @@
+#include "jpegwriter.h"
 #include "ui/jpegdecoder.h"
 
 #include <gtest/gtest.h>
@@ -17,41 +18,18 @@ using stud::decodeJpeg;
 // A baseline JPEG made on the spot with libjpeg's compressor: the left half
 // red, the right half blue, so that both the size and the pixel order show.
 std::vector<std::uint8_t> makeJpeg(int width, int height, bool grey = false) {
-    jpeg_compress_struct cinfo{};
-    jpeg_error_mgr jerr{};
-    cinfo.err = jpeg_std_error(&jerr);
-    jpeg_create_compress(&cinfo);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &buffer, &size);
-    cinfo.image_width = static_cast<JDIMENSION>(width);
-    cinfo.image_height = static_cast<JDIMENSION>(height);
-    cinfo.input_components = grey ? 1 : 3;
-    cinfo.in_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, 95, TRUE);
-    jpeg_start_compress(&cinfo, TRUE);
-    const int comps = grey ? 1 : 3;
-    std::vector<unsigned char> row(static_cast<std::size_t>(width * comps));
-    for (int x = 0; x < width; ++x) {
-        if (grey) {
-            row[x] = x < width / 2 ? 40 : 220;
-        } else {
-            const bool left = x < width / 2;
-            row[x * 3 + 0] = left ? 230 : 10;
-            row[x * 3 + 1] = 10;
-            row[x * 3 + 2] = left ? 10 : 230;
+    return stud::testing::writeJpeg(width, height, grey ? 1 : 3, [=](int, unsigned char* row) {
+        for (int x = 0; x < width; ++x) {
+            if (grey) {
+                row[x] = x < width / 2 ? 40 : 220;
+            } else {
+                const bool left = x < width / 2;
+                row[x * 3 + 0] = left ? 230 : 10;
+                row[x * 3 + 1] = 10;
+                row[x * 3 + 2] = left ? 10 : 230;
+            }
         }
-    }
-    while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW r = row.data();
-        jpeg_write_scanlines(&cinfo, &r, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    std::vector<std::uint8_t> out(buffer, buffer + size);
-    jpeg_destroy_compress(&cinfo);
-    std::free(buffer);
-    return out;
+    });
 }
 
 const std::uint8_t* pixel(const DecodedImage& img, int x, int y) {

@@ -100,7 +100,6 @@ struct Table : stud::testing::TableRun {
     Table() : TableRun(11) {}
     void record(const MessageRequest& r) override { boxes.push_back(r.text); }
 
-    TableState& state() { return GameSteps{w->game()}.table(); }
     OptionsPanel* panel() { return w->panel(); }
     QWidget* control(Control c) { return w->panel()->control(c); }
     void click(Control c) {

@@ -3,11 +3,14 @@
 #include "cards/random.h"
 #include "rundir.h"
 #include "servicesseam.h"
+#include "support/gamesteps.h"
+#include "ui/gradientbutton.h"
 #include "ui/qtservices.h"
 #include "ui/tablewindow.h"
 
 #include <QDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdint>
 #include <deque>
@@ -60,6 +63,16 @@ struct TableRun {
         w->show();
         return QTest::qWaitForWindowExposed(w.get());
     }
+    // The animation timers would draw the generator's numbers in between
+    // clicks; the deal tests click without them.
+    void stopTimers() {
+        for (Timer t : {Timer::randomwink, Timer::winkanim, Timer::wintimer})
+            stud::testing::QtServicesSeam(w->services()).timer(t)->stop();
+    }
+    TableState& state() { return GameSteps{w->game()}.table(); }
+    GradientButton* button(Control c) { return w->button(c); }
+    QLabel* label(Control c) { return w->label(c); }
+    void click(Control c) { QTest::mouseClick(button(c), Qt::LeftButton); }
 };
 
 } // namespace stud::testing

@@ -49,16 +49,6 @@ struct Table : stud::testing::TableRun {
     explicit Table(bool withData = true, std::uint64_t seed = 7, int scale = 1)
         : TableRun(seed, withData, scale) {}
     void record(const MessageRequest& r) override { boxes.push_back(r); }
-    // The animation timers would draw the generator's numbers in between
-    // clicks; the deal tests click without them.
-    void stopTimers() {
-        for (Timer t : {Timer::randomwink, Timer::winkanim, Timer::wintimer})
-            stud::testing::QtServicesSeam(w->services()).timer(t)->stop();
-    }
-    TableState& state() { return GameSteps{w->game()}.table(); }
-    GradientButton* button(Control c) { return w->button(c); }
-    QLabel* label(Control c) { return w->label(c); }
-    void click(Control c) { QTest::mouseClick(button(c), Qt::LeftButton); }
 };
 
 QImage tableBitmap() {

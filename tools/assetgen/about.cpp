@@ -1,4 +1,5 @@
 #include "about.h"
+#include "aboutlines.h"
 
 #include "canvas.h"
 #include "suits.h"
@@ -173,22 +174,7 @@ enum Line {
     Credits = Glossary + 8,
     Built = Credits + 2
 };
-const char* const kLines[] = {"Seven-card stud poker",
-                              "Version 1.0",
-                              "Bets are small in the first two rounds",
-                              "and big in the later rounds.",
-                              "Check",
-                              "stay in without betting",
-                              "Fold",
-                              "give up the hand",
-                              "Call",
-                              "match the bet to stay in",
-                              "Pot",
-                              "the money bet in the deal",
-                              "Game, pictures and sounds by",
-                              "the Seven Stud developers",
-                              "Built with Qt and libjpeg"};
-static_assert(std::size(kLines) == Built + 1);
+static_assert(std::size(kAboutLines) == Built + 1);
 
 void writing(QPainter& p, const QStringList& line) {
     const QColor title(0x6a, 0x14, 0x10);
@@ -239,7 +225,7 @@ void writing(QPainter& p, const QStringList& line) {
 
 QStringList aboutLines() {
     QStringList lines;
-    for (const char* l : kLines) lines << QString::fromUtf8(l);
+    for (const char* l : kAboutLines) lines << QString::fromUtf8(l);
     return lines;
 }
 

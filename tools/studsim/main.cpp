@@ -6,6 +6,7 @@
 //   studsim --trace --generator splitmix:SEED --script LETTERS --level L --deals N [--ticks N]
 
 #include "simulator.h"
+#include "table/rules.h"
 
 #include <charconv>
 #include <cstring>
@@ -66,8 +67,7 @@ int main(int argc, char** argv) {
             if (!parseNumber(value(), opt.deals) || opt.deals < 1)
                 return usage("--deals needs a number of at least 1");
         } else if (arg == "--level") {
-            if (!parseNumber(value(), opt.level) ||
-                (opt.level != 200 && opt.level != 400 && opt.level != 600 && opt.level != 900))
+            if (!parseNumber(value(), opt.level) || stud::levelItem(opt.level) < 0)
                 return usage("--level must be 200, 400, 600 or 900");
         } else if (arg == "--human") {
             const std::string_view h = value();
