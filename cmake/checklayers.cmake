@@ -23,7 +23,7 @@ set(allowed_tools/handeval cards table tools/handeval)
 set(allowed_tools/studsim cards table betting showdown game history support tools/studsim)
 set(allowed_tools/assetgen tools/assetgen)
 set(allowed_tests/tools tools/handeval ${allowed_tools/handeval} support tests/tools)
-set(allowed_tests/assets support tests/assets)
+set(allowed_tests/assets support tools/assetgen tests/assets)
 # The window's benchmark reuses the window tests' fixture.
 set(allowed_bench ${allowed_ui} support tests/ui bench)
 set(allowed_fuzz cards table ui support tools/handeval fuzz)

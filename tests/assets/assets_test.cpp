@@ -2,9 +2,9 @@
 // loaders rely on, the places where two files must agree pixel for pixel, and
 // that regenerating them gives the committed bytes.
 
-#include "aboutlines.h" // tools/assetgen
 #include "support/ciskips.h"
 #include "support/tempdir.h"
+#include "tools/assetgen/aboutlines.h"
 
 #include <QCryptographicHash>
 #include <QDir>
