@@ -1339,4 +1339,31 @@ LC_MESSAGES, LANG), y en inglés si no conoce ese idioma.</translation>
         <translation>Hecho con Qt y libjpeg</translation>
     </message>
 </context>
+<context>
+    <name>ViewControl</name>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>A&amp;lejar</translation>
+    </message>
+    <message>
+        <source>&amp;Normal Size</source>
+        <translation>Tamaño &amp;normal</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Leave Full Screen</source>
+        <translation>Salir de pantalla completa</translation>
+    </message>
+    <message>
+        <source>F&amp;our-Colour Deck</source>
+        <translation>Baraja de &amp;cuatro colores</translation>
+    </message>
+</context>
 </TS>

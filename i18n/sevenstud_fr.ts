@@ -1339,4 +1339,31 @@ LC_MESSAGES, LANG), et en anglais s&apos;il ne connaît pas cette langue.</trans
         <translation>Réalisé avec Qt et libjpeg</translation>
     </message>
 </context>
+<context>
+    <name>ViewControl</name>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Normal Size</source>
+        <translation>Taille &amp;normale</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Plein écran</translation>
+    </message>
+    <message>
+        <source>Leave Full Screen</source>
+        <translation>Quitter le plein écran</translation>
+    </message>
+    <message>
+        <source>F&amp;our-Colour Deck</source>
+        <translation>Jeu à &amp;quatre couleurs</translation>
+    </message>
+</context>
 </TS>

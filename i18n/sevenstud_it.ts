@@ -1339,4 +1339,31 @@ LC_MESSAGES, LANG), e inglese se non conosce quella lingua.</translation>
         <translation>Realizzato con Qt e libjpeg</translation>
     </message>
 </context>
+<context>
+    <name>ViewControl</name>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Riduci</translation>
+    </message>
+    <message>
+        <source>&amp;Normal Size</source>
+        <translation>Dimensione &amp;normale</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Schermo intero</translation>
+    </message>
+    <message>
+        <source>Leave Full Screen</source>
+        <translation>Esci da schermo intero</translation>
+    </message>
+    <message>
+        <source>F&amp;our-Colour Deck</source>
+        <translation>Mazzo a &amp;quattro colori</translation>
+    </message>
+</context>
 </TS>

@@ -8,6 +8,8 @@
 #include "ui/gradientbutton.h"
 #include "ui/optionspanel.h"
 #include "ui/tablespeech.h"
+#include "ui/viewcontrol.h"
+#include "ui/zoom.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -95,12 +97,21 @@ class TableLabel : public QLabel {
     }
 
   protected:
+    void changeEvent(QEvent* e) override {
+        if (e->type() == QEvent::FontChange) {
+            const int d = std::max(1, qRound(zoomOf(this)));
+            setContentsMargins(0, 0, d, d);
+        }
+        QLabel::changeEvent(e);
+    }
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         const QRect r = contentsRect();
         const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+        // The shadow grows with a zoomed table.
+        const int d = std::max(1, qRound(zoomOf(this)));
         p.setPen(QColor(0, 0, 0, 170));
-        p.drawText(r.translated(1, 1), flags, text());
+        p.drawText(r.translated(d, d), flags, text());
         p.setPen(palette().color(QPalette::WindowText));
         p.drawText(r, flags, text());
     }
@@ -164,6 +175,10 @@ TableWindow::TableWindow(std::unique_ptr<Random> random, int scale, QWidget* par
 
     about_ = new AboutBox(this);
     about_->hide();
+
+    view_ = new ViewControl(this, *services_);
+    view_->addDialog(about_);
+    view_->setGuard([this](const std::function<void()>& f) { guarded(f); });
 
     services_->setRepaintHandler([this] {
         game_->redraw();
@@ -360,10 +375,7 @@ void TableWindow::paintEvent(QPaintEvent* event) {
     const int s = services_->scale();
     // On a screen between the two densities the canvas is stretched: smoothly.
     if (devicePixelRatioF() != s) p.setRenderHint(QPainter::SmoothPixmapTransform);
-    for (const QRect& r : event->region()) {
-        p.drawImage(QRectF(r), services_->canvas(),
-                    QRectF(r.x() * s, r.y() * s, r.width() * s, r.height() * s));
-    }
+    for (const QRect& r : event->region()) services_->paintCanvas(p, r);
 }
 
 bool TableWindow::event(QEvent* event) {

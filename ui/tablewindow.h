@@ -26,6 +26,7 @@ class GradientButton;
 class OptionsPanel;
 class SpokenLabel;
 class TableSpeech;
+class ViewControl;
 
 // The game's main window: the table canvas, the name, cash and status labels,
 // the command buttons, the options panel and the About box. It owns the one
@@ -53,6 +54,8 @@ class TableWindow : public QWidget {
     GradientButton* button(Control c) const;
     OptionsPanel* panel() const { return panel_; }
     AboutBox* aboutBox() const { return about_; }
+    // Zoom, full screen and the deck.
+    ViewControl& view() const { return *view_; }
 
     // ---- for a screen reader ---------------------------------------------------
     // The notification that speaks each report.
@@ -109,6 +112,7 @@ class TableWindow : public QWidget {
     std::map<Control, GradientButton*> buttons_;
     OptionsPanel* panel_ = nullptr;
     AboutBox* about_ = nullptr;
+    ViewControl* view_ = nullptr;
     bool shown_ = false;
     bool showingError_ = false;
     std::unique_ptr<TableSpeech> speech_;
