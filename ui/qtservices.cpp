@@ -416,14 +416,29 @@ void QtServices::setDeck(ImageSets::Deck deck) {
 
 void QtServices::paintCanvas(QPainter& p, const QRect& r) const {
     const QRect table(offset_, QSize(qRound(kWidth * view_), qRound(kHeight * view_)));
+    const int s = scale_;
     if (!table.contains(r)) {
-        // The room around the table, as its bitmap's corner shows it.
-        const QColor surround = QColor::fromRgb(canvas_.pixel(0, 0));
-        for (const QRect& outside : QRegion(r).subtracted(table)) p.fillRect(outside, surround);
+        // A full screen's margins continue the dark room at the table's
+        // edges: its outermost column (or row) drawn out to the screen's edge,
+        // so the margin meets the table without a seam.
+        const QRegion margins = QRegion(r).subtracted(table);
+        p.fillRect(margins.boundingRect() & r, QColor::fromRgb(canvas_.pixel(0, 0)));
+        const qreal rows = canvas_.height() - s; // the last row is the window's black
+        const QRectF leftEdge(0, 0, 1, rows), rightEdge(canvas_.width() - 1, 0, 1, rows);
+        const QRectF topEdge(0, 0, canvas_.width(), 1), bottomEdge(0, rows - 1, canvas_.width(), 1);
+        p.save();
+        p.setClipRegion(margins);
+        p.drawImage(QRectF(0, table.top(), table.left(), table.height()), canvas_, leftEdge);
+        // Centred: the margins on both sides are as wide (to a pixel).
+        p.drawImage(QRectF(table.right() + 1, table.top(), table.left() + 1, table.height()),
+                    canvas_, rightEdge);
+        p.drawImage(QRectF(table.left(), 0, table.width(), table.top()), canvas_, topEdge);
+        p.drawImage(QRectF(table.left(), table.bottom() + 1, table.width(), table.top() + 1),
+                    canvas_, bottomEdge);
+        p.restore();
     }
     const QRect in = r & table;
     if (in.isEmpty()) return;
-    const int s = scale_;
     p.drawImage(QRectF(in), canvas_,
                 QRectF((in.x() - offset_.x()) * s, (in.y() - offset_.y()) * s, in.width() * s,
                        in.height() * s));
