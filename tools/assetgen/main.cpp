@@ -113,11 +113,12 @@ int main(int argc, char** argv) {
         for (int i = 0; i < kCardCount; ++i) cards.push_back(scaled(cardMaster(i)));
         if (wanted("cards")) {
             strips(out, cards, "cards");
-            // The four-colour deck: the same cards with diamonds blue and
-            // clubs green (the backs come out as they are).
+            // The four-colour deck: the same faces with diamonds blue and
+            // clubs green, and the very same backs.
             std::vector<Scaled> four;
             fourColourDeck = true;
-            for (int i = 0; i < kCardCount; ++i) four.push_back(scaled(cardMaster(i)));
+            for (int i = 0; i < kCardCount; ++i)
+                four.push_back(i < 52 ? scaled(cardMaster(i)) : cards[static_cast<size_t>(i)]);
             fourColourDeck = false;
             strips(out, four, "cards4");
         }

@@ -1,0 +1,115 @@
+// The zoomed and full-screen table: a whole redraw of the table at 3840 x 2160
+// (the game's drawing into the canvas and the window's paint) once its
+// pictures are prepared, a change of zoom until the frame is painted, and the
+// memory the program holds full screen at 4K. The window runs offscreen on a
+// 3840 x 2160 screen in a scratch working directory.
+
+#include "tests/ui/servicesseam.h"
+#include "tests/ui/tablerun.h"
+#include "ui/tablewindow.h"
+#include "ui/viewcontrol.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <memory>
+#include <string>
+
+namespace {
+
+QApplication& application() {
+    return *static_cast<QApplication*>(QCoreApplication::instance());
+}
+
+void quiet(stud::TableWindow& w) {
+    for (stud::Timer t : {stud::Timer::randomwink, stud::Timer::winkanim, stud::Timer::wintimer})
+        stud::testing::QtServicesSeam(w.services()).timer(t)->stop();
+}
+
+// Resident memory of the process, in megabytes.
+double residentMb() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
+    return 0;
+}
+
+void BM_FullScreenRedraw4K(benchmark::State& state) {
+    QApplication& app = application();
+    stud::testing::TableRun run(std::make_unique<stud::Xoshiro>(1), true, 1);
+    stud::TableWindow& w = *run.w;
+    if (!w.start()) {
+        state.SkipWithError("start-up failed");
+        return;
+    }
+    w.show();
+    w.view().setFullScreen(true);
+    app.processEvents();
+    quiet(w);
+    if (w.canvas().height() < 2160) {
+        state.SkipWithError("no 3840 x 2160 screen");
+        return;
+    }
+    // The pictures at this resolution are made once, at the zoom change.
+    w.services().repaintWindow();
+    w.repaint();
+    for (auto _ : state) {
+        w.services().repaintWindow(); // the table and every card, into the canvas
+        w.repaint();                  // and onto the window, now
+    }
+    state.counters["rss_mb"] = residentMb();
+    state.counters["canvas_px"] = w.canvas().width() * double(w.canvas().height());
+}
+BENCHMARK(BM_FullScreenRedraw4K)->Unit(benchmark::kMillisecond);
+
+// From the key to the painted frame: the pictures made for the new size, the
+// canvas drawn again, every control placed and the window painted.
+void BM_ZoomChange(benchmark::State& state) {
+    QApplication& app = application();
+    stud::testing::TableRun run(std::make_unique<stud::Xoshiro>(1), true, 1);
+    stud::TableWindow& w = *run.w;
+    if (!w.start()) {
+        state.SkipWithError("start-up failed");
+        return;
+    }
+    w.show();
+    app.processEvents();
+    quiet(w);
+    const int from = 100, to = static_cast<int>(state.range(0));
+    bool up = true;
+    for (auto _ : state) {
+        w.view().setZoom(up ? to : from);
+        app.processEvents();
+        w.repaint();
+        up = !up;
+    }
+    if (w.view().zoom() != from && w.view().zoom() != to)
+        state.SkipWithError("the screen does not hold the zoom");
+}
+BENCHMARK(BM_ZoomChange)->Arg(150)->Arg(300)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    // A 4K screen of scale 1, unless the caller chose a platform.
+    const QString screen = QDir::temp().filePath(QStringLiteral("studbench-4k.json"));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        QFile f(screen);
+        if (f.open(QIODevice::WriteOnly))
+            f.write(R"({"screens": [{"name": "4k", "x": 0, "y": 0, "width": 3840,)"
+                    R"( "height": 2160, "logicalDpi": 96, "logicalBaseDpi": 96}]})");
+        f.close();
+        qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screen).toLocal8Bit());
+    }
+    QApplication app(argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
