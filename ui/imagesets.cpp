@@ -2,6 +2,7 @@
 
 #include "table/rules.h"
 
+#include <QHash>
 #include <QPainter>
 
 #include <vector>
@@ -32,10 +33,13 @@ const SetInfo& info(ImageSet set) {
 }
 
 // One strip as the program carries it, opaque, at `scale`; null when the
-// resource is missing, and StudError when it has the wrong size.
+// resource is missing, and StudError when it has the wrong size. Decoded once:
+// a zoom change then costs only the shrinking.
 QImage loadStrip(ImageSet set, int scale, ImageSets::Deck deck) {
     const SetInfo& s = info(set);
     const QString path = ImageSets::resourcePath(set, scale, deck);
+    static QHash<QString, QImage> decoded;
+    if (auto it = decoded.constFind(path); it != decoded.constEnd()) return *it;
     QImage loaded(path);
     if (loaded.isNull()) return {};
     // The reader marks an "@2x" file as being of ratio 2, which would make
@@ -51,6 +55,7 @@ QImage loadStrip(ImageSet set, int scale, ImageSets::Deck deck) {
     QPainter p(&opaque);
     p.drawImage(0, 0, loaded);
     p.end();
+    decoded.insert(path, opaque);
     return opaque;
 }
 

@@ -395,11 +395,20 @@ void QtServices::rebuildCanvas() {
     surface_->update();
 }
 
+void QtServices::useImages(qreal resolution, ImageSets::Deck deck) {
+    // The pictures of the size before are kept: going back is instant.
+    ImageSets next = spare_ && spare_->resolution() == resolution && spare_->deck() == deck
+                         ? *spare_
+                         : ImageSets(resolution, deck);
+    spare_ = images_;
+    images_ = next;
+}
+
 void QtServices::setView(qreal view, QPoint offset) {
     if (view <= 0) view = 1;
     if (view == view_ && offset == offset_) return;
     const bool finer = view != view_;
-    if (finer) images_ = ImageSets(scale_ * view, images_.deck());
+    if (finer) useImages(scale_ * view, images_.deck());
     view_ = view;
     offset_ = offset;
     if (finer)
@@ -410,7 +419,7 @@ void QtServices::setView(qreal view, QPoint offset) {
 
 void QtServices::setDeck(ImageSets::Deck deck) {
     if (deck == images_.deck()) return;
-    images_ = ImageSets(resolution(), deck);
+    useImages(resolution(), deck);
     rebuildCanvas();
 }
 

@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 class QAbstractButton;
@@ -157,13 +158,15 @@ class QtServices final : public Services {
     void remember(const Step& step);
     void paintStep(const Step& step);
     void rebuildCanvas();
+    void useImages(qreal resolution, ImageSets::Deck deck);
 
     QWidget* surface_;
     int scale_;
     qreal view_ = 1;
     QPoint offset_;
     ImageSets images_;
-    QImage canvas_; // device pixels: kWidth by kHeight times resolution()
+    std::optional<ImageSets> spare_; // the pictures shown before the last change
+    QImage canvas_;                  // device pixels: kWidth by kHeight times resolution()
     QImage brush_; // the tiled table bitmap, at the canvas's resolution; null before the first load
     QImage brushSource_; // the table bitmap as loaded (brushScale_ device pixels per window pixel)
     int brushScale_ = 1;
