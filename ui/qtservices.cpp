@@ -381,7 +381,10 @@ void QtServices::remember(const Step& step) {
     Step kept = step;
     kept.rect &= QRect(0, 0, kWidth, kHeight);
     if (kept.rect.isEmpty()) return;
-    std::erase_if(steps_, [&](const Step& s) { return kept.rect.contains(s.rect); });
+    // A corner pixel covers nothing worth a search; the card drawn at its
+    // place next time covers it.
+    if (kept.kind != Step::Kind::Pixel)
+        std::erase_if(steps_, [&](const Step& s) { return kept.rect.contains(s.rect); });
     steps_.push_back(kept);
 }
 
