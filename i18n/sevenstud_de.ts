@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>you fold</source>
-        <translation>du passt</translation>
+        <translation>Du passt</translation>
     </message>
     <message>
         <source>On</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Game over</source>
-        <translation>Spiel vorbei</translation>
+        <translation>Spielende</translation>
     </message>
     <message>
         <source>You win!</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>the value is off limits</source>
-        <translation>der Wert liegt außerhalb der Grenzen</translation>
+        <translation>Der Wert liegt außerhalb des zulässigen Bereichs.</translation>
     </message>
     <message>
         <source>New initial cash value confirmation</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation>%1 kann nicht geschrieben werden</translation>
+        <translation>In %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
@@ -341,55 +341,55 @@
     </message>
     <message>
         <source>Full house Twos</source>
-        <translation>Full House Zweien</translation>
+        <translation>Full House, Zweien voll</translation>
     </message>
     <message>
         <source>Full house Threes</source>
-        <translation>Full House Dreien</translation>
+        <translation>Full House, Dreien voll</translation>
     </message>
     <message>
         <source>Full house Fours</source>
-        <translation>Full House Vieren</translation>
+        <translation>Full House, Vieren voll</translation>
     </message>
     <message>
         <source>Full house Fives</source>
-        <translation>Full House Fünfen</translation>
+        <translation>Full House, Fünfen voll</translation>
     </message>
     <message>
         <source>Full house Sixes</source>
-        <translation>Full House Sechsen</translation>
+        <translation>Full House, Sechsen voll</translation>
     </message>
     <message>
         <source>Full house Sevens</source>
-        <translation>Full House Siebenen</translation>
+        <translation>Full House, Siebenen voll</translation>
     </message>
     <message>
         <source>Full house Eights</source>
-        <translation>Full House Achten</translation>
+        <translation>Full House, Achten voll</translation>
     </message>
     <message>
         <source>Full house Nines</source>
-        <translation>Full House Neunen</translation>
+        <translation>Full House, Neunen voll</translation>
     </message>
     <message>
         <source>Full house Tens</source>
-        <translation>Full House Zehnen</translation>
+        <translation>Full House, Zehnen voll</translation>
     </message>
     <message>
         <source>Full house Jacks</source>
-        <translation>Full House Buben</translation>
+        <translation>Full House, Buben voll</translation>
     </message>
     <message>
         <source>Full house Queens</source>
-        <translation>Full House Damen</translation>
+        <translation>Full House, Damen voll</translation>
     </message>
     <message>
         <source>Full house Kings</source>
-        <translation>Full House Könige</translation>
+        <translation>Full House, Könige voll</translation>
     </message>
     <message>
         <source>Full house Aces</source>
-        <translation>Full House Asse</translation>
+        <translation>Full House, Asse voll</translation>
     </message>
     <message>
         <source>Four Twos</source>
@@ -803,11 +803,11 @@
     </message>
     <message>
         <source>You get %1</source>
-        <translation>Du bekommst %1</translation>
+        <translation>Du bekommst: %1</translation>
     </message>
     <message>
         <source>%1 shows %2</source>
-        <translation>%1 zeigt %2</translation>
+        <translation>%1 zeigt: %2</translation>
     </message>
     <message>
         <source>%1 gets a card face down</source>
@@ -855,15 +855,15 @@
     </message>
     <message>
         <source>You win %1 with %2</source>
-        <translation>Du hast %2 und gewinnst %1</translation>
+        <translation>Du gewinnst %1 (%2)</translation>
     </message>
     <message>
         <source>%1 wins %2 with %3</source>
-        <translation>%1 hat %3 und gewinnt %2</translation>
+        <translation>%1 gewinnt %2 (%3)</translation>
     </message>
     <message>
         <source>Split pot: %1</source>
-        <translation>Split Pot: %1</translation>
+        <translation>Split-Pot: %1</translation>
     </message>
     <message>
         <source>Everybody else has folded: you take the pot of %1</source>
@@ -875,11 +875,11 @@
     </message>
     <message>
         <source>%1 to call</source>
-        <translation>%1 zum Mitgehen</translation>
+        <translation>%1 zu zahlen</translation>
     </message>
     <message>
         <source>nothing to call</source>
-        <translation>nichts zum Mitgehen</translation>
+        <translation>nichts zu zahlen</translation>
     </message>
     <message>
         <source>Deal over</source>
@@ -932,6 +932,410 @@
     <message>
         <source>Maria</source>
         <translation>Maria</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenHand</name>
+    <message>
+        <source>One pair Twos</source>
+        <extracomment>A hand&apos;s name inside a sentence (&quot;Peter has %2&quot;, &quot;%1 wins %2 with %3&quot;, &quot;Showdown: %1&quot;): the status line&apos;s name (context Game) with the letters and words the middle of a sentence wants.</extracomment>
+        <translation>ein Paar Zweien</translation>
+    </message>
+    <message>
+        <source>One pair Threes</source>
+        <translation>ein Paar Dreien</translation>
+    </message>
+    <message>
+        <source>One pair Fours</source>
+        <translation>ein Paar Vieren</translation>
+    </message>
+    <message>
+        <source>One pair Fives</source>
+        <translation>ein Paar Fünfen</translation>
+    </message>
+    <message>
+        <source>One pair Sixes</source>
+        <translation>ein Paar Sechsen</translation>
+    </message>
+    <message>
+        <source>One pair Sevens</source>
+        <translation>ein Paar Siebenen</translation>
+    </message>
+    <message>
+        <source>One pair Eights</source>
+        <translation>ein Paar Achten</translation>
+    </message>
+    <message>
+        <source>One pair Nines</source>
+        <translation>ein Paar Neunen</translation>
+    </message>
+    <message>
+        <source>One pair Tens</source>
+        <translation>ein Paar Zehnen</translation>
+    </message>
+    <message>
+        <source>One pair Jacks</source>
+        <translation>ein Paar Buben</translation>
+    </message>
+    <message>
+        <source>One pair Queens</source>
+        <translation>ein Paar Damen</translation>
+    </message>
+    <message>
+        <source>One pair Kings</source>
+        <translation>ein Paar Könige</translation>
+    </message>
+    <message>
+        <source>One pair Aces</source>
+        <translation>ein Paar Asse</translation>
+    </message>
+    <message>
+        <source>Two pairs Threes</source>
+        <translation>zwei Paare, Dreien oben</translation>
+    </message>
+    <message>
+        <source>Two pairs Fours</source>
+        <translation>zwei Paare, Vieren oben</translation>
+    </message>
+    <message>
+        <source>Two pairs Fives</source>
+        <translation>zwei Paare, Fünfen oben</translation>
+    </message>
+    <message>
+        <source>Two pairs Sixes</source>
+        <translation>zwei Paare, Sechsen oben</translation>
+    </message>
+    <message>
+        <source>Two pairs Sevens</source>
+        <translation>zwei Paare, Siebenen oben</translation>
+    </message>
+    <message>
+        <source>Two pairs Eights</source>
+        <translation>zwei Paare, Achten oben</translation>
+    </message>
+    <message>
+        <source>Two pairs Nines</source>
+        <translation>zwei Paare, Neunen oben</translation>
+    </message>
+    <message>
+        <source>Two pairs Tens</source>
+        <translation>zwei Paare, Zehnen oben</translation>
+    </message>
+    <message>
+        <source>Two pairs Jacks</source>
+        <translation>zwei Paare, Buben oben</translation>
+    </message>
+    <message>
+        <source>Two pairs Queens</source>
+        <translation>zwei Paare, Damen oben</translation>
+    </message>
+    <message>
+        <source>Two pairs Kings</source>
+        <translation>zwei Paare, Könige oben</translation>
+    </message>
+    <message>
+        <source>Two pairs Aces</source>
+        <translation>zwei Paare, Asse oben</translation>
+    </message>
+    <message>
+        <source>Three Twos</source>
+        <translation>Drilling Zweien</translation>
+    </message>
+    <message>
+        <source>Three Threes</source>
+        <translation>Drilling Dreien</translation>
+    </message>
+    <message>
+        <source>Three Fours</source>
+        <translation>Drilling Vieren</translation>
+    </message>
+    <message>
+        <source>Three Fives</source>
+        <translation>Drilling Fünfen</translation>
+    </message>
+    <message>
+        <source>Three Sixes</source>
+        <translation>Drilling Sechsen</translation>
+    </message>
+    <message>
+        <source>Three Sevens</source>
+        <translation>Drilling Siebenen</translation>
+    </message>
+    <message>
+        <source>Three Eights</source>
+        <translation>Drilling Achten</translation>
+    </message>
+    <message>
+        <source>Three Nines</source>
+        <translation>Drilling Neunen</translation>
+    </message>
+    <message>
+        <source>Three Tens</source>
+        <translation>Drilling Zehnen</translation>
+    </message>
+    <message>
+        <source>Three Jacks</source>
+        <translation>Drilling Buben</translation>
+    </message>
+    <message>
+        <source>Three Queens</source>
+        <translation>Drilling Damen</translation>
+    </message>
+    <message>
+        <source>Three Kings</source>
+        <translation>Drilling Könige</translation>
+    </message>
+    <message>
+        <source>Three Aces</source>
+        <translation>Drilling Asse</translation>
+    </message>
+    <message>
+        <source>Straight Six High</source>
+        <translation>Straße bis zur Sechs</translation>
+    </message>
+    <message>
+        <source>Straight Seven High</source>
+        <translation>Straße bis zur Sieben</translation>
+    </message>
+    <message>
+        <source>Straight Eight High</source>
+        <translation>Straße bis zur Acht</translation>
+    </message>
+    <message>
+        <source>Straight Nine High</source>
+        <translation>Straße bis zur Neun</translation>
+    </message>
+    <message>
+        <source>Straight Ten High</source>
+        <translation>Straße bis zur Zehn</translation>
+    </message>
+    <message>
+        <source>Straight Jack High</source>
+        <translation>Straße bis zum Buben</translation>
+    </message>
+    <message>
+        <source>Straight Queen High</source>
+        <translation>Straße bis zur Dame</translation>
+    </message>
+    <message>
+        <source>Straight King High</source>
+        <translation>Straße bis zum König</translation>
+    </message>
+    <message>
+        <source>Straight Ace High</source>
+        <translation>Straße bis zum Ass</translation>
+    </message>
+    <message>
+        <source>Flush Six High</source>
+        <translation>Flush, Sechs hoch</translation>
+    </message>
+    <message>
+        <source>Flush Seven High</source>
+        <translation>Flush, Sieben hoch</translation>
+    </message>
+    <message>
+        <source>Flush Eight High</source>
+        <translation>Flush, Acht hoch</translation>
+    </message>
+    <message>
+        <source>Flush Nine High</source>
+        <translation>Flush, Neun hoch</translation>
+    </message>
+    <message>
+        <source>Flush Ten High</source>
+        <translation>Flush, Zehn hoch</translation>
+    </message>
+    <message>
+        <source>Flush Jack High</source>
+        <translation>Flush, Bube hoch</translation>
+    </message>
+    <message>
+        <source>Flush Queen High</source>
+        <translation>Flush, Dame hoch</translation>
+    </message>
+    <message>
+        <source>Flush King High</source>
+        <translation>Flush, König hoch</translation>
+    </message>
+    <message>
+        <source>Flush Ace High</source>
+        <translation>Flush, Ass hoch</translation>
+    </message>
+    <message>
+        <source>Full house Twos</source>
+        <translation>Full House, Zweien voll</translation>
+    </message>
+    <message>
+        <source>Full house Threes</source>
+        <translation>Full House, Dreien voll</translation>
+    </message>
+    <message>
+        <source>Full house Fours</source>
+        <translation>Full House, Vieren voll</translation>
+    </message>
+    <message>
+        <source>Full house Fives</source>
+        <translation>Full House, Fünfen voll</translation>
+    </message>
+    <message>
+        <source>Full house Sixes</source>
+        <translation>Full House, Sechsen voll</translation>
+    </message>
+    <message>
+        <source>Full house Sevens</source>
+        <translation>Full House, Siebenen voll</translation>
+    </message>
+    <message>
+        <source>Full house Eights</source>
+        <translation>Full House, Achten voll</translation>
+    </message>
+    <message>
+        <source>Full house Nines</source>
+        <translation>Full House, Neunen voll</translation>
+    </message>
+    <message>
+        <source>Full house Tens</source>
+        <translation>Full House, Zehnen voll</translation>
+    </message>
+    <message>
+        <source>Full house Jacks</source>
+        <translation>Full House, Buben voll</translation>
+    </message>
+    <message>
+        <source>Full house Queens</source>
+        <translation>Full House, Damen voll</translation>
+    </message>
+    <message>
+        <source>Full house Kings</source>
+        <translation>Full House, Könige voll</translation>
+    </message>
+    <message>
+        <source>Full house Aces</source>
+        <translation>Full House, Asse voll</translation>
+    </message>
+    <message>
+        <source>Four Twos</source>
+        <translation>Vierling Zweien</translation>
+    </message>
+    <message>
+        <source>Four Threes</source>
+        <translation>Vierling Dreien</translation>
+    </message>
+    <message>
+        <source>Four Fours</source>
+        <translation>Vierling Vieren</translation>
+    </message>
+    <message>
+        <source>Four Fives</source>
+        <translation>Vierling Fünfen</translation>
+    </message>
+    <message>
+        <source>Four Sixes</source>
+        <translation>Vierling Sechsen</translation>
+    </message>
+    <message>
+        <source>Four Sevens</source>
+        <translation>Vierling Siebenen</translation>
+    </message>
+    <message>
+        <source>Four Eights</source>
+        <translation>Vierling Achten</translation>
+    </message>
+    <message>
+        <source>Four Nines</source>
+        <translation>Vierling Neunen</translation>
+    </message>
+    <message>
+        <source>Four Tens</source>
+        <translation>Vierling Zehnen</translation>
+    </message>
+    <message>
+        <source>Four Jacks</source>
+        <translation>Vierling Buben</translation>
+    </message>
+    <message>
+        <source>Four Queens</source>
+        <translation>Vierling Damen</translation>
+    </message>
+    <message>
+        <source>Four Kings</source>
+        <translation>Vierling Könige</translation>
+    </message>
+    <message>
+        <source>Four Aces</source>
+        <translation>Vierling Asse</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Vier hoch</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Fünf hoch</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Sechs hoch</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Sieben hoch</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Acht hoch</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Neun hoch</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Zehn hoch</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Bube hoch</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dame hoch</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>König hoch</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>Ass hoch</translation>
+    </message>
+    <message>
+        <source>Straight flush</source>
+        <translation>Straight Flush</translation>
+    </message>
+    <message>
+        <source>Straight Five High</source>
+        <translation>Straße bis zur Fünf</translation>
+    </message>
+</context>
+<context>
+    <name>ShowdownList</name>
+    <message>
+        <source>, </source>
+        <extracomment>Between the seats&apos; hands in &quot;Showdown: %1&quot; (&quot;You have %1, Peter has %2&quot;). Where a hand name holds a comma itself, join them with something else.</extracomment>
+        <translation>; </translation>
+    </message>
+</context>
+<context>
+    <name>SplitPotList</name>
+    <message>
+        <source>, </source>
+        <extracomment>Between the wins of a split pot in &quot;Split pot: %1&quot; (&quot;Peter wins 13 with %3, Anna wins 13 with %3&quot;); &quot;%1 and %2&quot; joins the last two.</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
     </message>
 </context>
 <context>
@@ -1030,7 +1434,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Über</translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>An unexpected error occurred.</source>
@@ -1045,7 +1449,7 @@
     </message>
     <message>
         <source>Enter</source>
-        <translation>Eingabe</translation>
+        <translation>Anwenden</translation>
     </message>
     <message>
         <source>Enter initial cash</source>
@@ -1053,15 +1457,15 @@
     </message>
     <message>
         <source>Play until </source>
-        <translation>Spielen, bis </translation>
+        <translation>Spielziel:</translation>
     </message>
     <message>
         <source>someone wins</source>
-        <translation>einer gewinnt</translation>
+        <translation>Gewinn von</translation>
     </message>
     <message>
         <source>Play until someone wins</source>
-        <translation>Spielen, bis einer gewinnt</translation>
+        <translation>Spielziel: Gewinn von</translation>
     </message>
     <message>
         <source>Enter play-until amount</source>
@@ -1147,6 +1551,11 @@
         <source>Ante %1, small bet %2, big bet %3</source>
         <translation>Ante %1, Small Bet %2, Big Bet %3</translation>
     </message>
+    <message>
+        <source>$%1</source>
+        <extracomment>An amount in dollars on the options panel; the number goes in for %1.</extracomment>
+        <translation>%1 $</translation>
+    </message>
 </context>
 <context>
     <name>AboutBox</name>
@@ -1167,7 +1576,7 @@
 Bets are small in the first two rounds and big in the later rounds.
 Check: stay in without betting. Fold: give up the hand. Call: match the bet to stay in. Pot: the money bet in the deal.
 Game, pictures and sounds by the Seven Stud developers. Built with Qt and libjpeg.</source>
-        <translation>Seven Stud. Seven Card Stud Poker. Version 1.0.
+        <translation>Seven Stud. Seven-Card-Stud-Poker. Version 1.0.
 In den ersten beiden Runden wird mit dem Small Bet gesetzt, in den späteren Runden mit dem Big Bet.
 Checken: im Spiel bleiben, ohne zu setzen. Passen: die Hand aufgeben. Mitgehen: den Einsatz bezahlen, um im Spiel zu bleiben. Pot: das in dieser Hand gesetzte Geld.
 Spiel, Bilder und Töne von den Entwicklern von Seven Stud. Erstellt mit Qt und libjpeg.</translation>
@@ -1197,7 +1606,7 @@ Spiel, Bilder und Töne von den Entwicklern von Seven Stud. Erstellt mit Qt und 
     </message>
     <message>
         <source>Seven-card stud poker with fixed limits: you against four computer opponents.</source>
-        <translation>Seven Card Stud Poker mit festen Limits: du gegen vier Computergegner.</translation>
+        <translation>Seven-Card-Stud-Poker mit festen Limits: du gegen vier Computergegner.</translation>
     </message>
     <message>
         <source>Options:</source>
@@ -1279,7 +1688,7 @@ LC_MESSAGES, LANG) und Englisch, wo es diese Sprache nicht kennt.</translation>
     <name>AboutPicture</name>
     <message>
         <source>Seven-card stud poker</source>
-        <translation>Seven Card Stud Poker</translation>
+        <translation>Seven-Card-Stud-Poker</translation>
     </message>
     <message>
         <source>Version 1.0</source>
@@ -1363,6 +1772,25 @@ LC_MESSAGES, LANG) und Englisch, wo es diese Sprache nicht kennt.</translation>
     <message>
         <source>F&amp;our-Colour Deck</source>
         <translation>Vier&amp;farbiges Blatt</translation>
+    </message>
+</context>
+<context>
+    <name>GameMenu</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Rules and hand rankings</source>
+        <translation>Regeln und Rangfolge der Blätter</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
     </message>
 </context>
 </TS>

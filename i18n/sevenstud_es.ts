@@ -45,15 +45,15 @@
     </message>
     <message>
         <source>you fold</source>
-        <translation>te retiras</translation>
+        <translation>Te retiras</translation>
     </message>
     <message>
         <source>On</source>
-        <translation>Encendido</translation>
+        <translation>Activado</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>Apagado</translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>Are you sure?</source>
@@ -97,15 +97,15 @@
     </message>
     <message>
         <source>the value is off limits</source>
-        <translation>el valor está fuera de los límites</translation>
+        <translation>El valor está fuera de los límites.</translation>
     </message>
     <message>
         <source>New initial cash value confirmation</source>
-        <translation>Nuevo dinero inicial aceptado</translation>
+        <translation>Dinero inicial aplicado</translation>
     </message>
     <message>
         <source>New until value confirmation</source>
-        <translation>Nueva ganancia objetivo aceptada</translation>
+        <translation>Ganancia objetivo aplicada</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
@@ -803,11 +803,11 @@
     </message>
     <message>
         <source>You get %1</source>
-        <translation>Recibes %1</translation>
+        <translation>Recibes: %1</translation>
     </message>
     <message>
         <source>%1 shows %2</source>
-        <translation>%1 muestra %2</translation>
+        <translation>%1 muestra: %2</translation>
     </message>
     <message>
         <source>%1 gets a card face down</source>
@@ -815,7 +815,7 @@
     </message>
     <message>
         <source>%1 get a card face down</source>
-        <translation>%1 reciben una carta boca abajo cada uno</translation>
+        <translation>Una carta boca abajo para %1</translation>
     </message>
     <message>
         <source>%1 raises</source>
@@ -932,6 +932,410 @@
     <message>
         <source>Maria</source>
         <translation>Maria</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenHand</name>
+    <message>
+        <source>One pair Twos</source>
+        <extracomment>A hand&apos;s name inside a sentence (&quot;Peter has %2&quot;, &quot;%1 wins %2 with %3&quot;, &quot;Showdown: %1&quot;): the status line&apos;s name (context Game) with the letters and words the middle of a sentence wants.</extracomment>
+        <translation>pareja de doses</translation>
+    </message>
+    <message>
+        <source>One pair Threes</source>
+        <translation>pareja de treses</translation>
+    </message>
+    <message>
+        <source>One pair Fours</source>
+        <translation>pareja de cuatros</translation>
+    </message>
+    <message>
+        <source>One pair Fives</source>
+        <translation>pareja de cincos</translation>
+    </message>
+    <message>
+        <source>One pair Sixes</source>
+        <translation>pareja de seises</translation>
+    </message>
+    <message>
+        <source>One pair Sevens</source>
+        <translation>pareja de sietes</translation>
+    </message>
+    <message>
+        <source>One pair Eights</source>
+        <translation>pareja de ochos</translation>
+    </message>
+    <message>
+        <source>One pair Nines</source>
+        <translation>pareja de nueves</translation>
+    </message>
+    <message>
+        <source>One pair Tens</source>
+        <translation>pareja de dieces</translation>
+    </message>
+    <message>
+        <source>One pair Jacks</source>
+        <translation>pareja de jotas</translation>
+    </message>
+    <message>
+        <source>One pair Queens</source>
+        <translation>pareja de reinas</translation>
+    </message>
+    <message>
+        <source>One pair Kings</source>
+        <translation>pareja de reyes</translation>
+    </message>
+    <message>
+        <source>One pair Aces</source>
+        <translation>pareja de ases</translation>
+    </message>
+    <message>
+        <source>Two pairs Threes</source>
+        <translation>doble pareja de treses</translation>
+    </message>
+    <message>
+        <source>Two pairs Fours</source>
+        <translation>doble pareja de cuatros</translation>
+    </message>
+    <message>
+        <source>Two pairs Fives</source>
+        <translation>doble pareja de cincos</translation>
+    </message>
+    <message>
+        <source>Two pairs Sixes</source>
+        <translation>doble pareja de seises</translation>
+    </message>
+    <message>
+        <source>Two pairs Sevens</source>
+        <translation>doble pareja de sietes</translation>
+    </message>
+    <message>
+        <source>Two pairs Eights</source>
+        <translation>doble pareja de ochos</translation>
+    </message>
+    <message>
+        <source>Two pairs Nines</source>
+        <translation>doble pareja de nueves</translation>
+    </message>
+    <message>
+        <source>Two pairs Tens</source>
+        <translation>doble pareja de dieces</translation>
+    </message>
+    <message>
+        <source>Two pairs Jacks</source>
+        <translation>doble pareja de jotas</translation>
+    </message>
+    <message>
+        <source>Two pairs Queens</source>
+        <translation>doble pareja de reinas</translation>
+    </message>
+    <message>
+        <source>Two pairs Kings</source>
+        <translation>doble pareja de reyes</translation>
+    </message>
+    <message>
+        <source>Two pairs Aces</source>
+        <translation>doble pareja de ases</translation>
+    </message>
+    <message>
+        <source>Three Twos</source>
+        <translation>trío de doses</translation>
+    </message>
+    <message>
+        <source>Three Threes</source>
+        <translation>trío de treses</translation>
+    </message>
+    <message>
+        <source>Three Fours</source>
+        <translation>trío de cuatros</translation>
+    </message>
+    <message>
+        <source>Three Fives</source>
+        <translation>trío de cincos</translation>
+    </message>
+    <message>
+        <source>Three Sixes</source>
+        <translation>trío de seises</translation>
+    </message>
+    <message>
+        <source>Three Sevens</source>
+        <translation>trío de sietes</translation>
+    </message>
+    <message>
+        <source>Three Eights</source>
+        <translation>trío de ochos</translation>
+    </message>
+    <message>
+        <source>Three Nines</source>
+        <translation>trío de nueves</translation>
+    </message>
+    <message>
+        <source>Three Tens</source>
+        <translation>trío de dieces</translation>
+    </message>
+    <message>
+        <source>Three Jacks</source>
+        <translation>trío de jotas</translation>
+    </message>
+    <message>
+        <source>Three Queens</source>
+        <translation>trío de reinas</translation>
+    </message>
+    <message>
+        <source>Three Kings</source>
+        <translation>trío de reyes</translation>
+    </message>
+    <message>
+        <source>Three Aces</source>
+        <translation>trío de ases</translation>
+    </message>
+    <message>
+        <source>Straight Six High</source>
+        <translation>escalera al seis</translation>
+    </message>
+    <message>
+        <source>Straight Seven High</source>
+        <translation>escalera al siete</translation>
+    </message>
+    <message>
+        <source>Straight Eight High</source>
+        <translation>escalera al ocho</translation>
+    </message>
+    <message>
+        <source>Straight Nine High</source>
+        <translation>escalera al nueve</translation>
+    </message>
+    <message>
+        <source>Straight Ten High</source>
+        <translation>escalera al diez</translation>
+    </message>
+    <message>
+        <source>Straight Jack High</source>
+        <translation>escalera a la jota</translation>
+    </message>
+    <message>
+        <source>Straight Queen High</source>
+        <translation>escalera a la reina</translation>
+    </message>
+    <message>
+        <source>Straight King High</source>
+        <translation>escalera al rey</translation>
+    </message>
+    <message>
+        <source>Straight Ace High</source>
+        <translation>escalera al as</translation>
+    </message>
+    <message>
+        <source>Flush Six High</source>
+        <translation>color al seis</translation>
+    </message>
+    <message>
+        <source>Flush Seven High</source>
+        <translation>color al siete</translation>
+    </message>
+    <message>
+        <source>Flush Eight High</source>
+        <translation>color al ocho</translation>
+    </message>
+    <message>
+        <source>Flush Nine High</source>
+        <translation>color al nueve</translation>
+    </message>
+    <message>
+        <source>Flush Ten High</source>
+        <translation>color al diez</translation>
+    </message>
+    <message>
+        <source>Flush Jack High</source>
+        <translation>color a la jota</translation>
+    </message>
+    <message>
+        <source>Flush Queen High</source>
+        <translation>color a la reina</translation>
+    </message>
+    <message>
+        <source>Flush King High</source>
+        <translation>color al rey</translation>
+    </message>
+    <message>
+        <source>Flush Ace High</source>
+        <translation>color al as</translation>
+    </message>
+    <message>
+        <source>Full house Twos</source>
+        <translation>full de doses</translation>
+    </message>
+    <message>
+        <source>Full house Threes</source>
+        <translation>full de treses</translation>
+    </message>
+    <message>
+        <source>Full house Fours</source>
+        <translation>full de cuatros</translation>
+    </message>
+    <message>
+        <source>Full house Fives</source>
+        <translation>full de cincos</translation>
+    </message>
+    <message>
+        <source>Full house Sixes</source>
+        <translation>full de seises</translation>
+    </message>
+    <message>
+        <source>Full house Sevens</source>
+        <translation>full de sietes</translation>
+    </message>
+    <message>
+        <source>Full house Eights</source>
+        <translation>full de ochos</translation>
+    </message>
+    <message>
+        <source>Full house Nines</source>
+        <translation>full de nueves</translation>
+    </message>
+    <message>
+        <source>Full house Tens</source>
+        <translation>full de dieces</translation>
+    </message>
+    <message>
+        <source>Full house Jacks</source>
+        <translation>full de jotas</translation>
+    </message>
+    <message>
+        <source>Full house Queens</source>
+        <translation>full de reinas</translation>
+    </message>
+    <message>
+        <source>Full house Kings</source>
+        <translation>full de reyes</translation>
+    </message>
+    <message>
+        <source>Full house Aces</source>
+        <translation>full de ases</translation>
+    </message>
+    <message>
+        <source>Four Twos</source>
+        <translation>póker de doses</translation>
+    </message>
+    <message>
+        <source>Four Threes</source>
+        <translation>póker de treses</translation>
+    </message>
+    <message>
+        <source>Four Fours</source>
+        <translation>póker de cuatros</translation>
+    </message>
+    <message>
+        <source>Four Fives</source>
+        <translation>póker de cincos</translation>
+    </message>
+    <message>
+        <source>Four Sixes</source>
+        <translation>póker de seises</translation>
+    </message>
+    <message>
+        <source>Four Sevens</source>
+        <translation>póker de sietes</translation>
+    </message>
+    <message>
+        <source>Four Eights</source>
+        <translation>póker de ochos</translation>
+    </message>
+    <message>
+        <source>Four Nines</source>
+        <translation>póker de nueves</translation>
+    </message>
+    <message>
+        <source>Four Tens</source>
+        <translation>póker de dieces</translation>
+    </message>
+    <message>
+        <source>Four Jacks</source>
+        <translation>póker de jotas</translation>
+    </message>
+    <message>
+        <source>Four Queens</source>
+        <translation>póker de reinas</translation>
+    </message>
+    <message>
+        <source>Four Kings</source>
+        <translation>póker de reyes</translation>
+    </message>
+    <message>
+        <source>Four Aces</source>
+        <translation>póker de ases</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>cuatro alto</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>cinco alto</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>seis alto</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>siete alto</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>ocho alto</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>nueve alto</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>diez alto</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>jota alta</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>reina alta</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>rey alto</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>as alto</translation>
+    </message>
+    <message>
+        <source>Straight flush</source>
+        <translation>escalera de color</translation>
+    </message>
+    <message>
+        <source>Straight Five High</source>
+        <translation>escalera al cinco</translation>
+    </message>
+</context>
+<context>
+    <name>ShowdownList</name>
+    <message>
+        <source>, </source>
+        <extracomment>Between the seats&apos; hands in &quot;Showdown: %1&quot; (&quot;You have %1, Peter has %2&quot;). Where a hand name holds a comma itself, join them with something else.</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>SplitPotList</name>
+    <message>
+        <source>, </source>
+        <extracomment>Between the wins of a split pot in &quot;Split pot: %1&quot; (&quot;Peter wins 13 with %3, Anna wins 13 with %3&quot;); &quot;%1 and %2&quot; joins the last two.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
     </message>
 </context>
 <context>
@@ -1057,11 +1461,11 @@
     </message>
     <message>
         <source>someone wins</source>
-        <translation>que uno gane</translation>
+        <translation>que alguien gane</translation>
     </message>
     <message>
         <source>Play until someone wins</source>
-        <translation>Jugar hasta que uno gane</translation>
+        <translation>Jugar hasta que alguien gane</translation>
     </message>
     <message>
         <source>Enter play-until amount</source>
@@ -1113,7 +1517,7 @@
     </message>
     <message>
         <source>On</source>
-        <translation>Encendido</translation>
+        <translation>Activado</translation>
     </message>
     <message>
         <source>Sound %1</source>
@@ -1146,6 +1550,11 @@
     <message>
         <source>Ante %1, small bet %2, big bet %3</source>
         <translation>Ante %1, apuesta pequeña %2, apuesta grande %3</translation>
+    </message>
+    <message>
+        <source>$%1</source>
+        <extracomment>An amount in dollars on the options panel; the number goes in for %1.</extracomment>
+        <translation>%1 $</translation>
     </message>
 </context>
 <context>
@@ -1240,7 +1649,7 @@ Juego, imágenes y sonidos de los desarrolladores de Seven Stud. Hecho con Qt y 
         <source>Without --language it speaks the desktop&apos;s language (LANGUAGE, LC_ALL,
 LC_MESSAGES, LANG), and English where it does not know that language.</source>
         <translation>Sin --language habla el idioma del escritorio (LANGUAGE, LC_ALL,
-LC_MESSAGES, LANG), y en inglés si no conoce ese idioma.</translation>
+LC_MESSAGES, LANG); si no lo conoce, habla inglés.</translation>
     </message>
     <message>
         <source>option &apos;--language&apos; needs a language code, such as de</source>
@@ -1364,6 +1773,25 @@ LC_MESSAGES, LANG), y en inglés si no conoce ese idioma.</translation>
     <message>
         <source>F&amp;our-Colour Deck</source>
         <translation>Baraja de &amp;cuatro colores</translation>
+    </message>
+</context>
+<context>
+    <name>GameMenu</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Rules and hand rankings</source>
+        <translation>Reglas y jerarquía de las manos</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
     </message>
 </context>
 </TS>

@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>you fold</source>
-        <translation>vous vous couchez</translation>
+        <translation>Vous vous couchez</translation>
     </message>
     <message>
         <source>On</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Off</source>
-        <translation>Coupé</translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>Are you sure?</source>
@@ -97,15 +97,15 @@
     </message>
     <message>
         <source>the value is off limits</source>
-        <translation>la valeur est hors limites</translation>
+        <translation>La valeur est hors limites.</translation>
     </message>
     <message>
         <source>New initial cash value confirmation</source>
-        <translation>Nouvel argent initial validé</translation>
+        <translation>Capital de départ enregistré</translation>
     </message>
     <message>
         <source>New until value confirmation</source>
-        <translation>Nouveau gain visé validé</translation>
+        <translation>Gain visé enregistré</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
@@ -803,11 +803,11 @@
     </message>
     <message>
         <source>You get %1</source>
-        <translation>Vous recevez %1</translation>
+        <translation>Vous recevez : %1</translation>
     </message>
     <message>
         <source>%1 shows %2</source>
-        <translation>%1 montre %2</translation>
+        <translation>%1 montre : %2</translation>
     </message>
     <message>
         <source>%1 gets a card face down</source>
@@ -815,7 +815,7 @@
     </message>
     <message>
         <source>%1 get a card face down</source>
-        <translation>%1 reçoivent chacun une carte face cachée</translation>
+        <translation>Une carte face cachée pour %1</translation>
     </message>
     <message>
         <source>%1 raises</source>
@@ -855,11 +855,11 @@
     </message>
     <message>
         <source>You win %1 with %2</source>
-        <translation>Vous gagnez %1 avec %2</translation>
+        <translation>Vous avez %2 et gagnez %1</translation>
     </message>
     <message>
         <source>%1 wins %2 with %3</source>
-        <translation>%1 gagne %2 avec %3</translation>
+        <translation>%1 a %3 et gagne %2</translation>
     </message>
     <message>
         <source>Split pot: %1</source>
@@ -932,6 +932,410 @@
     <message>
         <source>Maria</source>
         <translation>Maria</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenHand</name>
+    <message>
+        <source>One pair Twos</source>
+        <extracomment>A hand&apos;s name inside a sentence (&quot;Peter has %2&quot;, &quot;%1 wins %2 with %3&quot;, &quot;Showdown: %1&quot;): the status line&apos;s name (context Game) with the letters and words the middle of a sentence wants.</extracomment>
+        <translation>une paire de deux</translation>
+    </message>
+    <message>
+        <source>One pair Threes</source>
+        <translation>une paire de trois</translation>
+    </message>
+    <message>
+        <source>One pair Fours</source>
+        <translation>une paire de quatre</translation>
+    </message>
+    <message>
+        <source>One pair Fives</source>
+        <translation>une paire de cinq</translation>
+    </message>
+    <message>
+        <source>One pair Sixes</source>
+        <translation>une paire de six</translation>
+    </message>
+    <message>
+        <source>One pair Sevens</source>
+        <translation>une paire de sept</translation>
+    </message>
+    <message>
+        <source>One pair Eights</source>
+        <translation>une paire de huit</translation>
+    </message>
+    <message>
+        <source>One pair Nines</source>
+        <translation>une paire de neuf</translation>
+    </message>
+    <message>
+        <source>One pair Tens</source>
+        <translation>une paire de dix</translation>
+    </message>
+    <message>
+        <source>One pair Jacks</source>
+        <translation>une paire de valets</translation>
+    </message>
+    <message>
+        <source>One pair Queens</source>
+        <translation>une paire de dames</translation>
+    </message>
+    <message>
+        <source>One pair Kings</source>
+        <translation>une paire de rois</translation>
+    </message>
+    <message>
+        <source>One pair Aces</source>
+        <translation>une paire d&apos;as</translation>
+    </message>
+    <message>
+        <source>Two pairs Threes</source>
+        <translation>deux paires aux trois</translation>
+    </message>
+    <message>
+        <source>Two pairs Fours</source>
+        <translation>deux paires aux quatre</translation>
+    </message>
+    <message>
+        <source>Two pairs Fives</source>
+        <translation>deux paires aux cinq</translation>
+    </message>
+    <message>
+        <source>Two pairs Sixes</source>
+        <translation>deux paires aux six</translation>
+    </message>
+    <message>
+        <source>Two pairs Sevens</source>
+        <translation>deux paires aux sept</translation>
+    </message>
+    <message>
+        <source>Two pairs Eights</source>
+        <translation>deux paires aux huit</translation>
+    </message>
+    <message>
+        <source>Two pairs Nines</source>
+        <translation>deux paires aux neuf</translation>
+    </message>
+    <message>
+        <source>Two pairs Tens</source>
+        <translation>deux paires aux dix</translation>
+    </message>
+    <message>
+        <source>Two pairs Jacks</source>
+        <translation>deux paires aux valets</translation>
+    </message>
+    <message>
+        <source>Two pairs Queens</source>
+        <translation>deux paires aux dames</translation>
+    </message>
+    <message>
+        <source>Two pairs Kings</source>
+        <translation>deux paires aux rois</translation>
+    </message>
+    <message>
+        <source>Two pairs Aces</source>
+        <translation>deux paires aux as</translation>
+    </message>
+    <message>
+        <source>Three Twos</source>
+        <translation>brelan de deux</translation>
+    </message>
+    <message>
+        <source>Three Threes</source>
+        <translation>brelan de trois</translation>
+    </message>
+    <message>
+        <source>Three Fours</source>
+        <translation>brelan de quatre</translation>
+    </message>
+    <message>
+        <source>Three Fives</source>
+        <translation>brelan de cinq</translation>
+    </message>
+    <message>
+        <source>Three Sixes</source>
+        <translation>brelan de six</translation>
+    </message>
+    <message>
+        <source>Three Sevens</source>
+        <translation>brelan de sept</translation>
+    </message>
+    <message>
+        <source>Three Eights</source>
+        <translation>brelan de huit</translation>
+    </message>
+    <message>
+        <source>Three Nines</source>
+        <translation>brelan de neuf</translation>
+    </message>
+    <message>
+        <source>Three Tens</source>
+        <translation>brelan de dix</translation>
+    </message>
+    <message>
+        <source>Three Jacks</source>
+        <translation>brelan de valets</translation>
+    </message>
+    <message>
+        <source>Three Queens</source>
+        <translation>brelan de dames</translation>
+    </message>
+    <message>
+        <source>Three Kings</source>
+        <translation>brelan de rois</translation>
+    </message>
+    <message>
+        <source>Three Aces</source>
+        <translation>brelan d&apos;as</translation>
+    </message>
+    <message>
+        <source>Straight Six High</source>
+        <translation>quinte au six</translation>
+    </message>
+    <message>
+        <source>Straight Seven High</source>
+        <translation>quinte au sept</translation>
+    </message>
+    <message>
+        <source>Straight Eight High</source>
+        <translation>quinte au huit</translation>
+    </message>
+    <message>
+        <source>Straight Nine High</source>
+        <translation>quinte au neuf</translation>
+    </message>
+    <message>
+        <source>Straight Ten High</source>
+        <translation>quinte au dix</translation>
+    </message>
+    <message>
+        <source>Straight Jack High</source>
+        <translation>quinte au valet</translation>
+    </message>
+    <message>
+        <source>Straight Queen High</source>
+        <translation>quinte à la dame</translation>
+    </message>
+    <message>
+        <source>Straight King High</source>
+        <translation>quinte au roi</translation>
+    </message>
+    <message>
+        <source>Straight Ace High</source>
+        <translation>quinte à l&apos;as</translation>
+    </message>
+    <message>
+        <source>Flush Six High</source>
+        <translation>couleur au six</translation>
+    </message>
+    <message>
+        <source>Flush Seven High</source>
+        <translation>couleur au sept</translation>
+    </message>
+    <message>
+        <source>Flush Eight High</source>
+        <translation>couleur au huit</translation>
+    </message>
+    <message>
+        <source>Flush Nine High</source>
+        <translation>couleur au neuf</translation>
+    </message>
+    <message>
+        <source>Flush Ten High</source>
+        <translation>couleur au dix</translation>
+    </message>
+    <message>
+        <source>Flush Jack High</source>
+        <translation>couleur au valet</translation>
+    </message>
+    <message>
+        <source>Flush Queen High</source>
+        <translation>couleur à la dame</translation>
+    </message>
+    <message>
+        <source>Flush King High</source>
+        <translation>couleur au roi</translation>
+    </message>
+    <message>
+        <source>Flush Ace High</source>
+        <translation>couleur à l&apos;as</translation>
+    </message>
+    <message>
+        <source>Full house Twos</source>
+        <translation>full aux deux</translation>
+    </message>
+    <message>
+        <source>Full house Threes</source>
+        <translation>full aux trois</translation>
+    </message>
+    <message>
+        <source>Full house Fours</source>
+        <translation>full aux quatre</translation>
+    </message>
+    <message>
+        <source>Full house Fives</source>
+        <translation>full aux cinq</translation>
+    </message>
+    <message>
+        <source>Full house Sixes</source>
+        <translation>full aux six</translation>
+    </message>
+    <message>
+        <source>Full house Sevens</source>
+        <translation>full aux sept</translation>
+    </message>
+    <message>
+        <source>Full house Eights</source>
+        <translation>full aux huit</translation>
+    </message>
+    <message>
+        <source>Full house Nines</source>
+        <translation>full aux neuf</translation>
+    </message>
+    <message>
+        <source>Full house Tens</source>
+        <translation>full aux dix</translation>
+    </message>
+    <message>
+        <source>Full house Jacks</source>
+        <translation>full aux valets</translation>
+    </message>
+    <message>
+        <source>Full house Queens</source>
+        <translation>full aux dames</translation>
+    </message>
+    <message>
+        <source>Full house Kings</source>
+        <translation>full aux rois</translation>
+    </message>
+    <message>
+        <source>Full house Aces</source>
+        <translation>full aux as</translation>
+    </message>
+    <message>
+        <source>Four Twos</source>
+        <translation>carré de deux</translation>
+    </message>
+    <message>
+        <source>Four Threes</source>
+        <translation>carré de trois</translation>
+    </message>
+    <message>
+        <source>Four Fours</source>
+        <translation>carré de quatre</translation>
+    </message>
+    <message>
+        <source>Four Fives</source>
+        <translation>carré de cinq</translation>
+    </message>
+    <message>
+        <source>Four Sixes</source>
+        <translation>carré de six</translation>
+    </message>
+    <message>
+        <source>Four Sevens</source>
+        <translation>carré de sept</translation>
+    </message>
+    <message>
+        <source>Four Eights</source>
+        <translation>carré de huit</translation>
+    </message>
+    <message>
+        <source>Four Nines</source>
+        <translation>carré de neuf</translation>
+    </message>
+    <message>
+        <source>Four Tens</source>
+        <translation>carré de dix</translation>
+    </message>
+    <message>
+        <source>Four Jacks</source>
+        <translation>carré de valets</translation>
+    </message>
+    <message>
+        <source>Four Queens</source>
+        <translation>carré de dames</translation>
+    </message>
+    <message>
+        <source>Four Kings</source>
+        <translation>carré de rois</translation>
+    </message>
+    <message>
+        <source>Four Aces</source>
+        <translation>carré d&apos;as</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>hauteur quatre</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>hauteur cinq</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>hauteur six</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>hauteur sept</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>hauteur huit</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>hauteur neuf</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>hauteur dix</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>hauteur valet</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>hauteur dame</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>hauteur roi</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>hauteur as</translation>
+    </message>
+    <message>
+        <source>Straight flush</source>
+        <translation>quinte flush</translation>
+    </message>
+    <message>
+        <source>Straight Five High</source>
+        <translation>quinte au cinq</translation>
+    </message>
+</context>
+<context>
+    <name>ShowdownList</name>
+    <message>
+        <source>, </source>
+        <extracomment>Between the seats&apos; hands in &quot;Showdown: %1&quot; (&quot;You have %1, Peter has %2&quot;). Where a hand name holds a comma itself, join them with something else.</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>SplitPotList</name>
+    <message>
+        <source>, </source>
+        <extracomment>Between the wins of a split pot in &quot;Split pot: %1&quot; (&quot;Peter wins 13 with %3, Anna wins 13 with %3&quot;); &quot;%1 and %2&quot; joins the last two.</extracomment>
+        <translation> ; </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 ; %2</translation>
     </message>
 </context>
 <context>
@@ -1041,7 +1445,7 @@
     <name>OptionsPanel</name>
     <message>
         <source>Initial cash</source>
-        <translation>Argent initial</translation>
+        <translation>Capital de départ</translation>
     </message>
     <message>
         <source>Enter</source>
@@ -1049,7 +1453,7 @@
     </message>
     <message>
         <source>Enter initial cash</source>
-        <translation>Valider l&apos;argent initial</translation>
+        <translation>Valider le capital de départ</translation>
     </message>
     <message>
         <source>Play until </source>
@@ -1097,11 +1501,11 @@
     </message>
     <message>
         <source>Small bet:</source>
-        <translation>Petite :</translation>
+        <translation>Petite mise :</translation>
     </message>
     <message>
         <source>Big bet:</source>
-        <translation>Grosse :</translation>
+        <translation>Grosse mise :</translation>
     </message>
     <message>
         <source>Card Back</source>
@@ -1146,6 +1550,11 @@
     <message>
         <source>Ante %1, small bet %2, big bet %3</source>
         <translation>Ante %1, petite mise %2, grosse mise %3</translation>
+    </message>
+    <message>
+        <source>$%1</source>
+        <extracomment>An amount in dollars on the options panel; the number goes in for %1.</extracomment>
+        <translation>%1 $</translation>
     </message>
 </context>
 <context>
@@ -1225,8 +1634,8 @@ Jeu, images et sons par les développeurs de Seven Stud. Réalisé avec Qt et li
   target, the card back, the opponents&apos; level and the sound switch.</source>
         <translation>  (dans $XDG_CONFIG_HOME/sevenstud/ si XDG_CONFIG_HOME est défini). Il garde
   l&apos;argent de chaque place tel qu&apos;il était au dernier appui sur « Donner »,
-  l&apos;argent initial, le gain visé, le dos des cartes, le niveau des adversaires
-  et le réglage du son.</translation>
+  le capital de départ, le gain visé, le dos des cartes, le niveau des
+  adversaires et le réglage du son.</translation>
     </message>
     <message>
         <source>See sevenstud(6) for how to play.</source>
@@ -1234,17 +1643,17 @@ Jeu, images et sons par les développeurs de Seven Stud. Réalisé avec Qt et li
     </message>
     <message>
         <source>play in this language: de, es, fr, it, or en</source>
-        <translation>jouer dans cette langue : de, es, fr, it ou en</translation>
+        <translation>jouer dans cette langue : de, es, fr, it ou en</translation>
     </message>
     <message>
         <source>Without --language it speaks the desktop&apos;s language (LANGUAGE, LC_ALL,
 LC_MESSAGES, LANG), and English where it does not know that language.</source>
         <translation>Sans --language, il parle la langue du bureau (LANGUAGE, LC_ALL,
-LC_MESSAGES, LANG), et en anglais s&apos;il ne connaît pas cette langue.</translation>
+LC_MESSAGES, LANG) s&apos;il la connaît ; sinon, l&apos;anglais.</translation>
     </message>
     <message>
         <source>option &apos;--language&apos; needs a language code, such as de</source>
-        <translation>l&apos;option « --language » demande un code de langue, par exemple fr</translation>
+        <translation>l&apos;option « --language » demande un code de langue, par exemple fr</translation>
     </message>
 </context>
 <context>
@@ -1364,6 +1773,25 @@ LC_MESSAGES, LANG), et en anglais s&apos;il ne connaît pas cette langue.</trans
     <message>
         <source>F&amp;our-Colour Deck</source>
         <translation>Jeu à &amp;quatre couleurs</translation>
+    </message>
+</context>
+<context>
+    <name>GameMenu</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Rules and hand rankings</source>
+        <translation>Règles et classement des mains</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
     </message>
 </context>
 </TS>

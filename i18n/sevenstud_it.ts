@@ -45,15 +45,15 @@
     </message>
     <message>
         <source>you fold</source>
-        <translation>lasci</translation>
+        <translation>Lasci</translation>
     </message>
     <message>
         <source>On</source>
-        <translation>Acceso</translation>
+        <translation>Attivo</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>Spento</translation>
+        <translation>Disattivo</translation>
     </message>
     <message>
         <source>Are you sure?</source>
@@ -97,15 +97,15 @@
     </message>
     <message>
         <source>the value is off limits</source>
-        <translation>il valore è fuori dai limiti</translation>
+        <translation>Il valore è fuori dai limiti.</translation>
     </message>
     <message>
         <source>New initial cash value confirmation</source>
-        <translation>Nuovi soldi iniziali confermati</translation>
+        <translation>Capitale iniziale applicato</translation>
     </message>
     <message>
         <source>New until value confirmation</source>
-        <translation>Nuovo obiettivo di vincita confermato</translation>
+        <translation>Obiettivo di vincita applicato</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
@@ -803,11 +803,11 @@
     </message>
     <message>
         <source>You get %1</source>
-        <translation>Ricevi %1</translation>
+        <translation>Ricevi: %1</translation>
     </message>
     <message>
         <source>%1 shows %2</source>
-        <translation>%1 mostra %2</translation>
+        <translation>%1 mostra: %2</translation>
     </message>
     <message>
         <source>%1 gets a card face down</source>
@@ -815,7 +815,7 @@
     </message>
     <message>
         <source>%1 get a card face down</source>
-        <translation>%1 ricevono una carta coperta ciascuno</translation>
+        <translation>Una carta coperta per %1</translation>
     </message>
     <message>
         <source>%1 raises</source>
@@ -935,6 +935,410 @@
     </message>
 </context>
 <context>
+    <name>SpokenHand</name>
+    <message>
+        <source>One pair Twos</source>
+        <extracomment>A hand&apos;s name inside a sentence (&quot;Peter has %2&quot;, &quot;%1 wins %2 with %3&quot;, &quot;Showdown: %1&quot;): the status line&apos;s name (context Game) with the letters and words the middle of a sentence wants.</extracomment>
+        <translation>coppia di due</translation>
+    </message>
+    <message>
+        <source>One pair Threes</source>
+        <translation>coppia di tre</translation>
+    </message>
+    <message>
+        <source>One pair Fours</source>
+        <translation>coppia di quattro</translation>
+    </message>
+    <message>
+        <source>One pair Fives</source>
+        <translation>coppia di cinque</translation>
+    </message>
+    <message>
+        <source>One pair Sixes</source>
+        <translation>coppia di sei</translation>
+    </message>
+    <message>
+        <source>One pair Sevens</source>
+        <translation>coppia di sette</translation>
+    </message>
+    <message>
+        <source>One pair Eights</source>
+        <translation>coppia di otto</translation>
+    </message>
+    <message>
+        <source>One pair Nines</source>
+        <translation>coppia di nove</translation>
+    </message>
+    <message>
+        <source>One pair Tens</source>
+        <translation>coppia di dieci</translation>
+    </message>
+    <message>
+        <source>One pair Jacks</source>
+        <translation>coppia di jack</translation>
+    </message>
+    <message>
+        <source>One pair Queens</source>
+        <translation>coppia di donne</translation>
+    </message>
+    <message>
+        <source>One pair Kings</source>
+        <translation>coppia di re</translation>
+    </message>
+    <message>
+        <source>One pair Aces</source>
+        <translation>coppia d&apos;assi</translation>
+    </message>
+    <message>
+        <source>Two pairs Threes</source>
+        <translation>doppia coppia di tre</translation>
+    </message>
+    <message>
+        <source>Two pairs Fours</source>
+        <translation>doppia coppia di quattro</translation>
+    </message>
+    <message>
+        <source>Two pairs Fives</source>
+        <translation>doppia coppia di cinque</translation>
+    </message>
+    <message>
+        <source>Two pairs Sixes</source>
+        <translation>doppia coppia di sei</translation>
+    </message>
+    <message>
+        <source>Two pairs Sevens</source>
+        <translation>doppia coppia di sette</translation>
+    </message>
+    <message>
+        <source>Two pairs Eights</source>
+        <translation>doppia coppia di otto</translation>
+    </message>
+    <message>
+        <source>Two pairs Nines</source>
+        <translation>doppia coppia di nove</translation>
+    </message>
+    <message>
+        <source>Two pairs Tens</source>
+        <translation>doppia coppia di dieci</translation>
+    </message>
+    <message>
+        <source>Two pairs Jacks</source>
+        <translation>doppia coppia di jack</translation>
+    </message>
+    <message>
+        <source>Two pairs Queens</source>
+        <translation>doppia coppia di donne</translation>
+    </message>
+    <message>
+        <source>Two pairs Kings</source>
+        <translation>doppia coppia di re</translation>
+    </message>
+    <message>
+        <source>Two pairs Aces</source>
+        <translation>doppia coppia d&apos;assi</translation>
+    </message>
+    <message>
+        <source>Three Twos</source>
+        <translation>tris di due</translation>
+    </message>
+    <message>
+        <source>Three Threes</source>
+        <translation>tris di tre</translation>
+    </message>
+    <message>
+        <source>Three Fours</source>
+        <translation>tris di quattro</translation>
+    </message>
+    <message>
+        <source>Three Fives</source>
+        <translation>tris di cinque</translation>
+    </message>
+    <message>
+        <source>Three Sixes</source>
+        <translation>tris di sei</translation>
+    </message>
+    <message>
+        <source>Three Sevens</source>
+        <translation>tris di sette</translation>
+    </message>
+    <message>
+        <source>Three Eights</source>
+        <translation>tris di otto</translation>
+    </message>
+    <message>
+        <source>Three Nines</source>
+        <translation>tris di nove</translation>
+    </message>
+    <message>
+        <source>Three Tens</source>
+        <translation>tris di dieci</translation>
+    </message>
+    <message>
+        <source>Three Jacks</source>
+        <translation>tris di jack</translation>
+    </message>
+    <message>
+        <source>Three Queens</source>
+        <translation>tris di donne</translation>
+    </message>
+    <message>
+        <source>Three Kings</source>
+        <translation>tris di re</translation>
+    </message>
+    <message>
+        <source>Three Aces</source>
+        <translation>tris d&apos;assi</translation>
+    </message>
+    <message>
+        <source>Straight Six High</source>
+        <translation>scala al sei</translation>
+    </message>
+    <message>
+        <source>Straight Seven High</source>
+        <translation>scala al sette</translation>
+    </message>
+    <message>
+        <source>Straight Eight High</source>
+        <translation>scala all&apos;otto</translation>
+    </message>
+    <message>
+        <source>Straight Nine High</source>
+        <translation>scala al nove</translation>
+    </message>
+    <message>
+        <source>Straight Ten High</source>
+        <translation>scala al dieci</translation>
+    </message>
+    <message>
+        <source>Straight Jack High</source>
+        <translation>scala al jack</translation>
+    </message>
+    <message>
+        <source>Straight Queen High</source>
+        <translation>scala alla donna</translation>
+    </message>
+    <message>
+        <source>Straight King High</source>
+        <translation>scala al re</translation>
+    </message>
+    <message>
+        <source>Straight Ace High</source>
+        <translation>scala all&apos;asso</translation>
+    </message>
+    <message>
+        <source>Flush Six High</source>
+        <translation>colore al sei</translation>
+    </message>
+    <message>
+        <source>Flush Seven High</source>
+        <translation>colore al sette</translation>
+    </message>
+    <message>
+        <source>Flush Eight High</source>
+        <translation>colore all&apos;otto</translation>
+    </message>
+    <message>
+        <source>Flush Nine High</source>
+        <translation>colore al nove</translation>
+    </message>
+    <message>
+        <source>Flush Ten High</source>
+        <translation>colore al dieci</translation>
+    </message>
+    <message>
+        <source>Flush Jack High</source>
+        <translation>colore al jack</translation>
+    </message>
+    <message>
+        <source>Flush Queen High</source>
+        <translation>colore alla donna</translation>
+    </message>
+    <message>
+        <source>Flush King High</source>
+        <translation>colore al re</translation>
+    </message>
+    <message>
+        <source>Flush Ace High</source>
+        <translation>colore all&apos;asso</translation>
+    </message>
+    <message>
+        <source>Full house Twos</source>
+        <translation>full di due</translation>
+    </message>
+    <message>
+        <source>Full house Threes</source>
+        <translation>full di tre</translation>
+    </message>
+    <message>
+        <source>Full house Fours</source>
+        <translation>full di quattro</translation>
+    </message>
+    <message>
+        <source>Full house Fives</source>
+        <translation>full di cinque</translation>
+    </message>
+    <message>
+        <source>Full house Sixes</source>
+        <translation>full di sei</translation>
+    </message>
+    <message>
+        <source>Full house Sevens</source>
+        <translation>full di sette</translation>
+    </message>
+    <message>
+        <source>Full house Eights</source>
+        <translation>full di otto</translation>
+    </message>
+    <message>
+        <source>Full house Nines</source>
+        <translation>full di nove</translation>
+    </message>
+    <message>
+        <source>Full house Tens</source>
+        <translation>full di dieci</translation>
+    </message>
+    <message>
+        <source>Full house Jacks</source>
+        <translation>full di jack</translation>
+    </message>
+    <message>
+        <source>Full house Queens</source>
+        <translation>full di donne</translation>
+    </message>
+    <message>
+        <source>Full house Kings</source>
+        <translation>full di re</translation>
+    </message>
+    <message>
+        <source>Full house Aces</source>
+        <translation>full d&apos;assi</translation>
+    </message>
+    <message>
+        <source>Four Twos</source>
+        <translation>poker di due</translation>
+    </message>
+    <message>
+        <source>Four Threes</source>
+        <translation>poker di tre</translation>
+    </message>
+    <message>
+        <source>Four Fours</source>
+        <translation>poker di quattro</translation>
+    </message>
+    <message>
+        <source>Four Fives</source>
+        <translation>poker di cinque</translation>
+    </message>
+    <message>
+        <source>Four Sixes</source>
+        <translation>poker di sei</translation>
+    </message>
+    <message>
+        <source>Four Sevens</source>
+        <translation>poker di sette</translation>
+    </message>
+    <message>
+        <source>Four Eights</source>
+        <translation>poker di otto</translation>
+    </message>
+    <message>
+        <source>Four Nines</source>
+        <translation>poker di nove</translation>
+    </message>
+    <message>
+        <source>Four Tens</source>
+        <translation>poker di dieci</translation>
+    </message>
+    <message>
+        <source>Four Jacks</source>
+        <translation>poker di jack</translation>
+    </message>
+    <message>
+        <source>Four Queens</source>
+        <translation>poker di donne</translation>
+    </message>
+    <message>
+        <source>Four Kings</source>
+        <translation>poker di re</translation>
+    </message>
+    <message>
+        <source>Four Aces</source>
+        <translation>poker d&apos;assi</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>carta alta quattro</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>carta alta cinque</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>carta alta sei</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>carta alta sette</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>carta alta otto</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>carta alta nove</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>carta alta dieci</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>carta alta jack</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>carta alta donna</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>carta alta re</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>carta alta asso</translation>
+    </message>
+    <message>
+        <source>Straight flush</source>
+        <translation>scala colore</translation>
+    </message>
+    <message>
+        <source>Straight Five High</source>
+        <translation>scala al cinque</translation>
+    </message>
+</context>
+<context>
+    <name>ShowdownList</name>
+    <message>
+        <source>, </source>
+        <extracomment>Between the seats&apos; hands in &quot;Showdown: %1&quot; (&quot;You have %1, Peter has %2&quot;). Where a hand name holds a comma itself, join them with something else.</extracomment>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>SplitPotList</name>
+    <message>
+        <source>, </source>
+        <extracomment>Between the wins of a split pot in &quot;Split pot: %1&quot; (&quot;Peter wins 13 with %3, Anna wins 13 with %3&quot;); &quot;%1 and %2&quot; joins the last two.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+</context>
+<context>
     <name>TableWindow</name>
     <message>
         <source>Seven Stud</source>
@@ -1041,7 +1445,7 @@
     <name>OptionsPanel</name>
     <message>
         <source>Initial cash</source>
-        <translation>Soldi iniziali</translation>
+        <translation>Capitale iniziale</translation>
     </message>
     <message>
         <source>Enter</source>
@@ -1049,19 +1453,19 @@
     </message>
     <message>
         <source>Enter initial cash</source>
-        <translation>Applica i soldi iniziali</translation>
+        <translation>Applica il capitale iniziale</translation>
     </message>
     <message>
         <source>Play until </source>
-        <translation>Gioca finché </translation>
+        <translation>Gioca fino a </translation>
     </message>
     <message>
         <source>someone wins</source>
-        <translation>qualcuno vince</translation>
+        <translation>una vincita di</translation>
     </message>
     <message>
         <source>Play until someone wins</source>
-        <translation>Gioca finché qualcuno vince</translation>
+        <translation>Gioca fino a una vincita di</translation>
     </message>
     <message>
         <source>Enter play-until amount</source>
@@ -1113,7 +1517,7 @@
     </message>
     <message>
         <source>On</source>
-        <translation>Acceso</translation>
+        <translation>Attivo</translation>
     </message>
     <message>
         <source>Sound %1</source>
@@ -1146,6 +1550,11 @@
     <message>
         <source>Ante %1, small bet %2, big bet %3</source>
         <translation>Ante %1, puntata piccola %2, puntata grande %3</translation>
+    </message>
+    <message>
+        <source>$%1</source>
+        <extracomment>An amount in dollars on the options panel; the number goes in for %1.</extracomment>
+        <translation>%1 $</translation>
     </message>
 </context>
 <context>
@@ -1224,9 +1633,9 @@ Gioco, immagini e suoni degli sviluppatori di Seven Stud. Realizzato con Qt e li
   seat&apos;s cash as it stood when &quot;Deal&quot; was last pressed, the initial cash, the
   target, the card back, the opponents&apos; level and the sound switch.</source>
         <translation>  (in $XDG_CONFIG_HOME/sevenstud/ se XDG_CONFIG_HOME è impostata). Conserva i
-  soldi di ogni posto come erano all&apos;ultima pressione di «Dai le carte», i soldi
-  iniziali, l&apos;obiettivo di vincita, il dorso delle carte, il livello degli
-  avversari e l&apos;audio.</translation>
+  soldi di ogni posto com&apos;erano l&apos;ultima volta che è stato premuto
+  «Dai le carte», il capitale iniziale, l&apos;obiettivo di vincita, il dorso delle
+  carte, il livello degli avversari e l&apos;audio.</translation>
     </message>
     <message>
         <source>See sevenstud(6) for how to play.</source>
@@ -1364,6 +1773,25 @@ LC_MESSAGES, LANG), e inglese se non conosce quella lingua.</translation>
     <message>
         <source>F&amp;our-Colour Deck</source>
         <translation>Mazzo a &amp;quattro colori</translation>
+    </message>
+</context>
+<context>
+    <name>GameMenu</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Rules and hand rankings</source>
+        <translation>Regole e gerarchia dei punti</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Scorciatoie da tastiera</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
     </message>
 </context>
 </TS>

@@ -196,7 +196,7 @@ class Check:
 
         # The winner and the amount, with or without the hand that won.
         someone = either(self.names)
-        hand = either(w.all("Game"))
+        hand = either(w.all("Game") + w.all("SpokenHand"))
         wins = [
             fill(speak("%1 wins %2"), someone, AMOUNT),
             fill(speak("You win %1"), AMOUNT),

@@ -150,6 +150,9 @@ Caption layoutCaption(const QString& caption, bool accelChar, const QFont& font,
 void drawCaption(QPainter& p, const Caption& caption, QPoint origin, const QFont& font,
                  const QColor& color) {
     const QFontMetrics fm(font);
+    // The painter starts with the widget's font; a caption set smaller to
+    // fit must be drawn in the size it was laid out in.
+    p.setFont(font);
     p.setPen(color);
     int top = origin.y();
     for (const CaptionLine& line : caption.lines) {

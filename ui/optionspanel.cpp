@@ -344,6 +344,14 @@ void fitBefore(QLabel* l, int right) {
     }
 }
 
+// A unit written after a number keeps to the number's right edge as the
+// number grows or shrinks.
+void followNumber(QLabel* unit, const QLabel* number) {
+    if (unit)
+        unit->move(number->x() + number->fontMetrics().horizontalAdvance(number->text()),
+                   unit->y());
+}
+
 QLineEdit* addEdit(QWidget* parent, const QRect& geometry, const QString& name) {
     auto* e = new QLineEdit(parent);
     e->setGeometry(geometry);
@@ -374,6 +382,10 @@ struct OptionsPanel::Parts {
     QLabel* label1 = nullptr;
     QLabel* label3 = nullptr;
     QLabel* label4 = nullptr;
+    // The "$" written after the number ("60 $"), where the language wants it.
+    QLabel* after1 = nullptr;
+    QLabel* after3 = nullptr;
+    QLabel* after4 = nullptr;
     UpDown* updown = nullptr;
     GradientButton* sound = nullptr;
     GradientButton* ok = nullptr;
@@ -415,20 +427,36 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QFrame(parent), parts_(std::make_u
     auto* limitsPanel = new BevelPanel(this, QRect(168, 128, 137, 177), kInnerColour);
     addLabel(limitsPanel, 32, 8, tr_("Betting limits"));
     new BevelPanel(limitsPanel, QRect(0, 33, 137, 7), kInnerColour);
-    // Each amount: its words, "$" and the number, which move along when the
-    // words are wider than the English.
-    const auto amount = [&](int top, const char* words, QPoint dollar, int valueLeft, int value) {
+    // Each amount: its words, then "$" and the number in the order the
+    // language writes them ("$60", "60 $"); what follows the words moves
+    // along when they are wider than the English.
+    const QString format = tr_(QT_TRANSLATE_NOOP("OptionsPanel", "$%1"));
+    const QString before = format.section(QStringLiteral("%1"), 0, 0);
+    const QString after = format.section(QStringLiteral("%1"), 1);
+    const auto amount = [&](int top, const char* words, QPoint dollar, int valueLeft, int value,
+                            QLabel*& unitAfter) {
         const QLabel* caption = addLabel(limitsPanel, 32, top, tr_(words));
         const int right = caption->x() + caption->fontMetrics().horizontalAdvance(caption->text());
         const int shift = std::max(0, right - dollar.x());
-        addLabel(limitsPanel, dollar.x() + shift, dollar.y(), QStringLiteral("$"));
-        return addLabel(limitsPanel, valueLeft + shift, top, QString::number(value));
+        // With nothing before it the number takes the "$"'s place, a space
+        // clear of the words.
+        const int space = caption->fontMetrics().horizontalAdvance(QLatin1Char(' '));
+        if (!before.isEmpty()) addLabel(limitsPanel, dollar.x() + shift, dollar.y(), before);
+        QLabel* number = addLabel(
+            limitsPanel, before.isEmpty() ? std::max(dollar.x(), right + space) : valueLeft + shift,
+            top, QString::number(value));
+        if (!after.isEmpty()) {
+            unitAfter = addLabel(limitsPanel, 0, dollar.y(), after);
+            followNumber(unitAfter, number);
+        }
+        return number;
     };
-    d.label1 = amount(48, QT_TRANSLATE_NOOP("OptionsPanel", "Ante:"), {72, 49}, 80, kDefaultAnte);
+    d.label1 = amount(48, QT_TRANSLATE_NOOP("OptionsPanel", "Ante:"), {72, 49}, 80, kDefaultAnte,
+                      d.after1);
     d.label3 = amount(80, QT_TRANSLATE_NOOP("OptionsPanel", "Small bet:"), {97, 80}, 104,
-                      kSmallBetAntes * kDefaultAnte);
+                      kSmallBetAntes * kDefaultAnte, d.after3);
     d.label4 = amount(112, QT_TRANSLATE_NOOP("OptionsPanel", "Big bet:"), {88, 112}, 96,
-                      kBigBetAntes * kDefaultAnte);
+                      kBigBetAntes * kDefaultAnte, d.after4);
     d.updown = new UpDown(limitsPanel);
     setAccessibleValueText(d.updown,
                            limitsText(d.label1->text(), d.label3->text(), d.label4->text()));
@@ -550,10 +578,11 @@ QWidget* OptionsPanel::control(Control c) const {
 
 void OptionsPanel::setText(Control c, const QString& text) {
     Parts& d = *parts_;
-    const auto label = [&](QLabel* l, const QString& what) {
+    const auto label = [&](QLabel* l, const QString& what, QLabel* unitAfter) {
         l->setText(text);
         l->adjustSize();
         l->setAccessibleName(tr_("%1: %2").arg(what, text));
+        followNumber(unitAfter, l);
     };
     switch (c) {
     case Control::money:
@@ -576,13 +605,13 @@ void OptionsPanel::setText(Control c, const QString& text) {
         d.sound->setAccessibleName(tr_("Sound %1").arg(text));
         break;
     case Control::Label1:
-        label(d.label1, tr_("Ante"));
+        label(d.label1, tr_("Ante"), d.after1);
         break;
     case Control::Label3:
-        label(d.label3, tr_("Small bet"));
+        label(d.label3, tr_("Small bet"), d.after3);
         break;
     case Control::Label4:
-        label(d.label4, tr_("Big bet"));
+        label(d.label4, tr_("Big bet"), d.after4);
         break;
     default:
         break;

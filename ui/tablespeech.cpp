@@ -78,12 +78,34 @@ bool isBack(int image) {
     return image >= kFirstCardBack && image <= kLastCardBack;
 }
 
-// "a", "a and b", "a, b and c"
-QString joined(const QStringList& items) {
-    if (items.size() <= 1) return items.join(QString());
-    return say(QT_TRANSLATE_NOOP("TableSpeech", "%1 and %2"))
-        .arg(items.mid(0, items.size() - 1).join(say(QT_TRANSLATE_NOOP("TableSpeech", ", "))),
-             items.last());
+// The words between the items of a list, by what it lists. Each kind has a
+// context of its own, so that a language whose hand names hold commas
+// ("Zwei Paare, Asse oben") can join hands or wins with something else.
+struct ListWords {
+    const char* context;
+    const char* comma;
+    const char* last;
+};
+constexpr ListWords kItems{"TableSpeech", QT_TRANSLATE_NOOP("TableSpeech", ", "),
+                           QT_TRANSLATE_NOOP("TableSpeech", "%1 and %2")};
+constexpr ListWords kShowdownHands{"ShowdownList", QT_TRANSLATE_NOOP("ShowdownList", ", "),
+                                   nullptr};
+constexpr ListWords kSplitPotWins{"SplitPotList", QT_TRANSLATE_NOOP("SplitPotList", ", "),
+                                  QT_TRANSLATE_NOOP("SplitPotList", "%1 and %2")};
+
+// "a", "a and b", "a, b and c"; with no last word "a, b, c".
+QString joined(const QStringList& items, const ListWords& words = kItems) {
+    const QString comma = QCoreApplication::translate(words.context, words.comma);
+    if (items.size() <= 1 || !words.last) return items.join(comma);
+    return QCoreApplication::translate(words.context, words.last)
+        .arg(items.mid(0, items.size() - 1).join(comma), items.last());
+}
+
+// A hand's name inside a sentence ("Peter has %1"): the status line's
+// "Ein Paar Asse" or "Paire d'as" begins a line, the sentence wants
+// "ein Paar Asse", "une paire d'as". English says the status line's words.
+QString spokenHand(const std::string& status) {
+    return QCoreApplication::translate("SpokenHand", status.c_str());
 }
 
 int cardCount(const ShownCards::value_type& row) {
@@ -119,7 +141,7 @@ QString TableSpeech::handText(int seat) const {
     QStringList parts;
     if (backs > 0) parts << say(kFaceDown[std::min<std::size_t>(backs, std::size(kFaceDown) - 1)]);
     parts << faces;
-    return parts.join(say(QT_TRANSLATE_NOOP("TableSpeech", ", ")));
+    return parts.join(say(kItems.comma));
 }
 
 QString TableSpeech::handLabel(int seat) const {
@@ -165,7 +187,7 @@ void TableSpeech::told(SeatId s) {
     e.kind = Entry::Kind::Told;
     e.seat = s;
     e.told = t_.seats[s].told;
-    if (e.told == Told::hand) e.hand = gameText(t_.seats[s].status);
+    if (e.told == Told::hand) e.hand = spokenHand(t_.seats[s].status);
     log_.push_back(e);
 }
 
@@ -218,7 +240,7 @@ QString TableSpeech::describeCards(const Entry& e) const {
                          .arg(seatName(s), joined(got));
         if (hidden && got.isEmpty()) faceDown << seatName(s);
     }
-    if (!shown.isEmpty()) sentences << shown.join(say(QT_TRANSLATE_NOOP("TableSpeech", ", ")));
+    if (!shown.isEmpty()) sentences << shown.join(say(kItems.comma));
     if (!faceDown.isEmpty())
         sentences << (faceDown.size() == 1
                           ? say(QT_TRANSLATE_NOOP("TableSpeech", "%1 gets a card face down"))
@@ -238,7 +260,7 @@ QString TableSpeech::describeWins() const {
         const Seat& seat = t_.seats[e.seat];
         const QString amount = QString::number(e.amount);
         if (seat.told == Told::hand && !seat.status.empty()) {
-            const QString hand = gameText(seat.status);
+            const QString hand = spokenHand(seat.status);
             wins << (e.seat == player ? say(QT_TRANSLATE_NOOP("TableSpeech", "You win %1 with %2"))
                                             .arg(amount, hand)
                                       : say(QT_TRANSLATE_NOOP("TableSpeech", "%1 wins %2 with %3"))
@@ -252,7 +274,8 @@ QString TableSpeech::describeWins() const {
     }
     if (wins.isEmpty()) return {};
     if (wins.size() > 1)
-        return say(QT_TRANSLATE_NOOP("TableSpeech", "Split pot: %1")).arg(joined(wins));
+        return say(QT_TRANSLATE_NOOP("TableSpeech", "Split pot: %1"))
+            .arg(joined(wins, kSplitPotWins));
     return wins.first();
 }
 
@@ -289,7 +312,7 @@ QString TableSpeech::finish(int toCall, bool dealOver) {
     }
     if (!hands.isEmpty())
         out << say(QT_TRANSLATE_NOOP("TableSpeech", "Showdown: %1"))
-                   .arg(hands.join(say(QT_TRANSLATE_NOOP("TableSpeech", ", "))));
+                   .arg(joined(hands, kShowdownHands));
     // The last opponent out leaves the pot to the human without a showdown.
     if (winners == 1 && yourWin > 0 && hands.isEmpty())
         out << say(QT_TRANSLATE_NOOP("TableSpeech",

@@ -5,6 +5,7 @@
 #include "ui/aboutbox.h"
 #include "ui/accessibility.h"
 #include "ui/fonts.h"
+#include "ui/gamemenu.h"
 #include "ui/gradientbutton.h"
 #include "ui/optionspanel.h"
 #include "ui/tablespeech.h"
@@ -176,7 +177,7 @@ TableWindow::TableWindow(std::unique_ptr<Random> random, int scale, QWidget* par
     about_ = new AboutBox(this);
     about_->hide();
 
-    view_ = new ViewControl(this, *services_);
+    view_ = new ViewControl(this, *services_, menu_);
     view_->addDialog(about_);
     view_->setGuard([this](const std::function<void()>& f) { guarded(f); });
 
@@ -292,6 +293,9 @@ void TableWindow::buildButtons() {
         previous = b;
         connect(b, &QAbstractButton::clicked, this, [this, c = p.control] { clicked(c); });
     }
+    // The game's menu comes last in tab order.
+    menu_ = new GameMenu(this);
+    setTabOrder(previous, menu_->button());
 }
 
 void TableWindow::clicked(Control c) {

@@ -22,6 +22,7 @@ namespace stud {
 
 class AboutBox;
 class Announcer;
+class GameMenu;
 class GradientButton;
 class OptionsPanel;
 class SpokenLabel;
@@ -56,6 +57,9 @@ class TableWindow : public QWidget {
     AboutBox* aboutBox() const { return about_; }
     // Zoom, full screen and the deck.
     ViewControl& view() const { return *view_; }
+    // The game's menu: the place for everything the table has no button for.
+    // Connect to its signals (GameMenu::rulesRequested, ...) or add items.
+    GameMenu* gameMenu() const { return menu_; }
 
     // ---- for a screen reader ---------------------------------------------------
     // The notification that speaks each report.
@@ -113,6 +117,7 @@ class TableWindow : public QWidget {
     OptionsPanel* panel_ = nullptr;
     AboutBox* about_ = nullptr;
     ViewControl* view_ = nullptr;
+    GameMenu* menu_ = nullptr;
     bool shown_ = false;
     bool showingError_ = false;
     std::unique_ptr<TableSpeech> speech_;

@@ -1,5 +1,6 @@
 #include "ui/viewcontrol.h"
 
+#include "ui/gamemenu.h"
 #include "ui/qtservices.h"
 
 #include <QAction>
@@ -7,8 +8,11 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeySequence>
+#include <QMenu>
 #include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace stud {
 
@@ -29,18 +33,29 @@ QScreen* screenOf(const QWidget* w) {
 
 } // namespace
 
-ViewControl::ViewControl(QWidget* window, QtServices& services, std::string file)
-    : QObject(window), window_(window), services_(services), file_(std::move(file)) {
+ViewControl::ViewControl(QWidget* window, QtServices& services, GameMenu* menu, std::string file)
+    : QObject(window), window_(window), services_(services), menu_(menu), file_(std::move(file)) {
+    if (menu_) menuFont_ = menu_->menu()->font();
     buildActions();
     window_->installEventFilter(this);
 }
 
 void ViewControl::buildActions() {
-    const auto make = [this](const char* text, std::initializer_list<QKeySequence> keys) {
-        auto* a = new QAction(tr_(text), window_);
-        a->setShortcuts(QList<QKeySequence>(keys));
+    // The menu's View section shows the items; what is no item (Escape
+    // leaving a full screen) is the window's own key.
+    const auto make = [this](const char* text, std::initializer_list<QKeySequence> keys,
+                             bool item = true) {
+        const QList<QKeySequence> list(keys);
+        QAction* a = nullptr;
+        if (menu_ && item) {
+            a = menu_->addItem(GameMenu::Section::View, tr_(text),
+                               list.isEmpty() ? QKeySequence() : list.front());
+        } else {
+            a = new QAction(tr_(text), window_);
+            window_->addAction(a);
+        }
+        a->setShortcuts(list);
         a->setShortcutContext(Qt::WindowShortcut);
-        window_->addAction(a);
         return a;
     };
     // Ctrl+= as well: on most keyboards "+" needs Shift.
@@ -50,7 +65,7 @@ void ViewControl::buildActions() {
     normalSize_ = make("&Normal Size", {QKeySequence(Qt::CTRL | Qt::Key_0)});
     fullScreenAction_ = make("&Full Screen", {QKeySequence(Qt::Key_F11)});
     fullScreenAction_->setCheckable(true);
-    leaveFullScreen_ = make("Leave Full Screen", {QKeySequence(Qt::Key_Escape)});
+    leaveFullScreen_ = make("Leave Full Screen", {QKeySequence(Qt::Key_Escape)}, false);
     leaveFullScreen_->setEnabled(false); // Escape is free outside a full screen
     fourColour_ = make("F&our-Colour Deck", {});
     fourColour_->setCheckable(true);
@@ -99,6 +114,15 @@ void ViewControl::show(qreal scale, QPoint offset) {
         services_.setView(scale, offset);
         zoomer_.apply(window_, scale, offset);
         for (QWidget* d : dialogs_) zoomer_.apply(d, scale, {}, true);
+        // The menu's items in the table's zoomed size too.
+        if (menu_) {
+            QFont f = menuFont_;
+            if (f.pixelSize() > 0)
+                f.setPixelSize(std::max(1, qRound(f.pixelSize() * scale)));
+            else
+                f.setPointSizeF(f.pointSizeF() * scale);
+            menu_->menu()->setFont(scale == 1 ? menuFont_ : f);
+        }
         scale_ = scale;
     });
 }

@@ -3,6 +3,7 @@
 #include "ui/viewsettings.h"
 #include "ui/zoom.h"
 
+#include <QFont>
 #include <QObject>
 
 #include <functional>
@@ -13,6 +14,7 @@ class QWidget;
 
 namespace stud {
 
+class GameMenu;
 class QtServices;
 
 // The player's view of the table: the zoom, full screen and the four-colour
@@ -24,9 +26,10 @@ class QtServices;
 class ViewControl final : public QObject {
     Q_OBJECT
   public:
-    // `window` shows the canvas of `services`; `dialogs` are the windows it
-    // opens (the About box) that zoom with it.
-    ViewControl(QWidget* window, QtServices& services, std::string file = viewFilePath());
+    // `window` shows the canvas of `services`; the items go into the View
+    // section of `menu` (when there is one), their keys work on the window.
+    ViewControl(QWidget* window, QtServices& services, GameMenu* menu,
+                std::string file = viewFilePath());
 
     // Another window (the About box) that zooms with the table.
     void addDialog(QWidget* dialog);
@@ -73,6 +76,8 @@ class ViewControl final : public QObject {
 
     QWidget* window_;
     QtServices& services_;
+    GameMenu* menu_;
+    QFont menuFont_;
     std::string file_;
     ViewSettings view_;
     Zoomer zoomer_;

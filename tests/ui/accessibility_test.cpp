@@ -9,6 +9,7 @@
 #include "ui/aboutbox.h"
 #include "ui/accessibility.h"
 #include "ui/gradientbutton.h"
+#include "ui/language.h"
 #include "ui/optionspanel.h"
 #include "ui/qtservices.h"
 #include "ui/tablespeech.h"
@@ -115,6 +116,7 @@ class AccessibilityTest : public QObject {
     void eachClickIsReportedOnce();
     void reportsTellTheShowdown();
     void reportWording();
+    void showdownReadsInEveryLanguage();
     void focusRestsOnTheNextMove();
     void optionsPanelIsReadable();
     void aboutBoxText();
@@ -337,6 +339,60 @@ void AccessibilityTest::reportWording() {
     // Nothing at all happened: nothing is said.
     sp.begin();
     QCOMPARE(sp.finish(4, false), QString());
+}
+
+void AccessibilityTest::showdownReadsInEveryLanguage() {
+    // German hand names hold commas of their own ("Zwei Paare, Asse oben"):
+    // in every language the showdown's list must still split into its
+    // hands, each said in its mid-sentence form, and a split pot must put
+    // the amount and the hand where the language's sentence has them.
+    const auto tr = [](const char* context, const char* text) {
+        return QCoreApplication::translate(context, text);
+    };
+    // What a list message holds between its %1 and its %2 or its end.
+    const auto inside = [](const QString& form) {
+        return form.section(QStringLiteral("%1"), 1).section(QStringLiteral("%2"), 0, 0);
+    };
+    const auto after = [](const QString& sentence, const QString& form) {
+        return sentence.mid(form.indexOf(QStringLiteral("%1")));
+    };
+    for (const QString& code : shippedLanguages()) {
+        installLanguage(code);
+        TableState t;
+        TableSpeech sp(t);
+        sp.begin();
+        for (SeatId s : {player, geek, champ}) {
+            t.seats[s].told = Told::hand;
+            t.seats[s].status = s == player ? "One pair Kings" : "Two pairs Aces";
+            sp.told(s);
+        }
+        sp.won(geek, 13);
+        sp.won(champ, 13);
+        const QString report = sp.finish(0, true);
+        const QStringList sentences = report.split(tr("TableSpeech", ". "));
+        QCOMPARE(sentences.size(), 3);
+        const QString aces = tr("SpokenHand", "Two pairs Aces");
+        const QString kings = tr("SpokenHand", "One pair Kings");
+        QVERIFY2(aces[0].isLower() && kings[0].isLower(), qPrintable(aces + " / " + kings));
+
+        const QStringList shown =
+            after(sentences[0], tr("TableSpeech", "Showdown: %1")).split(tr("ShowdownList", ", "));
+        QVERIFY2(shown.size() == 3 && shown[0].contains(kings) && shown[1].contains(aces) &&
+                     shown[2].contains(aces),
+                 qPrintable(report));
+
+        const QString win = tr("TableSpeech", "%1 wins %2 with %3");
+        const bool amountFirst =
+            win.indexOf(QStringLiteral("%2")) < win.indexOf(QStringLiteral("%3"));
+        const QStringList wins = after(sentences[1], tr("TableSpeech", "Split pot: %1"))
+                                     .split(inside(tr("SplitPotList", "%1 and %2")));
+        QVERIFY2(wins.size() == 2, qPrintable(report));
+        for (const QString& w : wins)
+            QVERIFY2(w.contains(aces) && w.contains(QStringLiteral("13")) &&
+                         (w.indexOf(QStringLiteral("13")) < w.indexOf(aces)) == amountFirst,
+                     qPrintable(report));
+    }
+    installLanguage({});
 }
 
 void AccessibilityTest::focusRestsOnTheNextMove() {

@@ -391,6 +391,18 @@ void GradientButtonTest::captionWrapsAndEllipsises() {
     const QImage img = b.grab().toImage();
     for (int y = 2; y < 15; ++y)
         QVERIFY(pixel(img, 0, y) == kBorder && pixel(img, 64, y) == kBorder);
+
+    // A caption set smaller to fit is drawn in that smaller size: it looks
+    // the same as the caption of a button given that size to begin with.
+    b.setShrinkToFit(true);
+    b.resize(57, 17);
+    b.setText(QStringLiteral("Anwenden"));
+    const QFont shrunk = b.captionFont();
+    QVERIFY(shrunk.pixelSize() < b.font().pixelSize());
+    GradientButton same(b.text());
+    same.setFont(shrunk);
+    same.resize(b.size());
+    QCOMPARE(b.grab().toImage(), same.grab().toImage());
 }
 
 void GradientButtonTest::modalResultClosesTheDialog() {

@@ -188,6 +188,12 @@ struct Walk : stud::testing::TableRun {
             if (!box || !box->isVisible()) return;
             if (auto* m = qobject_cast<QMessageBox*>(box)) {
                 boxes << m->text();
+                // A box's text is a sentence of its own, even where the
+                // English game's is not ("the value is off limits").
+                if (!in.language.isEmpty() && !in.pseudo() &&
+                    m->text().left(1).toUpper() != m->text().left(1))
+                    in.problem(QStringLiteral("box"), m,
+                               QStringLiteral("starts lower-case \"%1\"").arg(m->text()));
                 in.inspect(m, QStringLiteral("box \"%1\"").arg(m->text()));
                 QAbstractButton* answer = m->defaultButton();
                 if (!answer) answer = m->buttons().value(0);

@@ -9,6 +9,7 @@
 #include "table/seattable.h"
 #include "tablerun.h"
 #include "ui/aboutbox.h"
+#include "ui/gamemenu.h"
 #include "ui/gradientbutton.h"
 #include "ui/imagesets.h"
 #include "ui/optionspanel.h"
@@ -275,20 +276,23 @@ void TableWindowTest::everyControlIsNamedAndInTabOrder() {
     QCOMPARE(tb.label(Control::lblgcash)->accessibleName(),
              QStringLiteral("Anna's cash: %1").arg(tb.state().seats[geek].cash));
 
-    // Tab order: Raise, Fold, Call, Deal, New Game, Options, About; the focus
-    // starts on the safe move, Call, not on Raise.
+    // Tab order: Raise, Fold, Call, Deal, New Game, Options, About, and the
+    // game's menu last; the focus starts on the safe move, Call, not on Raise.
     QCOMPARE(QApplication::focusWidget(), tb.button(Control::btnstay));
-    const std::vector<Control> order{Control::NewGame1, Control::Options1, Control::About1,
-                                     Control::btnbet,   Control::btnpass,  Control::btnstay};
-    for (Control c : order) { // "Deal" is disabled and skipped
+    QWidget* menu = tb.w->gameMenu()->button();
+    const std::vector<QWidget*> order{tb.button(Control::NewGame1), tb.button(Control::Options1),
+                                      tb.button(Control::About1),   menu,
+                                      tb.button(Control::btnbet),   tb.button(Control::btnpass),
+                                      tb.button(Control::btnstay)};
+    for (QWidget* next : order) { // "Deal" is disabled and skipped
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), tb.button(c));
+        QCOMPARE(QApplication::focusWidget(), next);
     }
 
-    // With the options panel open, its controls come first: Tab from About
-    // enters the panel, and leaving the panel comes back to Raise.
+    // With the options panel open, its controls come first: Tab from the
+    // menu enters the panel, and leaving the panel comes back to Raise.
     tb.click(Control::Options1);
-    tb.button(Control::About1)->setFocus();
+    menu->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QVERIFY(tb.w->panel()->isAncestorOf(QApplication::focusWidget()));
     for (int i = 0; i < 40 && tb.w->panel()->isAncestorOf(QApplication::focusWidget()); ++i)
