@@ -8,11 +8,13 @@
 #include "ui/gamemenu.h"
 #include "ui/gradientbutton.h"
 #include "ui/optionspanel.h"
+#include "ui/tablefit.h"
+#include "ui/tablelabel.h"
 #include "ui/tablespeech.h"
 #include "ui/viewcontrol.h"
-#include "ui/zoom.h"
 
 #include <QFile>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
@@ -20,6 +22,10 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
 
 namespace stud {
 
@@ -87,37 +93,6 @@ constexpr std::array<Control, kSeats> kNameLabels{Control::Label2, Control::frea
 // reader has greeted the window and its focused button first.
 constexpr int kStartReportDelayMs = 250;
 
-// A table label: white or yellow text straight on the table, with a soft dark
-// shadow one pixel down and right, so that a long status line stays readable
-// where it runs over a portrait's gold frame.
-class TableLabel : public QLabel {
-  public:
-    explicit TableLabel(QWidget* parent) : QLabel(parent) {
-        setTextFormat(Qt::PlainText);
-        setContentsMargins(0, 0, 1, 1); // room for the shadow
-    }
-
-  protected:
-    void changeEvent(QEvent* e) override {
-        if (e->type() == QEvent::FontChange) {
-            const int d = std::max(1, qRound(zoomOf(this)));
-            setContentsMargins(0, 0, d, d);
-        }
-        QLabel::changeEvent(e);
-    }
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        const QRect r = contentsRect();
-        const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
-        // The shadow grows with a zoomed table.
-        const int d = std::max(1, qRound(zoomOf(this)));
-        p.setPen(QColor(0, 0, 0, 170));
-        p.drawText(r.translated(d, d), flags, text());
-        p.setPen(palette().color(QPalette::WindowText));
-        p.drawText(r, flags, text());
-    }
-};
-
 int screenScale(const QWidget* w) {
     const QScreen* s = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
     return s && s->devicePixelRatio() >= 1.5 ? 2 : 1;
@@ -166,9 +141,9 @@ TableWindow::TableWindow(std::unique_ptr<Random> random, int scale, QWidget* par
     services_->setPanel(panel_);
 
     buildLabels();
-    makeRoomForNames();
     buildSpeech();
     buildButtons();
+    makeRoomForNames();
     connectPanel();
     // The table's labels are painted on the table itself; the panel lies
     // over them.
@@ -225,15 +200,68 @@ void TableWindow::buildLabels() {
     }
 }
 
+namespace {
+
+const LabelPlace& placeOf(Control c) {
+    for (const LabelPlace& p : kLabels)
+        if (p.control == c) return p;
+    throw std::logic_error("a table label without a place");
+}
+
+// The height of one line of a table label, its shadow included.
+int lineHeight(const QLabel* l) {
+    return QFontMetrics(l->font()).height() + l->contentsMargins().bottom();
+}
+
+} // namespace
+
 void TableWindow::makeRoomForNames() {
-    // A seat's name in another language may be wider than the English left
-    // room for: the cash label beside it moves along.
-    constexpr int kGap = 4;
+    // Translated, every text on the table keeps to the room its place leaves
+    // it: up to the first portrait, card area, button or other text in its
+    // way. The English table keeps its own layout, as it always was.
+    const bool fit = !currentLanguage().isEmpty();
+    std::vector<QRect> blocks = tablePictures();
+    for (const auto& [c, b] : buttons_) blocks.push_back(b->geometry());
+    const auto roomOf = [&](QLabel* l, Control except) {
+        std::vector<QRect> in = blocks;
+        for (const LabelPlace& p : kLabels)
+            if (QLabel* other = label(p.control); other != l && p.control != except)
+                in.emplace_back(other->pos(), QSize(1, lineHeight(other)));
+        return roomAt(l->pos(), lineHeight(l), in);
+    };
+    const auto table = [this](Control c) { return static_cast<TableLabel*>(label(c)); };
+    // The widest cash a seat can hold: all the money of a table at the
+    // highest initial cash, which a name leaves room for at the smallest size.
+    const QString widest = QString::number(std::int64_t{kSeats} * kMaxAmount);
     for (SeatId s : kAllSeats) {
-        const QLabel* name = label(kNameLabels[s]);
-        QLabel* cash = label(kSeatInfo[s].cashLabel);
-        const int room = name->x() + name->width() + kGap;
-        if (cash->x() < room) cash->move(room, cash->y());
+        TableLabel* name = table(kNameLabels[s]);
+        TableLabel* cash = table(kSeatInfo[s].cashLabel);
+        // A name shorter or longer than the English moves the cash beside it
+        // along, so that the gap between them stays the English one.
+        const LabelPlace& english = placeOf(kNameLabels[s]);
+        const int gap =
+            placeOf(kSeatInfo[s].cashLabel).left - english.left -
+            QFontMetrics(name->font()).horizontalAdvance(QString::fromLatin1(english.text));
+        if (fit) {
+            QFont smallest = cash->font();
+            smallest.setPixelSize(kSmallestTextPixels);
+            QSize room = roomOf(name, kSeatInfo[s].cashLabel);
+            room.rwidth() -= gap + QFontMetrics(smallest).horizontalAdvance(widest) +
+                             cash->contentsMargins().right();
+            name->setRoom(room);
+            name->adjustSize();
+        }
+        const int shown =
+            QFontMetrics(name->shownFont()).horizontalAdvance(name->shownLines().join(' '));
+        cash->move(name->x() + shown + gap, cash->y());
+    }
+    if (!fit) return;
+    for (const LabelPlace& p : kLabels) {
+        if (std::find(kNameLabels.begin(), kNameLabels.end(), p.control) != kNameLabels.end())
+            continue;
+        TableLabel* l = table(p.control);
+        l->setRoom(roomOf(l, p.control));
+        l->adjustSize();
     }
 }
 

@@ -101,6 +101,8 @@ class TableWindow : public QWidget {
     void clicked(Control c);
     void focusNextMove();
     void buildLabels();
+    // Moves each cash label after its name (the English gap) and, translated,
+    // gives every table label its room (tablefit.h).
     void makeRoomForNames();
     void buildButtons();
     void buildSpeech();
