@@ -1654,6 +1654,15 @@ LC_MESSAGES, LANG) und Englisch, wo es diese Sprache nicht kennt.</translation>
         <source>option &apos;--language&apos; needs a language code, such as de</source>
         <translation>die Option „--language“ braucht einen Sprachcode, etwa de</translation>
     </message>
+    <message>
+        <source>Keys: F1 shows the rules and hand rankings, Ctrl+? every key of the game,
+F10 opens the menu, Ctrl+Q quits. The table&apos;s buttons have keys of their own:
+  %1.</source>
+        <translation>Tasten: F1 zeigt die Regeln und die Rangfolge der Blätter, Strg+? alle Tasten
+des Spiels, F10 öffnet das Menü, Strg+Q beendet es. Die Knöpfe des Tisches
+haben eigene Tasten:
+  %1.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -1791,6 +1800,78 @@ LC_MESSAGES, LANG) und Englisch, wo es diese Sprache nicht kennt.</translation>
     <message>
         <source>Quit</source>
         <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>MoveKeys</name>
+    <message>
+        <source>C</source>
+        <extracomment>The key for the Call/Check button, a letter of its caption, unlike the others</extracomment>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <extracomment>The key for the Raise/Bet button, a letter of its caption, unlike the others</extracomment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <extracomment>The key for the Fold button, a letter of its caption, unlike the others</extracomment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <extracomment>The key for the Deal button, a letter of its caption, unlike the others</extracomment>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>The key for the New Game button, a letter of its caption, unlike the others</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <extracomment>The key for the Options button, a letter of its caption, unlike the others</extracomment>
+        <translation>O</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsWindow</name>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Tastenkürzel</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Spielzüge</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tisch</translation>
+    </message>
+    <message>
+        <source>Next or previous button</source>
+        <translation>Nächster oder vorheriger Knopf</translation>
+    </message>
+    <message>
+        <source>Press the button that has the focus</source>
+        <translation>Den Knopf mit dem Fokus drücken</translation>
+    </message>
+    <message>
+        <source>Close the options panel</source>
+        <translation>Die Optionen schließen</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Open the menu</source>
+        <translation>Das Menü öffnen</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>Dieses Fenster schließen</translation>
     </message>
 </context>
 </TS>

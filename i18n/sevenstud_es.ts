@@ -1655,6 +1655,15 @@ LC_MESSAGES, LANG); si no lo conoce, habla inglés.</translation>
         <source>option &apos;--language&apos; needs a language code, such as de</source>
         <translation>la opción «--language» necesita un código de idioma, como es</translation>
     </message>
+    <message>
+        <source>Keys: F1 shows the rules and hand rankings, Ctrl+? every key of the game,
+F10 opens the menu, Ctrl+Q quits. The table&apos;s buttons have keys of their own:
+  %1.</source>
+        <translation>Teclas: F1 muestra las reglas y la jerarquía de las manos, Ctrl+? todas las
+teclas del juego, F10 abre el menú, Ctrl+Q sale. Los botones de la mesa tienen
+sus propias teclas:
+  %1.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -1792,6 +1801,78 @@ LC_MESSAGES, LANG); si no lo conoce, habla inglés.</translation>
     <message>
         <source>Quit</source>
         <translation>Salir</translation>
+    </message>
+</context>
+<context>
+    <name>MoveKeys</name>
+    <message>
+        <source>C</source>
+        <extracomment>The key for the Call/Check button, a letter of its caption, unlike the others</extracomment>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <extracomment>The key for the Raise/Bet button, a letter of its caption, unlike the others</extracomment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <extracomment>The key for the Fold button, a letter of its caption, unlike the others</extracomment>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <extracomment>The key for the Deal button, a letter of its caption, unlike the others</extracomment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>The key for the New Game button, a letter of its caption, unlike the others</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <extracomment>The key for the Options button, a letter of its caption, unlike the others</extracomment>
+        <translation>O</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsWindow</name>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Atajos de teclado</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Jugadas</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Mesa</translation>
+    </message>
+    <message>
+        <source>Next or previous button</source>
+        <translation>Botón siguiente o anterior</translation>
+    </message>
+    <message>
+        <source>Press the button that has the focus</source>
+        <translation>Pulsar el botón que tiene el foco</translation>
+    </message>
+    <message>
+        <source>Close the options panel</source>
+        <translation>Cerrar las opciones</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Open the menu</source>
+        <translation>Abrir el menú</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>Cerrar esta ventana</translation>
     </message>
 </context>
 </TS>

@@ -1655,6 +1655,15 @@ LC_MESSAGES, LANG) s&apos;il la connaît ; sinon, l&apos;anglais.</translation
         <source>option &apos;--language&apos; needs a language code, such as de</source>
         <translation>l&apos;option « --language » demande un code de langue, par exemple fr</translation>
     </message>
+    <message>
+        <source>Keys: F1 shows the rules and hand rankings, Ctrl+? every key of the game,
+F10 opens the menu, Ctrl+Q quits. The table&apos;s buttons have keys of their own:
+  %1.</source>
+        <translation>Touches : F1 montre les règles et le classement des mains, Ctrl+? toutes les
+touches du jeu, F10 ouvre le menu, Ctrl+Q quitte. Les boutons de la table ont
+leurs propres touches :
+  %1.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -1792,6 +1801,78 @@ LC_MESSAGES, LANG) s&apos;il la connaît ; sinon, l&apos;anglais.</translation
     <message>
         <source>Quit</source>
         <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>MoveKeys</name>
+    <message>
+        <source>C</source>
+        <extracomment>The key for the Call/Check button, a letter of its caption, unlike the others</extracomment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <extracomment>The key for the Raise/Bet button, a letter of its caption, unlike the others</extracomment>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <extracomment>The key for the Fold button, a letter of its caption, unlike the others</extracomment>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <extracomment>The key for the Deal button, a letter of its caption, unlike the others</extracomment>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>The key for the New Game button, a letter of its caption, unlike the others</extracomment>
+        <translation>J</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <extracomment>The key for the Options button, a letter of its caption, unlike the others</extracomment>
+        <translation>O</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsWindow</name>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Raccourcis clavier</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Coups</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Next or previous button</source>
+        <translation>Bouton suivant ou précédent</translation>
+    </message>
+    <message>
+        <source>Press the button that has the focus</source>
+        <translation>Appuyer sur le bouton qui a le focus</translation>
+    </message>
+    <message>
+        <source>Close the options panel</source>
+        <translation>Fermer les options</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Open the menu</source>
+        <translation>Ouvrir le menu</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>Fermer cette fenêtre</translation>
     </message>
 </context>
 </TS>

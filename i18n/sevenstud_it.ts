@@ -1655,6 +1655,14 @@ LC_MESSAGES, LANG), e inglese se non conosce quella lingua.</translation>
         <source>option &apos;--language&apos; needs a language code, such as de</source>
         <translation>l&apos;opzione «--language» richiede un codice di lingua, per esempio it</translation>
     </message>
+    <message>
+        <source>Keys: F1 shows the rules and hand rankings, Ctrl+? every key of the game,
+F10 opens the menu, Ctrl+Q quits. The table&apos;s buttons have keys of their own:
+  %1.</source>
+        <translation>Tasti: F1 mostra le regole e la gerarchia dei punti, Ctrl+? tutti i tasti del
+gioco, F10 apre il menu, Ctrl+Q esce. I pulsanti del tavolo hanno tasti propri:
+  %1.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -1792,6 +1800,78 @@ LC_MESSAGES, LANG), e inglese se non conosce quella lingua.</translation>
     <message>
         <source>Quit</source>
         <translation>Esci</translation>
+    </message>
+</context>
+<context>
+    <name>MoveKeys</name>
+    <message>
+        <source>C</source>
+        <extracomment>The key for the Call/Check button, a letter of its caption, unlike the others</extracomment>
+        <translation>V</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <extracomment>The key for the Raise/Bet button, a letter of its caption, unlike the others</extracomment>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <extracomment>The key for the Fold button, a letter of its caption, unlike the others</extracomment>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <extracomment>The key for the Deal button, a letter of its caption, unlike the others</extracomment>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>The key for the New Game button, a letter of its caption, unlike the others</extracomment>
+        <translation>I</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <extracomment>The key for the Options button, a letter of its caption, unlike the others</extracomment>
+        <translation>O</translation>
+    </message>
+</context>
+<context>
+    <name>ShortcutsWindow</name>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Scorciatoie da tastiera</translation>
+    </message>
+    <message>
+        <source>Moves</source>
+        <translation>Mosse</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tavolo</translation>
+    </message>
+    <message>
+        <source>Next or previous button</source>
+        <translation>Pulsante successivo o precedente</translation>
+    </message>
+    <message>
+        <source>Press the button that has the focus</source>
+        <translation>Premere il pulsante attivo</translation>
+    </message>
+    <message>
+        <source>Close the options panel</source>
+        <translation>Chiudere le opzioni</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Open the menu</source>
+        <translation>Aprire il menu</translation>
+    </message>
+    <message>
+        <source>Close this window</source>
+        <translation>Chiudere questa finestra</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "ui/commandline.h"
 
 #include "ui/language.h"
+#include "ui/movekeys.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -18,9 +19,9 @@ class Words {
   public:
     explicit Words(const std::string& language)
         : translator_(gameTranslator(QString::fromStdString(language))) {}
-    QString operator()(const char* text) const {
+    QString operator()(const char* text, const char* context = "CommandLine") const {
         if (translator_) {
-            const QString t = translator_->translate("CommandLine", text);
+            const QString t = translator_->translate(context, text);
             if (!t.isEmpty()) return t;
         }
         return QString::fromUtf8(text);
@@ -77,6 +78,37 @@ CommandLine parseCommandLine(int argc, const char* const* argv, const std::strin
     return result;
 }
 
+namespace {
+
+// The items joined by ", ", a new line (indented two) before one that would
+// run past the terminal's 80 columns.
+QString wrapped(const QStringList& items) {
+    QString text, line;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const QString item = items[i] + (i + 1 < items.size() ? QStringLiteral(",") : QString());
+        if (!line.isEmpty() && 2 + line.size() + 1 + item.size() + 1 > 80) {
+            text += line + QStringLiteral("\n  ");
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + item;
+    }
+    return text + line;
+}
+
+// The keys, with the moves' letters of the language.
+QString keysText(const Words& tr) {
+    QStringList moves;
+    for (const MoveKey& m :
+         moveKeys([&](const char*context, const char*text) { return tr(text, context); }))
+        moves << QStringLiteral("%1 %2").arg(m.key.toString(), m.captions.join(QLatin1Char('/')));
+    return tr("Keys: F1 shows the rules and hand rankings, Ctrl+? every key of the game,\n"
+              "F10 opens the menu, Ctrl+Q quits. The table's buttons have keys of their own:\n"
+              "  %1.")
+        .arg(wrapped(moves));
+}
+
+} // namespace
+
 std::string helpText(const std::string& settingsFile, const std::string& language) {
     const Words tr(language);
     // The options' column: as wide as the longest option, then two spaces.
@@ -99,7 +131,8 @@ std::string helpText(const std::string& settingsFile, const std::string& languag
     text += '\n' + tr("Without an option the game opens its table window.") + '\n' +
             tr("Without --language it speaks the desktop's language (LANGUAGE, LC_ALL,\n"
                "LC_MESSAGES, LANG), and English where it does not know that language.") +
-            "\n\n" + tr("Settings file: %1").arg(QString::fromStdString(settingsFile)) + '\n' +
+            "\n\n" + keysText(tr) + "\n\n" +
+            tr("Settings file: %1").arg(QString::fromStdString(settingsFile)) + '\n' +
             tr("  (in $XDG_CONFIG_HOME/sevenstud/ when XDG_CONFIG_HOME is set). It keeps each\n"
                "  seat's cash as it stood when \"Deal\" was last pressed, the initial cash, the\n"
                "  target, the card back, the opponents' level and the sound switch.") +

@@ -2,6 +2,7 @@
 
 #include "ui/fonts.h"
 #include "ui/gradientbutton.h"
+#include "ui/shortcutswindow.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -62,6 +63,7 @@ GameMenu::GameMenu(QWidget* window) : QObject(window), window_(window) {
     shortcuts_ = addItem(Section::Help, tr_("Keyboard shortcuts"),
                          QKeySequence(Qt::CTRL | Qt::Key_Question));
     connect(shortcuts_, &QAction::triggered, this, &GameMenu::shortcutsRequested);
+    connect(this, &GameMenu::shortcutsRequested, this, [this] { shortcutsWindow()->present(); });
     quit_ = addItem(Section::Quit, tr_("Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(quit_, &QAction::triggered, window, &QWidget::close);
 }
@@ -91,6 +93,11 @@ void GameMenu::rebuild() {
         for (QAction* a : items) menu_->addAction(a);
         any = true;
     }
+}
+
+ShortcutsWindow* GameMenu::shortcutsWindow() {
+    if (!shortcutsWindow_) shortcutsWindow_ = new ShortcutsWindow(window_, *this);
+    return shortcutsWindow_;
 }
 
 void GameMenu::open() {

@@ -15,6 +15,7 @@ class QWidget;
 namespace stud {
 
 class GradientButton;
+class ShortcutsWindow;
 
 // The game's own menu: one small button with a three-line symbol at the right
 // end of the table's top strip, and the menu it opens. It holds everything the
@@ -62,11 +63,16 @@ class GameMenu : public QObject {
     // and the Menu key do. Nothing happens while the window is disabled.
     void open();
 
+    // The keys' list that "Keyboard shortcuts" shows; made the first time
+    // it is asked for.
+    ShortcutsWindow* shortcutsWindow();
+
   signals:
     // "Rules and hand rankings" (F1) was chosen: whoever shows the rules
     // connects here. Nothing happens until someone does.
     void rulesRequested();
-    // "Keyboard shortcuts" (Ctrl+?) was chosen.
+    // "Keyboard shortcuts" (Ctrl+?) was chosen; the menu shows its list of
+    // keys by itself.
     void shortcutsRequested();
 
   private:
@@ -79,6 +85,7 @@ class GameMenu : public QObject {
     QAction* rules_ = nullptr;
     QAction* shortcuts_ = nullptr;
     QAction* quit_ = nullptr;
+    ShortcutsWindow* shortcutsWindow_ = nullptr;
 };
 
 } // namespace stud

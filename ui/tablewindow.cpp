@@ -7,6 +7,7 @@
 #include "ui/fonts.h"
 #include "ui/gamemenu.h"
 #include "ui/gradientbutton.h"
+#include "ui/movekeys.h"
 #include "ui/optionspanel.h"
 #include "ui/tablefit.h"
 #include "ui/tablelabel.h"
@@ -324,6 +325,7 @@ void TableWindow::buildButtons() {
     // The game's menu comes last in tab order.
     menu_ = new GameMenu(this);
     setTabOrder(previous, menu_->button());
+    new MoveKeys(this, panel_, [this](Control c) { return button(c); });
 }
 
 void TableWindow::clicked(Control c) {

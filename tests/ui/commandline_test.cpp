@@ -3,6 +3,8 @@
 
 #include "ui/commandline.h"
 
+#include <QString>
+#include <QStringList>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -52,8 +54,24 @@ TEST(CommandLine, RefusesWhatItDoesNotKnowNamingTheFirstWord) {
 TEST(CommandLine, HelpShowsUsageOptionsAndTheSettingsFile) {
     const std::string help = helpText("/home/ann/.config/sevenstud/tarvo.ini");
     EXPECT_EQ(help.rfind("Usage: sevenstud", 0), 0u);
-    for (const char* part : {"--help", "--version", "/home/ann/.config/sevenstud/tarvo.ini",
-                             "XDG_CONFIG_HOME", "\"Deal\"", "sevenstud(6)"})
+    for (const char* part :
+         {"--help", "--version", "/home/ann/.config/sevenstud/tarvo.ini", "XDG_CONFIG_HOME",
+          "\"Deal\"", "sevenstud(6)", "F1", "Ctrl+?", "C Call/Check", "O Options"})
         EXPECT_NE(help.find(part), std::string::npos) << part;
     EXPECT_EQ(help.back(), '\n');
+}
+
+// The keys in the help are the language's own, and their paragraph runs
+// past no terminal's 80 columns in any language.
+TEST(CommandLine, HelpNamesEachLanguagesKeysWithinEightyColumns) {
+    EXPECT_NE(helpText("/tarvo.ini", "de").find("M Mitgehen/Checken"), std::string::npos);
+    EXPECT_NE(helpText("/tarvo.ini", "fr").find("J Rejouer"), std::string::npos);
+    for (const char* language : {"", "de", "es", "fr", "it"}) {
+        const QStringList paragraphs =
+            QString::fromStdString(helpText("/tarvo.ini", language)).split("\n\n");
+        const QStringList keys = paragraphs.filter("F10");
+        ASSERT_EQ(keys.size(), 1) << language;
+        for (const QString& line : keys[0].split('\n'))
+            EXPECT_LE(line.size(), 80) << language << ": " << line.toStdString();
+    }
 }

@@ -1,13 +1,17 @@
 // The game's menu on the real window: its button and where it sits, opening
 // it by mouse, F10 and the Menu key, its items and their keys (which work
-// with the menu closed), sections added later in their place, and Quit.
+// with the menu closed), sections added later in their place, Quit, and the
+// keyboard-shortcuts window it opens.
 
 #include "tablerun.h"
 #include "ui/gamemenu.h"
 #include "ui/gradientbutton.h"
+#include "ui/movekeys.h"
+#include "ui/shortcutswindow.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -42,21 +46,16 @@ class GameMenuTest : public QObject {
     void opensByMouseAndKeys();
     void itemKeysWorkWithTheMenuClosed();
     void laterItemsGoInTheirSections();
-    void quitClosesTheWindow();
+    void shortcutsWindowListsEveryKey();
 };
 
 void GameMenuTest::buttonAtTheEndOfTheTopStrip() {
     Table tb;
     QVERIFY(tb.startAndShow());
     GradientButton* b = tb.menu().button();
+    // In the row of "New Game", "Options" and "About", as tall, at the end.
     QCOMPARE(b->geometry(), QRect(883, 3, 24, 17));
-    // As tall as the three buttons beside it and in their row, clear of them
-    // and of the window's edge.
-    const QRect about = tb.w->button(Control::About1)->geometry();
-    QCOMPARE(b->y(), about.y());
-    QCOMPARE(b->height(), about.height());
-    QVERIFY(b->x() > about.right());
-    QVERIFY(tb.w->rect().contains(b->geometry().adjusted(-1, -1, 1, 1)));
+    QCOMPARE(tb.w->button(Control::About1)->geometry().top(), b->y());
     QCOMPARE(b->accessibleName(), QStringLiteral("Menu"));
     QVERIFY(b->text().isEmpty());
     // The symbol: three dark bars on the light face.
@@ -114,9 +113,13 @@ void GameMenuTest::itemKeysWorkWithTheMenuClosed() {
     // without it as well, and that is what the window sees here.
     tb.key(Qt::Key_Question, Qt::ControlModifier);
     QCOMPARE(keys.count(), 1);
-    // Nothing is connected to them here: the table goes on as before.
+    // Nothing is connected to the rules here: the table goes on as before.
     QVERIFY(tb.w->isVisible());
-    QVERIFY(tb.w->button(Control::btnstay)->hasFocus());
+    QVERIFY(tb.menu().shortcutsWindow()->isVisible());
+    tb.w->activateWindow();
+    QApplication::setActiveWindow(tb.w.get());
+    tb.key(Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!tb.w->isVisible());
 }
 
 void GameMenuTest::laterItemsGoInTheirSections() {
@@ -136,11 +139,43 @@ void GameMenuTest::laterItemsGoInTheirSections() {
     QCOMPARE(chosen.count(), 1);
 }
 
-void GameMenuTest::quitClosesTheWindow() {
+void GameMenuTest::shortcutsWindowListsEveryKey() {
     Table tb;
+    // An item added later is listed with its key, without being told.
+    tb.menu().addItem(GameMenu::Section::History, "History", QKeySequence(Qt::CTRL | Qt::Key_H));
     QVERIFY(tb.startAndShow());
-    tb.key(Qt::Key_Q, Qt::ControlModifier);
-    QVERIFY(!tb.w->isVisible());
+    tb.key(Qt::Key_Question, Qt::ControlModifier);
+    ShortcutsWindow* sw = tb.menu().shortcutsWindow();
+    QVERIFY(sw->isVisible());
+    QVERIFY(!sw->isModal());
+    QStringList listed;
+    for (const ShortcutsWindow::Group& g : sw->groups())
+        for (const ShortcutsWindow::Row& r : g.rows)
+            for (const QKeySequence& k : r.keys)
+                listed << k.toString(QKeySequence::PortableText) + QLatin1Char(' ') + r.what;
+    for (const MoveKey& m : moveKeys())
+        QVERIFY2(listed.contains(m.key.toString() + QLatin1Char(' ') + m.captions.join(" / ")),
+                 qPrintable(listed.join('|')));
+    for (const char* want :
+         {"F1 Rules and hand rankings", "Ctrl+? Keyboard shortcuts", "Ctrl+Q Quit",
+          "Ctrl+H History", "F10 Open the menu", "Menu Open the menu", "Esc Close this window"})
+        QVERIFY2(listed.contains(QLatin1String(want)), want);
+    // Each key is drawn on its caps: "Ctrl" and "?" for Ctrl+?.
+    QStringList caps;
+    for (QLabel* l : sw->findChildren<QLabel*>())
+        if (l->isVisibleTo(sw)) caps << l->text();
+    QVERIFY(caps.contains("Ctrl") && caps.contains("?") && caps.contains("F10"));
+    // The table keeps the keyboard's moves while it is open beside it...
+    tb.w->activateWindow();
+    QApplication::setActiveWindow(tb.w.get());
+    tb.key(Qt::Key_C);
+    QCOMPARE(tb.w->game().state().street, 2);
+    // ...and opening it again brings the same window forward; Escape closes it.
+    tb.key(Qt::Key_Question, Qt::ControlModifier);
+    QCOMPARE(tb.menu().shortcutsWindow(), sw);
+    QCOMPARE(tb.w->findChildren<ShortcutsWindow*>().size(), 1);
+    QTest::keyClick(sw, Qt::Key_Escape);
+    QVERIFY(!sw->isVisible());
 }
 
 QTEST_MAIN(GameMenuTest)

@@ -15,10 +15,13 @@
 #include "table/seattable.h"
 #include "tablerun.h"
 #include "ui/accessibility.h"
+#include "ui/gamemenu.h"
 #include "ui/gradientbutton.h"
 #include "ui/imagesets.h"
 #include "ui/language.h"
+#include "ui/movekeys.h"
 #include "ui/optionspanel.h"
+#include "ui/shortcutswindow.h"
 #include "ui/tablelabel.h"
 
 #include <QAbstractButton>
@@ -26,6 +29,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -126,6 +130,20 @@ struct Inspector {
             problems << QStringLiteral("[%1] %2: still English: \"%3\"").arg(language, where, text);
     }
 
+    // The game's menu: each item translated and as wide as the menu allows.
+    void inspectMenu(QMenu* menu, const QString& where) {
+        ++states;
+        english(where, menu->accessibleName());
+        const QFontMetrics fm(menu->font());
+        for (QAction* a : menu->actions()) {
+            if (a->isSeparator()) continue;
+            english(where, a->text());
+            if (!menu->actionGeometry(a).isValid() ||
+                fm.horizontalAdvance(a->text()) >= menu->actionGeometry(a).width())
+                problem(where, menu, QStringLiteral("clipped \"%1\"").arg(a->text()));
+        }
+    }
+
     // Every visible text under `root`: clipped, cut, overlapping, English.
     void inspect(QWidget* root, const QString& where) {
         ++states;
@@ -135,7 +153,9 @@ struct Inspector {
         all.prepend(root);
         for (QWidget* w : all) {
             if (!w->isVisibleTo(root) && w != root) continue;
-            english(where, w->accessibleName());
+            // A key's name ("Q" of Ctrl+Q) is no text to translate.
+            const bool keyName = w->property(kKeyNameProperty).toBool();
+            if (!keyName) english(where, w->accessibleName());
             english(where, w->accessibleDescription());
             // Words for a screen reader only: nothing on the screen.
             if (dynamic_cast<SpokenLabel*>(w) || dynamic_cast<Announcer*>(w)) continue;
@@ -157,7 +177,7 @@ struct Inspector {
                 shown.push_back({t, QRect(t->mapTo(root, c.topLeft()), need), t->text()});
             } else if (auto* l = qobject_cast<QLabel*>(w)) {
                 if (l->text().isEmpty() || !l->pixmap().isNull()) continue;
-                english(where, l->text());
+                if (!keyName) english(where, l->text());
                 const QRect c = l->contentsRect();
                 QSize need;
                 if (l->wordWrap()) {
@@ -333,6 +353,18 @@ struct Walk : stud::testing::TableRun {
         look(QStringLiteral("new match"));
         click(Control::About1);
 
+        // The game's menu, and the keys' list it opens.
+        GameMenu* menu = w->gameMenu();
+        menu->open();
+        QCoreApplication::processEvents();
+        in.inspectMenu(menu->menu(), QStringLiteral("menu"));
+        menu->menu()->close();
+        menu->shortcutsAction()->trigger();
+        QCoreApplication::processEvents();
+        QVERIFY(menu->shortcutsWindow()->isVisible());
+        in.inspect(menu->shortcutsWindow(), QStringLiteral("keyboard shortcuts"));
+        menu->shortcutsWindow()->close();
+
         click(Control::Options1);
         look(QStringLiteral("options"));
         panel(Control::SoundOff1);
@@ -427,6 +459,7 @@ class LanguagesTest : public QObject {
     void everyStateFitsInEveryLanguage_data();
     void everyStateFitsInEveryLanguage();
     void everyTextAskedIsTranslated();
+    void moveKeysFitTheirCaptions();
     void cleanupTestCase() { installLanguage({}); }
 
   private:
@@ -536,6 +569,32 @@ void LanguagesTest::everyTextAskedIsTranslated() {
                                 .arg(code, QString::fromUtf8(context), QString::fromUtf8(source));
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.mid(0, 40).join('\n')));
+}
+
+// Each language's own letters, all different, each one a letter of its
+// button's caption (any of its captions: "Call" or "Check").
+void LanguagesTest::moveKeysFitTheirCaptions() {
+    QStringList problems;
+    QStringList languages = shippedLanguages();
+    languages << kPseudoLanguage;
+    for (const QString& code : languages) {
+        installLanguage(code);
+        std::set<QString> keys;
+        for (const MoveKey& m : moveKeys()) {
+            const QString key = m.key.toString();
+            keys.insert(key);
+            if (key.size() != 1 || !m.captions.join(' ').toUpper().contains(key))
+                problems
+                    << QStringLiteral("[%1] \"%2\" for %3").arg(code, key, m.captions.join('/'));
+        }
+        if (keys.size() != moveKeys().size())
+            problems << QStringLiteral("[%1] two moves share a key").arg(code);
+        // The language's own, not English given way to.
+        if (keys.count(QStringLiteral("C")) && keys.count(QStringLiteral("F")))
+            problems << QStringLiteral("[%1] English keys").arg(code);
+    }
+    installLanguage({});
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
 }
 
 QTEST_MAIN(LanguagesTest)

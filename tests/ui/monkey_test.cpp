@@ -98,9 +98,11 @@ class MonkeyTest : public QObject {
         const QList<QLineEdit*> edits = w.findChildren<QLineEdit*>();
         const std::array<const char*, 8> junk{"12a",  "",    "-5",   "99999999999",
                                               "1000", "  7", "0x10", "abc"};
-        const std::array<Qt::Key, 7> keys{Qt::Key_Tab,    Qt::Key_Space, Qt::Key_Return,
-                                          Qt::Key_Escape, Qt::Key_Left,  Qt::Key_Right,
-                                          Qt::Key_Backtab};
+        // The move keys among them: a key played at any moment, panel open or not.
+        const std::array<Qt::Key, 13> keys{
+            Qt::Key_Tab,   Qt::Key_Space,   Qt::Key_Return, Qt::Key_Escape, Qt::Key_Left,
+            Qt::Key_Right, Qt::Key_Backtab, Qt::Key_C,      Qt::Key_R,      Qt::Key_F,
+            Qt::Key_D,     Qt::Key_N,       Qt::Key_O};
 
         const int perLevel = std::max(1, events / 4);
         int deals = 0, matches = 0, showdowns = 0;
