@@ -2024,6 +2024,33 @@ haben eigene Tasten:
     </message>
 </context>
 <context>
+    <name>ViewControl</name>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Normal Size</source>
+        <translation>&amp;Normale Größe</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Vollbild</translation>
+    </message>
+    <message>
+        <source>Leave Full Screen</source>
+        <translation>Vollbild verlassen</translation>
+    </message>
+    <message>
+        <source>F&amp;our-Colour Deck</source>
+        <translation>Vier&amp;farbiges Blatt</translation>
+    </message>
+</context>
+<context>
     <name>GameMenu</name>
     <message>
         <source>Menu</source>

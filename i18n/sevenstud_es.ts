@@ -2025,6 +2025,33 @@ sus propias teclas:
     </message>
 </context>
 <context>
+    <name>ViewControl</name>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>A&amp;lejar</translation>
+    </message>
+    <message>
+        <source>&amp;Normal Size</source>
+        <translation>Tamaño &amp;normal</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Leave Full Screen</source>
+        <translation>Salir de pantalla completa</translation>
+    </message>
+    <message>
+        <source>F&amp;our-Colour Deck</source>
+        <translation>Baraja de &amp;cuatro colores</translation>
+    </message>
+</context>
+<context>
     <name>GameMenu</name>
     <message>
         <source>Menu</source>

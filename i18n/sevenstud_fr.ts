@@ -2025,6 +2025,33 @@ leurs propres touches :
     </message>
 </context>
 <context>
+    <name>ViewControl</name>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Normal Size</source>
+        <translation>Taille &amp;normale</translation>
+    </message>
+    <message>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Plein écran</translation>
+    </message>
+    <message>
+        <source>Leave Full Screen</source>
+        <translation>Quitter le plein écran</translation>
+    </message>
+    <message>
+        <source>F&amp;our-Colour Deck</source>
+        <translation>Jeu à &amp;quatre couleurs</translation>
+    </message>
+</context>
+<context>
     <name>GameMenu</name>
     <message>
         <source>Menu</source>

@@ -5,6 +5,7 @@
 #include "ui/gradientbutton.h"
 #include "ui/jpegdecoder.h"
 #include "ui/language.h"
+#include "ui/zoom.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -49,6 +50,9 @@ class Picture final : public QWidget {
     void paintEvent(QPaintEvent*) override {
         if (image_.isNull()) return;
         QPainter p(this);
+        // A zoomed box shows the sharper picture shrunk to its size.
+        if (image_.devicePixelRatio() != devicePixelRatioF())
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(QPoint(0, 0), image_);
     }
 
@@ -128,13 +132,17 @@ bool AboutBox::setPicture(const QByteArray& jpeg, qreal devicePixelRatio) {
 // The double-size picture on a high-density screen, the plain one otherwise
 // or when the double one is missing or damaged.
 void AboutBox::loadBuiltInPicture() {
-    const qreal ratio = devicePixelRatioF() >= 1.5 ? 2.0 : 1.0;
-    if (ratio == builtInRatio_) return;
-    if (ratio == 2.0 && setPicture(readResource(aboutPicture(currentLanguage(), 2)), 2.0)) {
+    // A zoomed table zooms its About box too; the picture is then drawn at
+    // the zoom times its size.
+    const qreal zoom = zoomOf(this);
+    const qreal ratio = devicePixelRatioF() * zoom > 1 ? 2.0 : 1.0;
+    if (ratio == builtInRatio_ && zoom == builtInZoom_) return;
+    builtInZoom_ = zoom;
+    if (ratio == 2.0 && setPicture(readResource(aboutPicture(currentLanguage(), 2)), 2.0 / zoom)) {
         builtInRatio_ = ratio;
         return;
     }
-    setPicture(readResource(aboutPicture(currentLanguage(), 1)), 1.0);
+    setPicture(readResource(aboutPicture(currentLanguage(), 1)), 1.0 / zoom);
     builtInRatio_ = ratio;
 }
 

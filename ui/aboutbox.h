@@ -30,8 +30,9 @@ class AboutBox : public QDialog {
 
     QWidget* image1_ = nullptr;
     // The ratio the built-in picture was chosen for, 0 once replaced by
-    // setPicture.
+    // setPicture, and the zoom it was shown at.
     qreal builtInRatio_ = 0;
+    qreal builtInZoom_ = 1;
 };
 
 } // namespace stud

@@ -384,7 +384,7 @@ void GradientButton::rebuildImages() {
     // its top-left part inside the frame, and a face that was built smaller
     // (while the mouse or focus was on the button) would leave a strip of
     // background uncovered once the highlight goes.
-    const QSize inner(width() - 2, height() - 2);
+    const QSize inner = pictureSize() - QSize(2, 2);
     const int bands = bandCount(quality_);
     const bool dither = quality_ == bqHigh;
     const auto build = [&](int which) {
@@ -518,14 +518,28 @@ bool GradientButton::eventFilter(QObject* watched, QEvent* e) {
     return QAbstractButton::eventFilter(watched, e);
 }
 
-void GradientButton::paintEvent(QPaintEvent*) {
-    // A hidden button may have been resized without a resize event yet.
-    if (face_.size() != size() - QSize(2, 2)) rebuildImages();
+QSize GradientButton::pictureSize() const {
+    if (zoom_ == 1) return size();
+    return QSize(std::max(1, qRound(width() / zoom_)), std::max(1, qRound(height() / zoom_)));
+}
 
-    const int w = width();
-    const int h = height();
+void GradientButton::setZoom(qreal zoom) {
+    if (zoom <= 0 || zoom == zoom_) return;
+    zoom_ = zoom;
+    rebuildImages();
+    refresh();
+}
+
+void GradientButton::paintEvent(QPaintEvent*) {
+    const QSize picture = pictureSize();
+    // A hidden button may have been resized without a resize event yet.
+    if (face_.size() != picture - QSize(2, 2)) rebuildImages();
+
+    const int w = picture.width();
+    const int h = picture.height();
     QPainter p(this);
     p.fillRect(rect(), backgroundColor());
+    if (zoom_ != 1) p.scale(qreal(width()) / w, qreal(height()) / h);
 
     const bool special = IsSpecialDrawState();
     if (special) p.drawImage(QPoint(1, 1), hot_ ? hotFrame_ : focusFrame_);
@@ -537,16 +551,19 @@ void GradientButton::paintEvent(QPaintEvent*) {
     }
     if (hasFocus() && showFocusRect_) drawFocusRect(p, QRect(3, 3, w - 6, h - 6));
     drawBorder(p, w, h);
+    p.resetTransform();
 
+    // The caption in the button's own font at its shown size.
+    const int step = std::max(1, qRound(zoom_));
     const QFont font = captionFont();
     const Caption caption = layoutCaption(text(), showAccelChar_, font, size());
-    QPoint origin((w - caption.width) / 2, (h - caption.height) / 2);
-    if (pressed_ && hot_) origin += QPoint(1, 1);
+    QPoint origin((width() - caption.width) / 2, (height() - caption.height) / 2);
+    if (pressed_ && hot_) origin += QPoint(step, step);
     p.setClipRect(rect());
     if (isEnabled()) {
         drawCaption(p, caption, origin, font, fontColor_);
     } else {
-        drawCaption(p, caption, origin + QPoint(1, 1), font, kEmbossLight);
+        drawCaption(p, caption, origin + QPoint(step, step), font, kEmbossLight);
         drawCaption(p, caption, origin, font, kEmbossShadow);
     }
 }

@@ -62,6 +62,12 @@ class GradientButton : public QAbstractButton {
     // The font the caption is drawn in: the button's own, or a smaller one.
     QFont captionFont() const;
 
+    // A zoomed window shows the button `zoom` times its size: the border and
+    // frames are drawn as the button's picture at its own size, enlarged,
+    // while the caption is laid out in the (already enlarged) font. 1 unless set.
+    void setZoom(qreal zoom);
+    qreal zoom() const { return zoom_; }
+
     // Holds back repaints while several properties change; the last
     // endUpdate() repaints once. Calls nest.
     void beginUpdate();
@@ -114,6 +120,8 @@ class GradientButton : public QAbstractButton {
     enum class PressSource { None, Mouse, Space };
 
     void rebuildImages();
+    // The button's size at zoom 1, in which its picture is drawn.
+    QSize pictureSize() const;
     void refresh();
     void setHot(bool on);
     void releasePress();
@@ -145,6 +153,7 @@ class GradientButton : public QAbstractButton {
     bool shrinkToFit_ = false;
     Quality quality_ = bqMiddle;
     QColor fontColor_{0, 0, 0};
+    qreal zoom_ = 1;
 
     int updateLocks_ = 0;
     bool updatesWereEnabled_ = true;

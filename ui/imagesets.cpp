@@ -2,7 +2,10 @@
 
 #include "table/rules.h"
 
+#include <QHash>
 #include <QPainter>
+
+#include <vector>
 
 namespace stud {
 
@@ -22,8 +25,38 @@ constexpr std::array<SetInfo, 3> kSets{{
     {"coins", 4, 134, 126},
 }};
 
+// The strips drawn by the asset generator, smallest first.
+constexpr std::array<int, 3> kStripScales{1, 2, 4};
+
 const SetInfo& info(ImageSet set) {
     return kSets[static_cast<int>(set)];
+}
+
+// One strip as the program carries it, opaque, at `scale`; null when the
+// resource is missing, and StudError when it has the wrong size. Decoded once:
+// a zoom change then costs only the shrinking.
+QImage loadStrip(ImageSet set, int scale, ImageSets::Deck deck) {
+    const SetInfo& s = info(set);
+    const QString path = ImageSets::resourcePath(set, scale, deck);
+    static QHash<QString, QImage> decoded;
+    if (auto it = decoded.constFind(path); it != decoded.constEnd()) return *it;
+    QImage loaded(path);
+    if (loaded.isNull()) return {};
+    // The reader marks an "@2x" file as being of ratio 2, which would make
+    // every draw halve it; the canvas counts device pixels itself.
+    loaded.setDevicePixelRatio(1);
+    const QSize want(s.width * s.count * scale, s.height * scale);
+    if (loaded.size() != want)
+        throw StudError("The picture set \"%1\" has the wrong size", path.toStdString());
+    // Drawn opaque: whatever transparency the strip carries ends up on
+    // black, the window colour, and drawing is then a plain copy.
+    QImage opaque(want, QImage::Format_RGB32);
+    opaque.fill(Qt::black);
+    QPainter p(&opaque);
+    p.drawImage(0, 0, loaded);
+    p.end();
+    decoded.insert(path, opaque);
+    return opaque;
 }
 
 } // namespace
@@ -36,38 +69,63 @@ QSize ImageSets::size(ImageSet set) {
     return {info(set).width, info(set).height};
 }
 
-QString ImageSets::resourcePath(ImageSet set, int scale) {
-    return QStringLiteral(":/images/%1%2.png")
-        .arg(QLatin1String(info(set).name), scale == 2 ? QStringLiteral("@2x") : QString());
+QSize ImageSets::deviceSize(ImageSet set) const {
+    const SetInfo& s = info(set);
+    return {qRound(s.width * resolution_), qRound(s.height * resolution_)};
 }
 
-ImageSets::ImageSets(int scale) : scale_(scale == 2 ? 2 : 1) {
+QString ImageSets::resourcePath(ImageSet set, int scale, Deck deck) {
+    const bool four = deck == Deck::FourColour && set == ImageSet::cards;
+    return QStringLiteral(":/images/%1%2%3.png")
+        .arg(QLatin1String(info(set).name), four ? QStringLiteral("4") : QString(),
+             scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale));
+}
+
+ImageSets::ImageSets(int scale) : ImageSets(scale == 2 ? 2.0 : 1.0, Deck::TwoColour) {}
+
+ImageSets::ImageSets(qreal resolution, Deck deck)
+    : resolution_(resolution > 0 ? resolution : 1.0), deck_(deck) {
     for (ImageSet set : {ImageSet::cards, ImageSet::players, ImageSet::coins}) {
         const SetInfo& s = info(set);
-        const QString path = resourcePath(set, scale_);
-        QImage loaded(path);
-        // The reader marks an "@2x" file as being of ratio 2, which would make
-        // every draw halve it; the canvas counts device pixels itself.
-        loaded.setDevicePixelRatio(1);
-        const QSize want(s.width * s.count * scale_, s.height * scale_);
-        if (loaded.isNull())
-            throw StudError("The picture set \"%1\" is missing", path.toStdString());
-        if (loaded.size() != want)
-            throw StudError("The picture set \"%1\" has the wrong size", path.toStdString());
-        // Drawn opaque: whatever transparency the strip carries ends up on
-        // black, the window colour, and drawing is then a plain copy.
-        QImage opaque(want, QImage::Format_RGB32);
-        opaque.fill(Qt::black);
-        QPainter p(&opaque);
-        p.drawImage(0, 0, loaded);
+        // The strip drawn at this resolution, or else the next larger one,
+        // or else the largest smaller one there is.
+        std::vector<int> order;
+        for (int scale : kStripScales)
+            if (scale >= resolution_) order.push_back(scale);
+        for (auto it = kStripScales.rbegin(); it != kStripScales.rend(); ++it)
+            if (*it < resolution_) order.push_back(*it);
+        QImage source;
+        int sourceScale = 0;
+        for (int scale : order) {
+            source = loadStrip(set, scale, deck);
+            sourceScale = scale;
+            if (!source.isNull()) break;
+        }
+        if (source.isNull())
+            throw StudError("The picture set \"%1\" is missing",
+                            resourcePath(set, order.front(), deck).toStdString());
+        if (sourceScale == resolution_) {
+            strips_[static_cast<int>(set)] = source;
+            continue;
+        }
+        // Image by image, so that no picture bleeds into its neighbour.
+        const QSize one = deviceSize(set);
+        QImage strip(one.width() * s.count, one.height(), QImage::Format_RGB32);
+        QPainter p(&strip);
+        for (int i = 0; i < s.count; ++i) {
+            const QImage image = source.copy(i * s.width * sourceScale, 0, s.width * sourceScale,
+                                             s.height * sourceScale);
+            p.drawImage(i * one.width(), 0,
+                        image.scaled(one, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        }
         p.end();
-        strips_[static_cast<int>(set)] = opaque;
+        strips_[static_cast<int>(set)] = strip;
     }
 }
 
 QRect ImageSets::sourceRect(ImageSet set, int index) const {
-    const SetInfo& s = info(set);
-    return {index * s.width * scale_, 0, s.width * scale_, s.height * scale_};
+    const QSize one = deviceSize(set);
+    return {index * one.width(), 0, one.width(), one.height()};
 }
 
 QImage ImageSets::image(ImageSet set, int index) const {

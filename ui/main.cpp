@@ -3,6 +3,7 @@
 #include "ui/language.h"
 #include "ui/messagewidth.h"
 #include "ui/tablewindow.h"
+#include "ui/viewcontrol.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -100,6 +101,8 @@ int main(int argc, char* argv[]) {
     // Start-up deals the first hand; when it fails the message has been
     // shown and the program ends without entering the event loop.
     if (!window->start()) return 1;
+    // The zoom, full screen and deck the player chose last time.
+    window->view().restore();
     window->centre();
     window->show();
     return app.exec();

@@ -15,10 +15,15 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 #include <QtEndian>
+#include <QtMath>
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <chrono>
 
 namespace stud {
@@ -279,59 +284,201 @@ int QtServices::timerInterval(Timer t) const {
 // ---- drawing -------------------------------------------------------------------
 
 void QtServices::touched(int left, int top, int width, int height) {
-    surface_->update(QRect(left, top, width, height));
+    surface_->update(toWidget(QRect(left, top, width, height)));
+}
+
+QRect QtServices::toWidget(const QRect& window) const {
+    if (view_ == 1) return window.translated(offset_);
+    return QRectF(window.x() * view_ + offset_.x(), window.y() * view_ + offset_.y(),
+                  window.width() * view_, window.height() * view_)
+        .toAlignedRect();
+}
+
+QRect QtServices::device(const QRect& window) const {
+    const int left = device(window.left()), top = device(window.top());
+    return {left, top, device(window.left() + window.width()) - left,
+            device(window.top() + window.height()) - top};
 }
 
 bool QtServices::selectBrush(const std::string& file) {
     const QString name = QString::fromStdString(file);
     const QDir here = QDir::current();
-    QImage loaded;
-    // A screen at twice the density takes the table drawn at twice the size,
-    // when there is one; otherwise the ordinary one is enlarged.
-    if (scale_ == 2) loadBitmap(loaded, here.absoluteFilePath(doubledName(name)));
-    if (loaded.isNull()) {
-        if (!loadBitmap(loaded, here.absoluteFilePath(name))) return false;
-        if (scale_ != 1)
-            loaded = loaded.scaled(loaded.size() * scale_, Qt::IgnoreAspectRatio,
-                                   Qt::SmoothTransformation);
-    }
-    brush_ = loaded.convertToFormat(QImage::Format_RGB32);
-    brush_.setDevicePixelRatio(1); // the reader marks "@2x" files; we tile device pixels
+    // The file is looked at on every call, as the game asks; it is decoded
+    // (and scaled) again only when it is another file than last time, so a
+    // redraw of a large table costs no more than its drawing.
+    const auto take = [this](const QString& path, int fileScale) {
+        struct stat st {};
+        if (::stat(QFile::encodeName(path).constData(), &st) != 0) return false;
+        const QString key = QStringLiteral("%1|%2|%3|%4.%5")
+                                .arg(path)
+                                .arg(qulonglong(st.st_ino))
+                                .arg(qlonglong(st.st_size))
+                                .arg(qlonglong(st.st_mtim.tv_sec))
+                                .arg(qlonglong(st.st_mtim.tv_nsec));
+        if (key == brushKey_ && !brushSource_.isNull()) {
+            if (brush_.isNull()) scaleBrush();
+            return true;
+        }
+        QImage loaded;
+        if (!loadBitmap(loaded, path)) return false;
+        brushSource_ = loaded.convertToFormat(QImage::Format_RGB32);
+        brushSource_.setDevicePixelRatio(1); // the reader marks "@2x" files; we tile device pixels
+        brushScale_ = fileScale;
+        brushKey_ = key;
+        scaleBrush();
+        return true;
+    };
+    // A canvas finer than the window's pixels takes the table drawn at twice
+    // the size, when there is one; otherwise the ordinary one is enlarged.
+    if (resolution() > 1 && take(here.absoluteFilePath(doubledName(name)), 2)) return true;
+    return take(here.absoluteFilePath(name), 1);
+}
 
-    return true;
+void QtServices::scaleBrush() {
+    if (brushSource_.isNull()) return;
+    const qreal factor = resolution() / brushScale_;
+    if (factor == 1) {
+        brush_ = brushSource_;
+        return;
+    }
+    const QSize size(qRound(brushSource_.width() * factor), qRound(brushSource_.height() * factor));
+    brush_ = brushSource_.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+void QtServices::paintStep(const Step& step) {
+    switch (step.kind) {
+    case Step::Kind::Fill: {
+        QPainter p(&canvas_);
+        // The pattern tiles from the window origin, so any wiped area matches
+        // the table around it.
+        if (step.black || brush_.isNull())
+            p.fillRect(device(step.rect), Qt::black);
+        else
+            p.fillRect(device(step.rect), QBrush(brush_));
+        break;
+    }
+    case Step::Kind::Image: {
+        QPainter p(&canvas_);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(QPoint(device(step.rect.left()), device(step.rect.top())),
+                    images_.strip(step.set), images_.sourceRect(step.set, step.index));
+        break;
+    }
+    case Step::Kind::Pixel: {
+        const QRgb colour = qRgb((step.rgb >> 16) & 0xff, (step.rgb >> 8) & 0xff, step.rgb & 0xff);
+        const QRect d = device(step.rect) & canvas_.rect();
+        for (int y = d.top(); y <= d.bottom(); ++y)
+            for (int x = d.left(); x <= d.right(); ++x) canvas_.setPixel(x, y, colour);
+        break;
+    }
+    }
+}
+
+void QtServices::remember(const Step& step) {
+    Step kept = step;
+    kept.rect &= QRect(0, 0, kWidth, kHeight);
+    if (kept.rect.isEmpty()) return;
+    // A corner pixel covers nothing worth a search; the card drawn at its
+    // place next time covers it.
+    if (kept.kind != Step::Kind::Pixel)
+        std::erase_if(steps_, [&](const Step& s) { return kept.rect.contains(s.rect); });
+    steps_.push_back(kept);
+}
+
+void QtServices::rebuildCanvas() {
+    const qreal r = resolution();
+    canvas_ = QImage(qCeil(kWidth * r - 1e-6), qCeil(kHeight * r - 1e-6), QImage::Format_RGB32);
+    canvas_.fill(Qt::black);
+    brush_ = QImage();
+    scaleBrush();
+    for (const Step& step : steps_) paintStep(step);
+    surface_->update();
+}
+
+void QtServices::useImages(qreal resolution, ImageSets::Deck deck) {
+    // The pictures of the size before are kept: going back is instant.
+    ImageSets next = spare_ && spare_->resolution() == resolution && spare_->deck() == deck
+                         ? *spare_
+                         : ImageSets(resolution, deck);
+    spare_ = images_;
+    images_ = next;
+}
+
+void QtServices::setView(qreal view, QPoint offset) {
+    if (view <= 0) view = 1;
+    if (view == view_ && offset == offset_) return;
+    const bool finer = view != view_;
+    if (finer) useImages(scale_ * view, images_.deck());
+    view_ = view;
+    offset_ = offset;
+    if (finer)
+        rebuildCanvas();
+    else
+        surface_->update();
+}
+
+void QtServices::setDeck(ImageSets::Deck deck) {
+    if (deck == images_.deck()) return;
+    useImages(resolution(), deck);
+    rebuildCanvas();
+}
+
+void QtServices::paintCanvas(QPainter& p, const QRect& r) const {
+    const QRect table(offset_, QSize(qRound(kWidth * view_), qRound(kHeight * view_)));
+    const int s = scale_;
+    if (!table.contains(r)) {
+        // A full screen's margins continue the dark room at the table's
+        // edges: its outermost column (or row) drawn out to the screen's edge,
+        // so the margin meets the table without a seam.
+        const QRegion margins = QRegion(r).subtracted(table);
+        p.fillRect(margins.boundingRect() & r, QColor::fromRgb(canvas_.pixel(0, 0)));
+        const qreal rows = canvas_.height() - s; // the last row is the window's black
+        const QRectF leftEdge(0, 0, 1, rows), rightEdge(canvas_.width() - 1, 0, 1, rows);
+        const QRectF topEdge(0, 0, canvas_.width(), 1), bottomEdge(0, rows - 1, canvas_.width(), 1);
+        p.save();
+        p.setClipRegion(margins);
+        p.drawImage(QRectF(0, table.top(), table.left(), table.height()), canvas_, leftEdge);
+        // Centred: the margins on both sides are as wide (to a pixel).
+        p.drawImage(QRectF(table.right() + 1, table.top(), table.left() + 1, table.height()),
+                    canvas_, rightEdge);
+        p.drawImage(QRectF(table.left(), 0, table.width(), table.top()), canvas_, topEdge);
+        p.drawImage(QRectF(table.left(), table.bottom() + 1, table.width(), table.top() + 1),
+                    canvas_, bottomEdge);
+        p.restore();
+    }
+    const QRect in = r & table;
+    if (in.isEmpty()) return;
+    p.drawImage(QRectF(in), canvas_,
+                QRectF((in.x() - offset_.x()) * s, (in.y() - offset_.y()) * s, in.width() * s,
+                       in.height() * s));
 }
 
 void QtServices::fillRect(int left, int top, int right, int bottom) {
     if (right <= left || bottom <= top) return;
-    const QRect r(left * scale_, top * scale_, (right - left) * scale_, (bottom - top) * scale_);
-    QPainter p(&canvas_);
-    // The pattern tiles from the window origin, so any wiped area matches
-    // the table around it.
-    if (brush_.isNull())
-        p.fillRect(r, Qt::black);
-    else
-        p.fillRect(r, QBrush(brush_));
-    p.end();
+    const Step step{Step::Kind::Fill, QRect(left, top, right - left, bottom - top),
+                    brush_.isNull()};
+    paintStep(step);
+    remember(step);
     touched(left, top, right - left, bottom - top);
 }
 
 void QtServices::drawImage(ImageSet set, int index, int left, int top) {
     if (index < 0 || index >= ImageSets::count(set)) return;
-    QPainter p(&canvas_);
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(QPoint(left * scale_, top * scale_), images_.strip(set),
-                images_.sourceRect(set, index));
-    p.end();
     const QSize sz = ImageSets::size(set);
+    Step step{Step::Kind::Image, QRect(QPoint(left, top), sz)};
+    step.set = set;
+    step.index = index;
+    paintStep(step);
+    remember(step);
     touched(left, top, sz.width(), sz.height());
 }
 
 void QtServices::setPixel(int x, int y, std::uint32_t rgb) {
     if (x < 0 || y < 0 || x >= kWidth || y >= kHeight) return;
-    const QRgb colour = qRgb((rgb >> 16) & 0xff, (rgb >> 8) & 0xff, rgb & 0xff);
-    for (int dy = 0; dy < scale_; ++dy)
-        for (int dx = 0; dx < scale_; ++dx)
-            canvas_.setPixel(x * scale_ + dx, y * scale_ + dy, colour);
+    Step step{Step::Kind::Pixel, QRect(x, y, 1, 1)};
+    step.rgb = rgb;
+    paintStep(step);
+    remember(step);
     touched(x, y, 1, 1);
 }
 

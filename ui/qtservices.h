@@ -5,14 +5,19 @@
 #include "ui/imagesets.h"
 
 #include <QImage>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
+#include <vector>
 
 class QAbstractButton;
 class QLabel;
+class QPainter;
 class QTimer;
 class QWidget;
 
@@ -66,6 +71,27 @@ class QtServices final : public Services {
 
     const QImage& canvas() const { return canvas_; }
     int scale() const { return scale_; }
+
+    // ---- zoom --------------------------------------------------------------
+    // The game draws in window pixels of the 910 x 691 table; the widget shows
+    // them `view` times larger, shifted by `offset` widget pixels (a full
+    // screen centres the table). The canvas is kept at scale() x view device
+    // pixels per window pixel, with the pictures drawn for that resolution,
+    // and a change of either redraws what the game had drawn, sharp.
+    void setView(qreal view, QPoint offset);
+    qreal view() const { return view_; }
+    QPoint offset() const { return offset_; }
+    // The card pictures in use; a change redraws every card shown.
+    void setDeck(ImageSets::Deck deck);
+    ImageSets::Deck deck() const { return images_.deck(); }
+    // Device pixels of the canvas per window pixel.
+    qreal resolution() const { return scale_ * view_; }
+    // Where a rectangle of window pixels lies in the widget.
+    QRect toWidget(const QRect& window) const;
+    // Shows the canvas in the part `r` of the widget (widget pixels); what
+    // lies outside the table (a full screen's margins) gets the colour of the
+    // table's dark surround.
+    void paintCanvas(QPainter& p, const QRect& r) const;
     const ImageSets& images() const { return images_; }
     SoundPlayer& sound() { return *sound_; }
     QLabel* label(Control c) const;
@@ -113,12 +139,40 @@ class QtServices final : public Services {
     // Shows a changed window rectangle (window pixels) on screen.
     void touched(int left, int top, int width, int height);
     bool panelHas(Control c) const;
+    // Window pixels to canvas pixels.
+    int device(int windowPixel) const { return qRound(windowPixel * resolution()); }
+    QRect device(const QRect& window) const;
+    // The table bitmap at the canvas's resolution, made from brushSource_.
+    void scaleBrush();
+    // What the game has drawn, kept so that the canvas can be drawn again at
+    // another resolution without the game: each step covers a rectangle of
+    // window pixels opaquely, so a step whose rectangle a later one covers
+    // is forgotten, and the list stays as short as the table is busy.
+    struct Step {
+        enum class Kind { Fill, Image, Pixel } kind;
+        QRect rect;         // window pixels
+        bool black = false; // a fill with no table bitmap loaded
+        ImageSet set = ImageSet::cards;
+        int index = 0;
+        std::uint32_t rgb = 0;
+    };
+    void remember(const Step& step);
+    void paintStep(const Step& step);
+    void rebuildCanvas();
+    void useImages(qreal resolution, ImageSets::Deck deck);
 
     QWidget* surface_;
     int scale_;
+    qreal view_ = 1;
+    QPoint offset_;
     ImageSets images_;
-    QImage canvas_; // device pixels: kWidth * scale_ by kHeight * scale_
-    QImage brush_;  // the tiled table bitmap, at the canvas's scale; null before the first load
+    std::optional<ImageSets> spare_; // the pictures shown before the last change
+    QImage canvas_;                  // device pixels: kWidth by kHeight times resolution()
+    QImage brush_; // the tiled table bitmap, at the canvas's resolution; null before the first load
+    QImage brushSource_; // the table bitmap as loaded (brushScale_ device pixels per window pixel)
+    int brushScale_ = 1;
+    QString brushKey_; // the file brushSource_ was read from: path, size and time
+    std::vector<Step> steps_;
     std::map<Control, QLabel*> labels_;
     std::map<Control, std::string> texts_; // the game's own texts, as it set them
     std::map<Control, QAbstractButton*> buttons_;

@@ -1,7 +1,11 @@
 #include "ui/tablelabel.h"
 
+#include "ui/zoom.h"
+
 #include <QEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace stud {
 
@@ -9,6 +13,11 @@ namespace {
 
 // The shadow's pixel on the right and below.
 constexpr int kShadow = 1;
+
+// A zoomed table enlarges the shadow and the room with the text.
+int shadowOf(const QWidget* w) {
+    return std::max(kShadow, qRound(kShadow * zoomOf(w)));
+}
 
 } // namespace
 
@@ -26,7 +35,11 @@ void TableLabel::setRoom(QSize room) {
 const FittedText& TableLabel::fitted() const {
     if (!fitted_ || fittedFor_ != text()) {
         fittedFor_ = text();
-        fitted_ = fitText(text(), font(), room_, kShadow);
+        const qreal zoom = zoomOf(this);
+        const QSize room = zoom == 1 || room_.isEmpty()
+                               ? room_
+                               : QSize(qRound(room_.width() * zoom), qRound(room_.height() * zoom));
+        fitted_ = fitText(text(), font(), room, shadowOf(this));
     }
     return *fitted_;
 }
@@ -37,7 +50,12 @@ QSize TableLabel::sizeHint() const {
 }
 
 void TableLabel::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange) fitted_.reset();
+    if (event->type() == QEvent::FontChange) {
+        // The zoom changes the font: the shadow's room follows.
+        fitted_.reset();
+        const int d = shadowOf(this);
+        setContentsMargins(0, 0, d, d);
+    }
     QLabel::changeEvent(event);
 }
 
@@ -53,7 +71,7 @@ void TableLabel::paintEvent(QPaintEvent*) {
         const QRect line =
             one ? r : QRect(r.left(), r.top() + int(i) * lineHeight, r.width(), lineHeight);
         p.setPen(QColor(0, 0, 0, 170));
-        p.drawText(line.translated(kShadow, kShadow), flags, shown.lines[i]);
+        p.drawText(line.translated(shadowOf(this), shadowOf(this)), flags, shown.lines[i]);
         p.setPen(palette().color(QPalette::WindowText));
         p.drawText(line, flags, shown.lines[i]);
     }

@@ -16,6 +16,7 @@
 #include "ui/tablefit.h"
 #include "ui/tablelabel.h"
 #include "ui/tablespeech.h"
+#include "ui/viewcontrol.h"
 
 #include <QAction>
 #include <QFile>
@@ -172,6 +173,10 @@ TableWindow::TableWindow(std::unique_ptr<Random> random, int scale, QWidget* par
     rules_->hide();
     // The menu's "Rules and hand rankings", on F1 as well.
     connect(menu_, &GameMenu::rulesRequested, this, &TableWindow::showRules);
+
+    view_ = new ViewControl(this, *services_, menu_);
+    view_->addDialog(about_);
+    view_->setGuard([this](const std::function<void()>& f) { guarded(f); });
 
     services_->setRepaintHandler([this] {
         game_->redraw();
@@ -503,10 +508,7 @@ void TableWindow::paintEvent(QPaintEvent* event) {
     const int s = services_->scale();
     // On a screen between the two densities the canvas is stretched: smoothly.
     if (devicePixelRatioF() != s) p.setRenderHint(QPainter::SmoothPixmapTransform);
-    for (const QRect& r : event->region()) {
-        p.drawImage(QRectF(r), services_->canvas(),
-                    QRectF(r.x() * s, r.y() * s, r.width() * s, r.height() * s));
-    }
+    for (const QRect& r : event->region()) services_->paintCanvas(p, r);
 }
 
 bool TableWindow::event(QEvent* event) {

@@ -32,6 +32,7 @@ class OptionsPanel;
 class RulesWindow;
 class SpokenLabel;
 class TableSpeech;
+class ViewControl;
 
 // The game's main window: the table canvas, the name, cash and status labels,
 // the command buttons, the options panel and the About box. It owns the one
@@ -66,6 +67,8 @@ class TableWindow : public QWidget {
     // window of their own beside the table (brought forward when open).
     void showRules();
     RulesWindow* rulesWindow() const { return rules_; }
+    // Zoom, full screen and the deck.
+    ViewControl& view() const { return *view_; }
     // The game's menu: the place for everything the table has no button for.
     // Connect to its signals (GameMenu::rulesRequested, ...) or add items.
     GameMenu* gameMenu() const { return menu_; }
@@ -132,6 +135,7 @@ class TableWindow : public QWidget {
     OptionsPanel* panel_ = nullptr;
     AboutBox* about_ = nullptr;
     RulesWindow* rules_ = nullptr;
+    ViewControl* view_ = nullptr;
     GameMenu* menu_ = nullptr;
     bool shown_ = false;
     bool showingError_ = false;

@@ -81,11 +81,12 @@ const SetSpec kSets[] = {{"cards", 60, 71, 96}, {"players", 20, 120, 130}, {"coi
 
 // ---- image sets -----------------------------------------------------------
 
-TEST(ImageSets, CountsSizesAndOpacityAtBothScales) {
+TEST(ImageSets, CountsSizesAndOpacityAtEveryScale) {
     for (const SetSpec& s : kSets) {
-        for (int scale : {1, 2}) {
-            const QString name = QString("assets/images/%1%2.png")
-                                     .arg(s.file, scale == 2 ? QStringLiteral("@2x") : QString());
+        for (int scale : {1, 2, 4}) {
+            const QString name =
+                QString("assets/images/%1%2.png")
+                    .arg(s.file, scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale));
             const QImage strip = load(name);
             ASSERT_FALSE(strip.isNull()) << qPrintable(name);
             EXPECT_EQ(strip.width(), s.count * s.w * scale) << qPrintable(name);
@@ -473,7 +474,9 @@ TEST(Generator, RewritesTheCommittedFilesExactly) {
             ++compared;
         }
     }
-    EXPECT_EQ(compared, 8 + 2 * languages().size() + 7 + 5 + 2);
+    // The strips at 1x, 2x and 4x (cards twice: the four-colour deck), the
+    // About pictures, the bitmaps and sounds, the icons, the sheets.
+    EXPECT_EQ(compared, 4 * 3 + 2 + 2 * languages().size() + 7 + 5 + 2);
 }
 
 // One About picture per translation file, whatever its language.

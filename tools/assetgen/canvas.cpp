@@ -94,7 +94,7 @@ QImage shrinkArgb(const QImage& source, int factor) {
 }
 
 Scaled scaled(const QImage& master) {
-    return {shrink(master, kSuper), shrink(master, kSuper / 2)};
+    return {shrink(master, kSuper), shrink(master, kSuper / 2), shrink(master, 1)};
 }
 
 Scaled renderScaled(int w, int h, QColor background, const PaintFn& fn) {

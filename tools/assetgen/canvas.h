@@ -27,10 +27,13 @@ QImage render(int w, int h, int scale, QColor background, const PaintFn& fn);
 // pixels as shrinking and then cropping, which the coin frames rely on.
 QImage shrink(const QImage& image, int factor);
 
-// The delivered 1x and 2x pictures of one master painted at kSuper.
+// The delivered 1x, 2x and 4x pictures of one master painted at kSuper (the
+// 4x one is the master itself: the game shrinks it for a zoomed table, which
+// stays sharp where enlarging a smaller one would blur).
 struct Scaled {
     QImage x1;
     QImage x2;
+    QImage x4;
 };
 Scaled scaled(const QImage& master);
 

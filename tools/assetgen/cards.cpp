@@ -408,7 +408,8 @@ void courtHalf(QPainter& p, const Court& c) {
 void courtCard(QPainter& p, int rank, int suit) {
     Court c{rank, suit, suitColour(suit), QColor(), QColor()};
     const bool red = suit == Hearts || suit == Diamonds;
-    if (!red) c.robe = QColor(0x26, 0x2a, 0x33);
+    // A black suit's robe is a dark slate; the four-colour clubs keep their green.
+    if (suit == Spades || (suit == Clubs && !fourColourDeck)) c.robe = QColor(0x26, 0x2a, 0x33);
     c.second = red ? kBlue : QColor(0xe0, 0xb0, 0x3c);
     if (!red && rank == 9) c.second = kRed;
     c.hair = rank == 11   ? QColor(0xe4, 0xe0, 0xd6)

@@ -13,6 +13,7 @@
 #include "cards.h"
 #include "portraits.h"
 #include "sheets.h"
+#include "suits.h"
 #include "synth.h"
 #include "table.h"
 #include "translations.h"
@@ -64,10 +65,17 @@ bool translatedLines(const Translation& t, QStringList& lines, QString& error) {
     return true;
 }
 
-std::vector<QImage> ofScale(const std::vector<Scaled>& images, bool twice) {
+std::vector<QImage> ofScale(const std::vector<Scaled>& images, int scale) {
     std::vector<QImage> out;
-    for (const Scaled& s : images) out.push_back(twice ? s.x2 : s.x1);
+    for (const Scaled& s : images) out.push_back(scale == 4 ? s.x4 : scale == 2 ? s.x2 : s.x1);
     return out;
+}
+
+// A set's strips at 1x, 2x and 4x: "<name>.png", "<name>@2x.png", "<name>@4x.png".
+void strips(Output& out, const std::vector<Scaled>& images, const QString& name) {
+    out.png(strip(ofScale(images, 1)), "assets/images/" + name + ".png");
+    out.png(strip(ofScale(images, 2)), "assets/images/" + name + "@2x.png");
+    out.png(strip(ofScale(images, 4)), "assets/images/" + name + "@4x.png");
 }
 
 } // namespace
@@ -104,8 +112,15 @@ int main(int argc, char** argv) {
     if (wanted("cards") || sheets) {
         for (int i = 0; i < kCardCount; ++i) cards.push_back(scaled(cardMaster(i)));
         if (wanted("cards")) {
-            out.png(strip(ofScale(cards, false)), "assets/images/cards.png");
-            out.png(strip(ofScale(cards, true)), "assets/images/cards@2x.png");
+            strips(out, cards, "cards");
+            // The four-colour deck: the same faces with diamonds blue and
+            // clubs green, and the very same backs.
+            std::vector<Scaled> four;
+            fourColourDeck = true;
+            for (int i = 0; i < kCardCount; ++i)
+                four.push_back(i < 52 ? scaled(cardMaster(i)) : cards[static_cast<size_t>(i)]);
+            fourColourDeck = false;
+            strips(out, four, "cards4");
         }
     }
 
@@ -116,20 +131,19 @@ int main(int argc, char** argv) {
     std::vector<Scaled> coins;
     if (wanted("players") || wanted("table") || wanted("coins") || sheets) {
         for (int i = 0; i < kPortraitCount; ++i) portraits.push_back(scaled(portraitMaster(i)));
-        if (wanted("players")) {
-            out.png(strip(ofScale(portraits, false)), "assets/images/players.png");
-            out.png(strip(ofScale(portraits, true)), "assets/images/players@2x.png");
-        }
+        if (wanted("players")) strips(out, portraits, "players");
         const QImage master = tableMaster();
         const Scaled table = scaled(master);
         table1 = table.x1;
         table2 = table.x2;
+        QImage table4 = table.x4;
         {
-            QPainter p1(&table1), p2(&table2);
+            QPainter p1(&table1), p2(&table2), p4(&table4);
             for (int seat = 0; seat < 4; ++seat) {
                 const Scaled& rest = portraits[static_cast<size_t>(restingFrame(seat))];
                 p1.drawImage(portraitPos(seat), rest.x1);
                 p2.drawImage(portraitPos(seat) * 2, rest.x2);
+                p4.drawImage(portraitPos(seat) * 4, rest.x4);
             }
         }
         const QImage surface = master.copy(kCoinPos.x() * kSuper, kCoinPos.y() * kSuper,
@@ -138,17 +152,15 @@ int main(int argc, char** argv) {
         // The bare surface is cut from the finished bitmap itself, so that
         // removing the pile restores exactly what the table shows there.
         coins.push_back({table1.copy(QRect(kCoinPos, QSize(kCoinW, kCoinH))),
-                         table2.copy(QRect(kCoinPos * 2, QSize(kCoinW, kCoinH) * 2))});
+                         table2.copy(QRect(kCoinPos * 2, QSize(kCoinW, kCoinH) * 2)),
+                         table4.copy(QRect(kCoinPos * 4, QSize(kCoinW, kCoinH) * 4))});
         if (wanted("table")) {
             if (!writeBmp24(table1, out.path("assets/data/kaveltable.bmp")))
                 out.fail("kaveltable.bmp");
             if (!writeBmp24(table2, out.path("assets/data/kaveltable@2x.bmp")))
                 out.fail("kaveltable@2x.bmp");
         }
-        if (wanted("coins")) {
-            out.png(strip(ofScale(coins, false)), "assets/images/coins.png");
-            out.png(strip(ofScale(coins, true)), "assets/images/coins@2x.png");
-        }
+        if (wanted("coins")) strips(out, coins, "coins");
     }
 
     Scaled about;
@@ -193,11 +205,11 @@ int main(int argc, char** argv) {
     }
 
     if (sheets) {
-        const std::vector<SheetSet> sets = {{"cards", ofScale(cards, false)},
-                                            {"players", ofScale(portraits, false)},
-                                            {"coins", ofScale(coins, false)}};
+        const std::vector<SheetSet> sets = {{"cards", ofScale(cards, 1)},
+                                            {"players", ofScale(portraits, 1)},
+                                            {"coins", ofScale(coins, 1)}};
         out.png(contactSheet(sets, table1, about.x1, icons), "docs/art/contact-sheet.png");
-        out.png(tablePreview(table1, ofScale(cards, false), ofScale(portraits, false), 52),
+        out.png(tablePreview(table1, ofScale(cards, 1), ofScale(portraits, 1), 52),
                 "docs/art/table-preview.png");
     }
     return out.ok ? 0 : 1;

@@ -15,7 +15,18 @@ inline const QColor kCardBorder(0x3a, 0x3a, 0x3a);
 inline const QColor kGold(0xd4, 0xa8, 0x4a);
 inline const QColor kGoldShadow(0x8a, 0x64, 0x20);
 
+// The four-colour deck of poker rooms: diamonds blue and clubs green, so that
+// no suit can be taken for its partner of the same colour at a glance.
+inline const QColor kFourBlue(0x1c, 0x5c, 0xc4);
+inline const QColor kFourGreen(0x1b, 0x7f, 0x3b);
+
+// Which deck the card pictures are painted for: set while the four-colour
+// strips are drawn, so that every pip, corner and court robe follows.
+inline bool fourColourDeck = false;
+
 inline QColor suitColour(int suit) {
+    if (fourColourDeck && suit == Diamonds) return kFourBlue;
+    if (fourColourDeck && suit == Clubs) return kFourGreen;
     return (suit == Diamonds || suit == Hearts) ? kRed : kBlack;
 }
 

@@ -1,0 +1,342 @@
+// The zoomed table: every level at both picture densities (and, run on a
+// screen of scale 2, the desktop's factor with it), and full screen, each
+// checked for controls inside the table where the layout puts them, no new
+// overlaps, clicks landing on what is drawn, the screen reader's places, and
+// pictures drawn at the resolution shown. 100 % comes back pixel for pixel;
+// the view file survives junk; the four-colour deck changes only pictures.
+
+#include "support/gamesteps.h"
+#include "table/seattable.h"
+#include "tablerun.h"
+#include "ui/accessibility.h"
+#include "ui/gradientbutton.h"
+#include "ui/imagesets.h"
+#include "ui/optionspanel.h"
+#include "ui/viewcontrol.h"
+#include "ui/viewsettings.h"
+#include "ui/zoom.h"
+
+#include <QAccessible>
+#include <QFile>
+#include <QLabel>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <fstream>
+#include <sstream>
+
+using namespace stud;
+
+namespace {
+
+constexpr Control kButtons[] = {Control::btnnew,  Control::btnstay,  Control::btnbet,
+                                Control::btnpass, Control::NewGame1, Control::Options1,
+                                Control::About1};
+
+struct Zoomed : stud::testing::TableRun {
+    explicit Zoomed(int scale = 1) : TableRun(11, true, scale) {}
+    void quiet() {
+        for (Timer t : {Timer::randomwink, Timer::winkanim, Timer::wintimer})
+            stud::testing::QtServicesSeam(w->services()).timer(t)->stop();
+    }
+    // The command buttons and the labels that show text.
+    std::vector<QWidget*> shown() const {
+        std::vector<QWidget*> out;
+        for (Control c : kButtons) out.push_back(w->button(c));
+        for (QLabel* l : w->findChildren<QLabel*>())
+            if (l->isVisible() && !l->text().isEmpty() && l->parentWidget() == w.get())
+                out.push_back(l);
+        return out;
+    }
+};
+
+QRect logicalPlace(const QRect& r, qreal z, QPoint offset) {
+    const int left = qRound(r.left() * z), top = qRound(r.top() * z);
+    return QRect(left, top, qRound((r.left() + r.width()) * z) - left,
+                 qRound((r.top() + r.height()) * z) - top)
+        .translated(offset);
+}
+
+// The level the window's screen holds, of those up to `level`.
+int fitting(const stud::testing::TableRun& t, int level) {
+    return largestFitting(level, QSize(910, 691), QSize(10, 40),
+                          t.w->screen()->availableGeometry().size());
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void writeFile(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+} // namespace
+
+class ZoomTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void levelsAndFitting();
+    void everyLevelKeepsTheLayout_data();
+    void everyLevelKeepsTheLayout();
+    void fullScreenFillsAndCentres();
+    void hundredPercentComesBackExactly();
+    void picturesAtTheResolutionShown();
+    void viewFileSurvivesJunk();
+    void fourColourDeckChangesOnlyPictures();
+};
+
+void ZoomTest::levelsAndFitting() {
+    QCOMPARE(zoomIn(100), 125);
+    QCOMPARE(zoomIn(300), 300);
+    QCOMPARE(zoomOut(75), 75);
+    QCOMPARE(zoomOut(125), 100);
+    const QSize table(910, 691), frame(10, 40);
+    // A 1024 x 600 screen under a panel holds 75 % and no more.
+    QCOMPARE(largestFitting(100, table, frame, QSize(1024, 570)), 75);
+    QCOMPARE(largestFitting(300, table, frame, QSize(1920, 1050)), 125);
+    QCOMPARE(largestFitting(200, table, frame, QSize(3840, 2100)), 200);
+    // Nothing fits: the smallest level rather than none.
+    QCOMPARE(largestFitting(100, table, frame, QSize(320, 200)), 75);
+    const FullView v = fillScreen(table, QSize(3840, 2160));
+    QCOMPARE(v.scale, 2160.0 / 691);
+    QCOMPARE(v.offset.y(), 0);
+    QVERIFY(qAbs(2 * v.offset.x() + qRound(910 * v.scale) - 3840) <= 1);
+}
+
+void ZoomTest::everyLevelKeepsTheLayout_data() {
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<int>("level");
+    for (int scale : {1, 2})
+        for (int level : kZoomLevels) QTest::addRow("x%d at %d%%", scale, level) << scale << level;
+}
+
+void ZoomTest::everyLevelKeepsTheLayout() {
+    QFETCH(int, scale);
+    QFETCH(int, level);
+    Zoomed t(scale);
+    QVERIFY(t.startAndShow());
+    t.quiet();
+    // What overlaps at the table's own size (the command buttons share an
+    // edge) may overlap when zoomed; nothing else may.
+    const std::vector<QWidget*> before = t.shown();
+    std::vector<QRect> logical;
+    for (QWidget* w : before) logical.push_back(w->geometry());
+    // The panel's controls that lie inside their box at 100 % stay inside.
+    std::vector<QWidget*> inside;
+    for (QWidget* c : t.w->panel()->findChildren<QWidget*>())
+        if (c->parentWidget()->rect().contains(c->geometry())) inside.push_back(c);
+
+    t.w->view().setZoom(level);
+    // On a desktop of scale 2 the screen holds half as much.
+    const int shown = fitting(t, level);
+    QCOMPARE(t.w->view().zoom(), shown);
+    const qreal z = shown / 100.0;
+    QCOMPARE(t.w->size(), QSize(qRound(910 * z), qRound(691 * z)));
+    QCOMPARE(t.w->minimumSize(), t.w->maximumSize()); // fixed, as at 100 %
+    QCOMPARE(t.w->canvas().size(),
+             QSize(qCeil(910 * z * scale - 1e-6), qCeil(691 * z * scale - 1e-6)));
+
+    const QRect table = t.w->rect();
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        QWidget* w = before[i];
+        QVERIFY2(table.contains(w->geometry()), qPrintable(w->accessibleName()));
+        // Where the layout puts it, times the zoom (a label sizes itself to
+        // its text in the zoomed font).
+        QCOMPARE(w->pos(), logicalPlace(logical[i], z, {}).topLeft());
+        if (!qobject_cast<QLabel*>(w)) QCOMPARE(w->size(), logicalPlace(logical[i], z, {}).size());
+        for (std::size_t j = i + 1; j < before.size(); ++j) {
+            if (logical[i].intersects(logical[j])) continue;
+            QVERIFY2(!w->geometry().intersects(before[j]->geometry()),
+                     qPrintable(w->accessibleName() + " / " + before[j]->accessibleName()));
+        }
+    }
+    // Every seat's cards lie inside the table, in the canvas and on screen.
+    for (SeatId s : kAllSeats) {
+        const SeatInfo& p = kSeatInfo[s];
+        const QRect area(QPoint(p.areaLeft, p.areaTop), QPoint(p.areaRight - 1, p.areaBottom - 1));
+        QVERIFY(table.contains(t.w->services().toWidget(area)));
+        QCOMPARE(t.w->hand(s)->geometry(), logicalPlace(area, z, {}));
+    }
+    // The screen reader is told the places and sizes shown.
+    for (Control c : kButtons) {
+        GradientButton* b = t.w->button(c);
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(b);
+        QVERIFY(a);
+        QCOMPARE(a->rect(), QRect(b->mapToGlobal(QPoint()), b->size()));
+    }
+    // A click where the button is drawn plays it.
+    GradientButton* call = t.w->button(Control::btnstay);
+    const QPoint centre = logicalPlace(QRect(397, 618, 65, 33), z, {}).center();
+    QCOMPARE(t.w->childAt(centre), call);
+    const std::int32_t cash = t.w->game().state().seats[player].cash;
+    QSignalSpy clicked(call, &QAbstractButton::clicked);
+    QTest::mouseClick(call, Qt::LeftButton, {}, call->mapFrom(t.w.get(), centre));
+    QCOMPARE(clicked.count(), 1);
+    QVERIFY(t.w->game().state().seats[player].cash < cash);
+    // The options panel opens where it is drawn, its controls inside it.
+    const QPoint options = logicalPlace(QRect(455, 11, 1, 1), z, {}).topLeft();
+    QWidget* target = t.w->childAt(options);
+    QCOMPARE(target, t.w->button(Control::Options1));
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(t.w.get(), options));
+    QVERIFY(t.w->panel()->isVisible());
+    QCOMPARE(t.w->panel()->geometry(), logicalPlace(QRect(232, 96, 449, 377), z, {}));
+    for (QWidget* c : inside)
+        QVERIFY2(c->parentWidget()->rect().contains(c->geometry()),
+                 qPrintable(c->metaObject()->className()));
+}
+
+void ZoomTest::fullScreenFillsAndCentres() {
+    Zoomed t;
+    QVERIFY(t.startAndShow());
+    t.quiet();
+    t.w->view().setZoom(150);
+    t.w->view().setFullScreen(true);
+    QTRY_VERIFY(t.w->isFullScreen());
+    const QSize screen = t.w->screen()->geometry().size();
+    QTRY_COMPARE(t.w->size(), screen);
+    const FullView v = fillScreen(QSize(910, 691), screen);
+    QCOMPARE(t.w->view().scale(), v.scale);
+    QCOMPARE(t.w->services().offset(), v.offset);
+    const QRect table(v.offset, QSize(qRound(910 * v.scale), qRound(691 * v.scale)));
+    for (QWidget* w : t.shown()) QVERIFY(table.contains(w->geometry()));
+    QCOMPARE(t.w->button(Control::btnbet)->geometry(),
+             logicalPlace(QRect(461, 618, 65, 33), v.scale, v.offset));
+    // The margin continues the room: no black seam where the table begins.
+    const QImage shot = t.w->grab().toImage();
+    if (v.offset.x() > 2) {
+        const int y = table.center().y();
+        const QColor edge = shot.pixelColor(v.offset.x() + 1, y);
+        const QColor margin = shot.pixelColor(v.offset.x() - 2, y);
+        QVERIFY(qAbs(edge.red() - margin.red()) < 24);
+    }
+    // Escape leaves it, back at the zoom chosen before.
+    QTest::keyClick(t.w.get(), Qt::Key_Escape);
+    QTRY_VERIFY(!t.w->isFullScreen());
+    QCOMPARE(t.w->view().zoom(), 150);
+    QCOMPARE(t.w->size(), QSize(qRound(910 * 1.5), qRound(691 * 1.5)));
+}
+
+void ZoomTest::hundredPercentComesBackExactly() {
+    Zoomed t;
+    QVERIFY(t.startAndShow());
+    t.quiet();
+    // A lit portrait, drawn by an event and not by the repaint, must survive.
+    t.w->services().drawImage(ImageSet::players, 1, 48, 268);
+    const QImage canvas = t.w->canvas();
+    const QImage shot = t.w->grab().toImage();
+    QTest::keyClick(t.w.get(), Qt::Key_Plus, Qt::ControlModifier);
+    QCOMPARE(t.w->view().zoom(), 125);
+    for (int i = 0; i < 6; ++i) QTest::keyClick(t.w.get(), Qt::Key_Equal, Qt::ControlModifier);
+    const int largest = fitting(t, 300);
+    QCOMPARE(t.w->view().zoom(), largest);
+    QTest::keyClick(t.w.get(), Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(t.w->view().zoom(), zoomOut(largest));
+    QTest::keyClick(t.w.get(), Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(t.w->view().zoom(), 100);
+    QCOMPARE(t.w->canvas(), canvas);
+    QCOMPARE(t.w->grab().toImage(), shot);
+}
+
+void ZoomTest::picturesAtTheResolutionShown() {
+    Zoomed t;
+    QVERIFY(t.startAndShow());
+    t.quiet();
+    t.w->services().drawImage(ImageSet::players, 1, 48, 268);
+    const int card = 13 * 2 + 12; // the ace of hearts
+    t.w->services().drawImage(ImageSet::cards, card, 600, 40);
+    for (int level : {200, 300, 125}) {
+        t.w->view().setZoom(level);
+        const qreal r = t.w->view().zoom() / 100.0;
+        const ImageSets sets(r, ImageSets::Deck::TwoColour);
+        // The picture made for this resolution, not an enlarged smaller one;
+        // 200 % takes the double-size strip as it is.
+        const QImage want = sets.image(ImageSet::cards, card);
+        QCOMPARE(t.w->canvas().copy(QRect(QPoint(qRound(600 * r), qRound(40 * r)), want.size())),
+                 want);
+        if (r == 2) QCOMPARE(want, ImageSets(2).image(ImageSet::cards, card));
+        const QImage lit = sets.image(ImageSet::players, 1);
+        QCOMPARE(t.w->canvas().copy(QRect(QPoint(qRound(48 * r), qRound(268 * r)), lit.size())),
+                 lit);
+    }
+}
+
+void ZoomTest::viewFileSurvivesJunk() {
+    stud::testing::TempDir dir("studview");
+    const std::string path = (dir.path() / "view.ini").string();
+    QCOMPARE(readViewSettings(path), ViewSettings{}); // no file yet
+    const ViewSettings chosen{250, true, true};
+    QVERIFY(writeViewSettings(path, chosen));
+    QCOMPARE(readViewSettings(path), chosen);
+    for (const char* junk : {"zoom=-5", "zoom=abc", "zoom=10000", "zoom=99", "zoom="}) {
+        writeFile(path, std::string("[View]\nversion=1\n") + junk + "\nfourcolour=1\n");
+        const ViewSettings v = readViewSettings(path);
+        QCOMPARE(v.zoom, 100);
+        QVERIFY(v.fourColour);
+    }
+    // Another version's file is not guessed at; binary junk reads as nothing.
+    writeFile(path, "[View]\nversion=7\nzoom=200\n");
+    QCOMPARE(readViewSettings(path), ViewSettings{});
+    writeFile(path, std::string("\x00\xff\x10[View\nzoom=300", 16));
+    QCOMPARE(readViewSettings(path).zoom, 100);
+    // Writing keeps the lines it does not know.
+    writeFile(path, "# mine\n[View]\nversion=1\nzoom=150\n");
+    QVERIFY(writeViewSettings(path, ViewSettings{200, false, false}));
+    QVERIFY(readFile(path).find("# mine") != std::string::npos);
+    QCOMPARE(readViewSettings(path).zoom, 200);
+
+    // The window keeps its view beside tarvo.ini, which keeps its own keys.
+    Zoomed t;
+    QVERIFY(t.startAndShow());
+    const std::string ini = (t.config + "/sevenstud/tarvo.ini").toStdString();
+    const std::string settings = readFile(ini);
+    t.w->view().setZoom(125);
+    t.w->view().setFourColour(true);
+    QCOMPARE(readFile(ini), settings);
+    const ViewSettings kept = readViewSettings((t.config + "/sevenstud/view.ini").toStdString());
+    QCOMPARE(kept.zoom, 125);
+    QVERIFY(kept.fourColour);
+}
+
+void ZoomTest::fourColourDeckChangesOnlyPictures() {
+    Zoomed t;
+    QVERIFY(t.startAndShow());
+    t.quiet();
+    const ImageSets two(1), four(1.0, ImageSets::Deck::FourColour);
+    int differ = 0;
+    for (int i = 0; i <= kLastCardBack; ++i) {
+        const bool same = two.image(ImageSet::cards, i) == four.image(ImageSet::cards, i);
+        // Hearts, spades and the backs stay as they are; clubs and diamonds change.
+        const int suit = i / 13;
+        if (i < 52 && (suit == 0 || suit == 1)) {
+            QVERIFY2(!same, qPrintable(QString::number(i)));
+            ++differ;
+        } else {
+            QVERIFY2(same, qPrintable(QString::number(i)));
+        }
+    }
+    QCOMPARE(differ, 26);
+    const QString words = t.w->hand(player)->text();
+    t.w->services().drawImage(ImageSet::cards, 13 + 5, 600, 40); // seven of diamonds
+    t.w->view().setFourColour(true);
+    QVERIFY(t.w->view().fourColourAction()->isChecked());
+    QCOMPARE(t.w->canvas().copy(QRect(600, 40, 71, 96)), four.image(ImageSet::cards, 18));
+    QCOMPARE(t.w->hand(player)->text(), words);
+    // The diamond pips are blue now.
+    const QImage d = four.image(ImageSet::cards, 18);
+    int blue = 0;
+    for (int y = 0; y < d.height(); ++y)
+        for (int x = 0; x < d.width(); ++x) {
+            const QColor c = d.pixelColor(x, y);
+            if (c.blue() > c.red() + 60) ++blue;
+        }
+    QVERIFY(blue > 100);
+}
+
+QTEST_MAIN(ZoomTest)
+#include "zoom_test.moc"

@@ -1,0 +1,184 @@
+#include "ui/zoom.h"
+
+#include "ui/accessibility.h"
+#include "ui/gradientbutton.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QProxyStyle>
+#include <QRadioButton>
+#include <QStyleFactory>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace stud {
+
+namespace {
+
+constexpr const char* kZoomProperty = "studZoom";
+constexpr const char* kOffsetProperty = "studZoomOffset";
+
+// The style's own little pictures (radio indicators, check boxes) grow with
+// the zoom too; at 100 % the style is not touched at all.
+class ZoomStyle final : public QProxyStyle {
+  public:
+    ZoomStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+    qreal zoom = 1;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int base = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_RadioButtonLabelSpacing:
+        case PM_CheckBoxLabelSpacing:
+        case PM_FocusFrameHMargin:
+        case PM_FocusFrameVMargin:
+            return qRound(base * zoom);
+        default:
+            return base;
+        }
+    }
+};
+
+QRect scaled(const QRect& r, qreal s, QPoint offset) {
+    // Edges rather than sizes, so that controls that touch keep touching.
+    const int left = qRound(r.left() * s), top = qRound(r.top() * s);
+    const int right = qRound((r.left() + r.width()) * s);
+    const int bottom = qRound((r.top() + r.height()) * s);
+    return QRect(left, top, right - left, bottom - top).translated(offset);
+}
+
+QFont scaledFont(QFont f, qreal s) {
+    if (f.pixelSize() > 0)
+        f.setPixelSize(std::max(1, static_cast<int>(std::lround(f.pixelSize() * s))));
+    else if (f.pointSizeF() > 0)
+        f.setPointSizeF(f.pointSizeF() * s);
+    return f;
+}
+
+// A label that fits itself to its text, as the table's and the panel's do;
+// the screen reader's words lie over a fixed area instead.
+bool sizesItself(const QWidget* w) {
+    const auto* l = qobject_cast<const QLabel*>(w);
+    return l && !dynamic_cast<const SpokenLabel*>(w) && !l->wordWrap();
+}
+
+} // namespace
+
+bool isZoomLevel(int percent) {
+    return std::find(kZoomLevels.begin(), kZoomLevels.end(), percent) != kZoomLevels.end();
+}
+
+int zoomIn(int percent) {
+    for (int level : kZoomLevels)
+        if (level > percent) return level;
+    return percent;
+}
+
+int zoomOut(int percent) {
+    for (auto it = kZoomLevels.rbegin(); it != kZoomLevels.rend(); ++it)
+        if (*it < percent) return *it;
+    return percent;
+}
+
+int largestFitting(int wanted, QSize table, QSize frame, QSize room) {
+    int best = kZoomLevels.front();
+    for (int level : kZoomLevels) {
+        if (level > wanted) break;
+        const int w = static_cast<int>(std::lround(table.width() * level / 100.0));
+        const int h = static_cast<int>(std::lround(table.height() * level / 100.0));
+        if (w + frame.width() <= room.width() && h + frame.height() <= room.height()) best = level;
+    }
+    return best;
+}
+
+FullView fillScreen(QSize table, QSize screen) {
+    FullView v;
+    if (table.isEmpty() || screen.isEmpty()) return v;
+    v.scale =
+        std::min(qreal(screen.width()) / table.width(), qreal(screen.height()) / table.height());
+    const int w = qRound(table.width() * v.scale), h = qRound(table.height() * v.scale);
+    v.offset = QPoint((screen.width() - w) / 2, (screen.height() - h) / 2);
+    return v;
+}
+
+qreal zoomOf(const QWidget* w) {
+    if (!w) return 1;
+    const QVariant z = w->window()->property(kZoomProperty);
+    return z.isValid() ? z.toReal() : 1.0;
+}
+
+Zoomer::Zoomer() = default;
+Zoomer::~Zoomer() = default;
+
+Zoomer::Logical& Zoomer::noted(QWidget* w, QPoint offset) {
+    auto it = logical_.find(w);
+    if (it == logical_.end() || it->widget.isNull()) {
+        // First seen: what its code set is in the table's own pixels, since
+        // nothing has scaled it yet.
+        Logical l{w, w->geometry(), w->font(), w->testAttribute(Qt::WA_SetFont)};
+        it = logical_.insert(w, l);
+        return *it;
+    }
+    // Moved by its own code since the last apply (a cash label making room
+    // for a longer name): note where that puts it in the table's pixels.
+    const qreal was = zoomOf(w);
+    if (w->isWindow()) return *it;
+    if (w->pos() != scaled(it->rect, was, offset).topLeft()) {
+        const QPoint p = w->pos() - offset;
+        it->rect.moveTopLeft(QPoint(qRound(p.x() / was), qRound(p.y() / was)));
+    }
+    return *it;
+}
+
+void Zoomer::apply(QWidget* window, qreal scale, QPoint offset, bool fixedWindow) {
+    if (!window || scale <= 0) return;
+    if (scale != 1 && !style_) style_ = std::make_unique<ZoomStyle>();
+    if (style_) static_cast<ZoomStyle*>(style_.get())->zoom = scale;
+
+    // The window's own font first: the controls without a font of their own
+    // take it from there.
+    const QPoint wasOffset = window->property(kOffsetProperty).toPoint();
+    Logical& top = noted(window, {});
+    if (top.ownFont) window->setFont(scaledFont(top.font, scale));
+    if (fixedWindow)
+        window->setFixedSize(scaled(QRect(QPoint(), top.rect.size()), scale, {}).size());
+
+    const QList<QWidget*> all = window->findChildren<QWidget*>();
+    std::vector<QWidget*> controls;
+    for (QWidget* w : all) {
+        // Other windows (the About box, a message box) are scaled on their own.
+        if (w->isWindow() || w->window() != window) continue;
+        controls.push_back(w);
+    }
+    // Note everything before changing anything: a resize makes some
+    // controls lay out their own children.
+    for (QWidget* w : controls) {
+        noted(w, w->parentWidget() == window ? wasOffset : QPoint());
+    }
+    window->setProperty(kZoomProperty, scale);
+    window->setProperty(kOffsetProperty, offset);
+    for (QWidget* w : controls) {
+        const Logical& l = logical_[w];
+        const QPoint shift = w->parentWidget() == window ? offset : QPoint();
+        if (l.ownFont) w->setFont(scaledFont(l.font, scale));
+        if (auto* b = qobject_cast<GradientButton*>(w)) b->setZoom(scale);
+        if (style_ && qobject_cast<QRadioButton*>(w))
+            w->setStyle(scale == 1 ? nullptr : style_.get());
+        const QRect r = scaled(l.rect, scale, shift);
+        if (sizesItself(w)) {
+            w->move(r.topLeft());
+            w->adjustSize();
+        } else {
+            w->setGeometry(r);
+        }
+    }
+}
+
+} // namespace stud
