@@ -69,4 +69,3 @@ TEST(Deck, RepeatedPositionsNeverLoseCards) {
     shuffle(t, rng);
     EXPECT_TRUE(isPermutation(t.deck));
 }
-
