@@ -91,8 +91,10 @@ class MonkeyTest : public QObject {
         bool moneyReset = false;
         for (Control c : {Control::btnnew, Control::NewGame1})
             connect(w.button(c), &QAbstractButton::clicked, this, [&] { moneyReset = true; });
-        if (auto* enter = qobject_cast<QAbstractButton*>(w.panel()->control(Control::enter)))
-            connect(enter, &QAbstractButton::clicked, this, [&] { moneyReset = true; });
+        // The initial cash's Enter, clicked or reached by Return in its edit box.
+        connect(w.panel(), &OptionsPanel::activated, this, [&](Control c) {
+            if (c == Control::enter) moneyReset = true;
+        });
 
         const QList<QAbstractButton*> buttons = w.findChildren<QAbstractButton*>();
         const QList<QLineEdit*> edits = w.findChildren<QLineEdit*>();
