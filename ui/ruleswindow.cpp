@@ -4,6 +4,7 @@
 #include "cards/handscore.h"
 #include "table/rules.h"
 #include "table/settings.h"
+#include "ui/bringforward.h"
 #include "ui/imagesets.h"
 #include "ui/language.h"
 #include "ui/tablespeech.h"
@@ -191,9 +192,7 @@ void RulesWindow::showFor(const TableState& t) {
         }
         text_->moveCursor(QTextCursor::Start);
     }
-    show();
-    raise();
-    activateWindow();
+    bringForward(this);
     text_->setFocus(Qt::OtherFocusReason);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/shortcutswindow.h"
 
 #include "ui/accessibility.h"
+#include "ui/bringforward.h"
 #include "ui/fonts.h"
 #include "ui/gamemenu.h"
 #include "ui/movekeys.h"
@@ -188,9 +189,7 @@ void ShortcutsWindow::rebuild() {
 
 void ShortcutsWindow::present() {
     rebuild();
-    show();
-    raise();
-    activateWindow();
+    bringForward(this);
 }
 
 } // namespace stud

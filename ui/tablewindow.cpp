@@ -6,6 +6,7 @@
 #include "table/seattable.h"
 #include "ui/aboutbox.h"
 #include "ui/accessibility.h"
+#include "ui/bringforward.h"
 #include "ui/fonts.h"
 #include "ui/gamemenu.h"
 #include "ui/gradientbutton.h"
@@ -414,9 +415,7 @@ HistoryWindow* TableWindow::showHistory() {
     } else {
         historyWindow_->reload();
     }
-    historyWindow_->show();
-    historyWindow_->raise();
-    historyWindow_->activateWindow();
+    bringForward(historyWindow_);
     return historyWindow_;
 }
 
@@ -429,9 +428,7 @@ StatisticsWindow* TableWindow::showStatistics() {
     } else {
         statisticsWindow_->reload();
     }
-    statisticsWindow_->show();
-    statisticsWindow_->raise();
-    statisticsWindow_->activateWindow();
+    bringForward(statisticsWindow_);
     return statisticsWindow_;
 }
 
