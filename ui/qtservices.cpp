@@ -423,28 +423,51 @@ void QtServices::setDeck(ImageSets::Deck deck) {
     rebuildCanvas();
 }
 
+const QImage& QtServices::margin(int side, const QRect& area) const {
+    // The table's outermost column (or row) on that side, drawn out over the
+    // margin: made again only when the game has drawn over that edge or the
+    // margin changed size, so a full screen costs a plain copy per frame.
+    const int s = scale_;
+    const int rows = canvas_.height() - s; // the last row is the window's black
+    const QRect edge = side == 0   ? QRect(0, 0, 1, rows)
+                       : side == 1 ? QRect(canvas_.width() - 1, 0, 1, rows)
+                       : side == 2 ? QRect(0, 0, canvas_.width(), 1)
+                                   : QRect(0, rows - 1, canvas_.width(), 1);
+    Margin& m = margins_[static_cast<size_t>(side)];
+    const QImage line = canvas_.copy(edge);
+    if (m.image.isNull() || m.size != area.size() || m.line != line) {
+        m.line = line;
+        m.size = area.size();
+        m.image = line.scaled(area.size() * s, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        m.image.setDevicePixelRatio(s);
+    }
+    return m.image;
+}
+
 void QtServices::paintCanvas(QPainter& p, const QRect& r) const {
     const QRect table(offset_, QSize(qRound(kWidth * view_), qRound(kHeight * view_)));
     const int s = scale_;
     if (!table.contains(r)) {
         // A full screen's margins continue the dark room at the table's
-        // edges: its outermost column (or row) drawn out to the screen's edge,
-        // so the margin meets the table without a seam.
-        const QRegion margins = QRegion(r).subtracted(table);
-        p.fillRect(margins.boundingRect() & r, QColor::fromRgb(canvas_.pixel(0, 0)));
-        const qreal rows = canvas_.height() - s; // the last row is the window's black
-        const QRectF leftEdge(0, 0, 1, rows), rightEdge(canvas_.width() - 1, 0, 1, rows);
-        const QRectF topEdge(0, 0, canvas_.width(), 1), bottomEdge(0, rows - 1, canvas_.width(), 1);
-        p.save();
-        p.setClipRegion(margins);
-        p.drawImage(QRectF(0, table.top(), table.left(), table.height()), canvas_, leftEdge);
-        // Centred: the margins on both sides are as wide (to a pixel).
-        p.drawImage(QRectF(table.right() + 1, table.top(), table.left() + 1, table.height()),
-                    canvas_, rightEdge);
-        p.drawImage(QRectF(table.left(), 0, table.width(), table.top()), canvas_, topEdge);
-        p.drawImage(QRectF(table.left(), table.bottom() + 1, table.width(), table.top() + 1),
-                    canvas_, bottomEdge);
-        p.restore();
+        // edges, so the margin meets the table without a seam. Centred: the
+        // margins on both sides are as wide (to a pixel).
+        const QSize whole = surface_->size();
+        const int right = table.left() + table.width(), bottom = table.top() + table.height();
+        const std::array<QRect, 4> sides{
+            QRect(0, table.top(), table.left(), table.height()),
+            QRect(right, table.top(), whole.width() - right, table.height()),
+            QRect(table.left(), 0, table.width(), table.top()),
+            QRect(table.left(), bottom, table.width(), whole.height() - bottom)};
+        for (int side = 0; side < 4; ++side) {
+            const QRect& area = sides[static_cast<size_t>(side)];
+            if (area.isEmpty() || !area.intersects(r)) continue;
+            const QRect part = area & r;
+            p.drawImage(part, margin(side, area),
+                        QRect((part.topLeft() - area.topLeft()) * s, part.size() * s));
+        }
+        // The corners, where both margins meet (a pixel or two at most).
+        const QRegion corners = QRegion(r) - table - sides[0] - sides[1] - sides[2] - sides[3];
+        for (const QRect& c : corners) p.fillRect(c, QColor::fromRgb(canvas_.pixel(0, 0)));
     }
     const QRect in = r & table;
     if (in.isEmpty()) return;

@@ -159,6 +159,15 @@ class QtServices final : public Services {
     void remember(const Step& step);
     void paintStep(const Step& step);
     void rebuildCanvas();
+    // The picture of a full screen's margin on `side` (left, right, top,
+    // bottom) filling `area` (widget pixels).
+    const QImage& margin(int side, const QRect& area) const;
+    struct Margin {
+        QImage line; // the canvas's edge it was made from
+        QSize size;
+        QImage image;
+    };
+    mutable std::array<Margin, 4> margins_;
     void useImages(qreal resolution, ImageSets::Deck deck);
 
     QWidget* surface_;

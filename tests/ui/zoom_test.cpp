@@ -214,6 +214,16 @@ void ZoomTest::fullScreenFillsAndCentres() {
         const QColor edge = shot.pixelColor(v.offset.x() + 1, y);
         const QColor margin = shot.pixelColor(v.offset.x() - 2, y);
         QVERIFY(qAbs(edge.red() - margin.red()) < 24);
+        // And it follows what the game draws at that edge later.
+        t.w->services().setPixel(0, 345, 0xff0000);
+        const QImage after = t.w->grab().toImage();
+        const qreal dpr = after.devicePixelRatio();
+        const int x = qRound(v.offset.x() / 2 * dpr),
+                  row = qRound((v.offset.y() + 345.5 * v.scale) * dpr);
+        const int above = row - qCeil(v.scale * dpr) - 1;
+        // (A canvas coarser than the window's pixels is stretched smoothly.)
+        QVERIFY(after.pixelColor(x, row).red() > 150 && after.pixelColor(x, row).green() < 60);
+        QCOMPARE(after.pixelColor(x, above), shot.pixelColor(x, above));
     }
     // Escape leaves it, back at the zoom chosen before.
     QTest::keyClick(t.w.get(), Qt::Key_Escape);
