@@ -6,7 +6,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
 needed=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
-        libqt6multimedia6 libjpeg62-turbo-dev libgtest-dev libbenchmark-dev fonts-dejavu-core)
+        libqt6multimedia6 libjpeg62-turbo-dev libsqlite3-dev libgtest-dev libbenchmark-dev fonts-dejavu-core)
 missing=0
 for pkg in "${needed[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then

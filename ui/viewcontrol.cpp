@@ -11,8 +11,10 @@
 #include <QMenu>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace stud {
 
@@ -127,16 +129,24 @@ void ViewControl::show(qreal scale, QPoint offset) {
     });
 }
 
+int ViewControl::fitting(int percent) const {
+    const QScreen* screen = screenOf(window_);
+    if (!screen) return percent;
+    const QSize frame = window_->isVisible() && window_->frameGeometry() != window_->geometry()
+                            ? window_->frameGeometry().size() - window_->size()
+                            : kGuessedFrame;
+    return largestFitting(percent, QSize(QtServices::kWidth, QtServices::kHeight), frame,
+                          screen->availableGeometry().size());
+}
+
+int ViewControl::shownLevel() const {
+    return fullScreen_ ? view_.zoom : qRound(scale_ * 100);
+}
+
 void ViewControl::place(int percent) {
     QScreen* screen = screenOf(window_);
     const QSize table(QtServices::kWidth, QtServices::kHeight);
-    int level = percent;
-    if (screen) {
-        const QSize frame = window_->isVisible() && window_->frameGeometry() != window_->geometry()
-                                ? window_->frameGeometry().size() - window_->size()
-                                : kGuessedFrame;
-        level = largestFitting(percent, table, frame, screen->availableGeometry().size());
-    }
+    const int level = fitting(percent);
     const qreal scale = level / 100.0;
     show(scale, {});
     const QSize size(qRound(table.width() * scale), qRound(table.height() * scale));
@@ -164,17 +174,30 @@ void ViewControl::setZoom(int percent) {
     syncActions();
 }
 
+// Both step from the level shown, which a small screen may have made
+// smaller than the one chosen; a screen too small for the next level up
+// keeps the one it has.
 void ViewControl::zoomIn() {
-    const int next = stud::zoomIn(view_.zoom);
-    if (next == view_.zoom) return;
-    const int was = view_.zoom;
+    const int next = stud::zoomIn(shownLevel());
+    if (fullScreen_ || next == shownLevel() || fitting(next) != next) return;
     setZoom(next);
-    // A screen too small for the next level keeps the one it had.
-    if (view_.zoom < was) setZoom(was);
 }
 
 void ViewControl::zoomOut() {
-    setZoom(stud::zoomOut(view_.zoom));
+    if (!fullScreen_) setZoom(stud::zoomOut(shownLevel()));
+}
+
+void ViewControl::followScreen() {
+    // Taken to another screen: the chosen zoom as far as this one holds it,
+    // and the choice itself kept for a larger screen later. A full screen
+    // follows the size the window manager gives it.
+    if (!fullScreen_) {
+        const bool was = restoring_;
+        restoring_ = true;
+        place(view_.zoom);
+        restoring_ = was;
+    }
+    syncActions();
 }
 
 void ViewControl::fitFullScreen() {
@@ -226,12 +249,19 @@ void ViewControl::setFourColour(bool on) {
 
 void ViewControl::remember() {
     if (restoring_) return;
-    writeViewSettings(file_, view_);
+    // The view still changes when it cannot be kept; the player learns why
+    // (once a run) where the game reports what it cannot do quietly.
+    std::string why;
+    if (!writeViewSettings(file_, view_, &why) && !writeFailed_) {
+        writeFailed_ = true;
+        std::fprintf(stderr, "sevenstud: the view is not remembered: %s\n", why.c_str());
+    }
 }
 
 void ViewControl::syncActions() {
-    zoomIn_->setEnabled(!fullScreen_ && view_.zoom < kZoomLevels.back());
-    zoomOut_->setEnabled(!fullScreen_ && view_.zoom > kZoomLevels.front());
+    const int shown = shownLevel(), next = stud::zoomIn(shown);
+    zoomIn_->setEnabled(!fullScreen_ && next > shown && fitting(next) == next);
+    zoomOut_->setEnabled(!fullScreen_ && shown > kZoomLevels.front());
     normalSize_->setEnabled(!fullScreen_);
     fullScreenAction_->setChecked(fullScreen_);
     leaveFullScreen_->setEnabled(fullScreen_);
@@ -241,6 +271,10 @@ void ViewControl::syncActions() {
 bool ViewControl::eventFilter(QObject* watched, QEvent* event) {
     // The window manager decides the full screen's size: follow it.
     if (watched == window_ && event->type() == QEvent::Resize && fullScreen_) fitFullScreen();
+    // Once the window exists, a move to another screen is followed.
+    if (watched == window_ && event->type() == QEvent::Show && window_->windowHandle())
+        connect(window_->windowHandle(), &QWindow::screenChanged, this, &ViewControl::followScreen,
+                Qt::UniqueConnection);
     return QObject::eventFilter(watched, event);
 }
 

@@ -69,6 +69,11 @@ class ViewControl final : public QObject {
     void show(qreal scale, QPoint offset);
     // Places the window at `percent` (or the largest level that fits).
     void place(int percent);
+    // The largest level up to `percent` that the window's screen holds.
+    int fitting(int percent) const;
+    // The level the window shows now (a full screen: the one it left).
+    int shownLevel() const;
+    void followScreen();
     void fitFullScreen();
     void remember();
     void run(const std::function<void()>& f);
@@ -86,6 +91,7 @@ class ViewControl final : public QObject {
     qreal scale_ = 1;
     bool fullScreen_ = false;
     bool restoring_ = false;
+    bool writeFailed_ = false;
 
     QAction* zoomIn_ = nullptr;
     QAction* zoomOut_ = nullptr;

@@ -28,7 +28,7 @@ ViewSettings readViewSettings(const std::string& path) {
     return v;
 }
 
-bool writeViewSettings(const std::string& path, const ViewSettings& view) {
+bool writeViewSettings(const std::string& path, const ViewSettings& view, std::string* why) {
     IniFile file(path);
     const SettingsValue group[] = {
         {kSection, "version", std::to_string(kVersion)},
@@ -39,7 +39,8 @@ bool writeViewSettings(const std::string& path, const ViewSettings& view) {
     try {
         file.write(group);
         return true;
-    } catch (const SettingsError&) {
+    } catch (const SettingsError& e) {
+        if (why) *why = e.what();
         return false;
     }
 }

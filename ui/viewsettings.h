@@ -24,7 +24,8 @@ std::string viewFilePath();
 
 ViewSettings readViewSettings(const std::string& path);
 // False when the file could not be written; the view still changes, it is
-// only not remembered.
-bool writeViewSettings(const std::string& path, const ViewSettings& view);
+// only not remembered. `why`, when given, is told the reason.
+bool writeViewSettings(const std::string& path, const ViewSettings& view,
+                       std::string* why = nullptr);
 
 } // namespace stud

@@ -17,12 +17,14 @@
 #include "ui/zoom.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QFile>
 #include <QLabel>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <fstream>
 #include <sstream>
@@ -85,6 +87,7 @@ class ZoomTest : public QObject {
     void everyLevelKeepsTheLayout_data();
     void everyLevelKeepsTheLayout();
     void fullScreenFillsAndCentres();
+    void anotherScreenHoldsWhatItCan();
     void hundredPercentComesBackExactly();
     void picturesAtTheResolutionShown();
     void viewFileSurvivesJunk();
@@ -230,6 +233,39 @@ void ZoomTest::fullScreenFillsAndCentres() {
     QTRY_VERIFY(!t.w->isFullScreen());
     QCOMPARE(t.w->view().zoom(), 150);
     QCOMPARE(t.w->size(), QSize(qRound(910 * 1.5), qRound(691 * 1.5)));
+}
+
+void ZoomTest::anotherScreenHoldsWhatItCan() {
+    // The test's screens: the 4K one and a 1024 x 600 one beside it.
+    QScreen* small = nullptr;
+    for (QScreen* s : QGuiApplication::screens())
+        if (s->name() == "small") small = s;
+    QVERIFY(small);
+    Zoomed t;
+    QVERIFY(t.startAndShow());
+    t.quiet();
+    QScreen* big = t.w->screen();
+    QAction* in = t.w->view().zoomInAction();
+    t.w->view().setZoom(300);
+    const int held = fitting(t, 300);
+    QCOMPARE(t.w->view().zoom(), held);
+    // At the largest level the screen holds, Zoom In offers nothing.
+    QVERIFY(!in->isEnabled());
+    in->trigger();
+    QCOMPARE(t.w->view().zoom(), held);
+    // Taken to the small screen: as large as it holds, the choice kept.
+    t.w->windowHandle()->setScreen(small);
+    QTRY_COMPARE(t.w->size(), QSize(qRound(910 * 0.75), qRound(691 * 0.75)));
+    QCOMPARE(t.w->view().zoom(), held);
+    QVERIFY(!in->isEnabled());
+    if (small->availableGeometry().height() > t.w->frameGeometry().height()) // not at scale 2
+        QVERIFY(small->availableGeometry().contains(t.w->frameGeometry()));
+    // And back: the chosen zoom again.
+    t.w->windowHandle()->setScreen(big);
+    const qreal z = held / 100.0;
+    QTRY_COMPARE(t.w->size(), QSize(qRound(910 * z), qRound(691 * z)));
+    t.w->view().zoomOut();
+    QVERIFY(in->isEnabled());
 }
 
 void ZoomTest::hundredPercentComesBackExactly() {
