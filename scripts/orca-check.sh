@@ -10,6 +10,10 @@
 #
 # usage: scripts/orca-check.sh [build-dir] [log-dir] [language]
 #
+# With ORCA_CHECK_ZOOM (a zoom level in per cent) the table is shown zoomed
+# and the places the screen reader is told are checked against it first;
+# ORCA_CHECK_SCREEN (WxH, 1280x1024 by default) sizes the screen for it.
+#
 # The language (or ORCA_CHECK_LANGUAGE) is the one the game plays in, given to
 # it with --language; English when none is given. What Orca must say is then
 # the game's words in that language, read from its translations in i18n/.

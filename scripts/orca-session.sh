@@ -29,7 +29,7 @@ key() {
 
 # A private X server on a display it picks itself.
 exec 3<> "$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$logs/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${ORCA_CHECK_SCREEN:-1280x1024}x24" -nolisten tcp >"$logs/xvfb.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")"
@@ -76,6 +76,11 @@ pids+=("$orca_pid")
 [ "$started" = yes ] || { say "Orca did not start"; exit 1; }
 sleep 2
 
+# A zoomed table, when asked for, as the player's view file keeps it.
+if [ -n "${ORCA_CHECK_ZOOM:-}" ]; then
+    mkdir -p "$XDG_CONFIG_HOME/sevenstud"
+    printf '[View]\nversion=1\nzoom=%s\n' "$ORCA_CHECK_ZOOM" >"$XDG_CONFIG_HOME/sevenstud/view.ini"
+fi
 mkdir -p "$work/game"
 cp "$ORCA_CHECK_DATA"/* "$work/game/"
 (cd "$work/game" && exec "$ORCA_CHECK_GAME" --language "$ORCA_CHECK_LANGUAGE") >"$logs/game.log" 2>&1 &
@@ -90,6 +95,9 @@ done
 xdotool windowfocus --sync "$win"
 probe report "$ORCA_CHECK_NEW_DEAL" 20 || { say "no start-up report"; exit 1; }
 say "game started, window $win"
+if [ -n "${ORCA_CHECK_ZOOM:-}" ]; then
+    probe extents "$ORCA_CHECK_ZOOM" | tee "$logs/extents.txt" || { say "the screen reader is told other places than shown"; exit 1; }
+fi
 
 # One whole deal: Space on the safe move until the deal is over.
 for _ in $(seq 12); do
