@@ -127,6 +127,7 @@ void ViewControl::show(qreal scale, QPoint offset) {
         }
         scale_ = scale;
     });
+    if (scale_ == scale) emit scaleChanged(scale);
 }
 
 int ViewControl::fitting(int percent) const {

@@ -60,6 +60,10 @@ class ViewControl final : public QObject {
     QAction* fullScreenAction() const { return fullScreenAction_; }
     QAction* fourColourAction() const { return fourColour_; }
 
+  signals:
+    // The table is shown at another scale now (a zoom or a full screen).
+    void scaleChanged(qreal scale);
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
