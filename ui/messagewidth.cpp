@@ -36,8 +36,11 @@ void fitTitle(QDialog& dialog) {
     if (width <= 0) return;
     // A zoomed box keeps the shape it has at the table's own size: as wide
     // for its title, times the zoom (and so never narrower than the title).
-    if (const auto* zoomed = dynamic_cast<const ZoomedMessageBox*>(&dialog))
+    // Its margins are the zoomed ones from here on.
+    if (auto* zoomed = dynamic_cast<ZoomedMessageBox*>(&dialog)) {
+        zoomed->zoomParts();
         width = std::max(width, qRound(width * zoomed->zoom()));
+    }
     // A message box fixes its own size from its layout's minimum every time
     // it is shown, so a minimum width on the box would be overridden; a
     // spacer across the bottom of its grid widens the layout itself.

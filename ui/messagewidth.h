@@ -35,13 +35,15 @@ class ZoomedMessageBox : public QMessageBox {
     ~ZoomedMessageBox() override;
 
     qreal zoom() const { return zoom_; }
+    // Sets the text, icon and buttons in the zoomed font and style; once
+    // the buttons are all there. Showing the box does it too.
+    void zoomParts();
 
   protected:
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
 
   private:
-    void zoomParts();
     void fitWidth();
 
     qreal zoom_;
