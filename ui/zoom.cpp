@@ -276,6 +276,12 @@ void Zoomer::apply(QWidget* window, qreal scale, QPoint offset, bool fixedWindow
         // boxes' frames and cursor.
         if (style_ && (qobject_cast<QRadioButton*>(w) || qobject_cast<QLineEdit*>(w)))
             w->setStyle(scale == 1 ? nullptr : style_.get());
+        // An edit box keeps its text two pixels off its frame, whatever
+        // the size: the zoomed table widens that gap with the rest.
+        if (auto* e = qobject_cast<QLineEdit*>(w)) {
+            const int m = std::max(0, qRound(2 * scale) - 2);
+            e->setTextMargins(m, 0, m, 0);
+        }
         const QRect r = scaled(l.rect, scale, shift);
         if (sizesItself(w)) {
             w->move(r.topLeft());

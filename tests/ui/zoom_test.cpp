@@ -23,6 +23,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
@@ -311,6 +312,10 @@ Notice invalidValue(Zoomed& t) {
     return seen;
 }
 
+void closeAbout(QWidget* about) {
+    if (auto* d = qobject_cast<QDialog*>(about)) d->done(1);
+}
+
 } // namespace
 
 void ZoomTest::panelMenuAndBoxesGrowWithTheTable() {
@@ -369,6 +374,22 @@ void ZoomTest::panelMenuAndBoxesGrowWithTheTable() {
     const QRect table(t.w->mapToGlobal(QPoint()), t.w->size());
     QVERIFY(table.contains(zoomed.place));
     QVERIFY((zoomed.place.center() - table.center()).manhattanLength() <= 4);
+
+    // The About picture fills its place, out to its dark right-hand edge.
+    QColor corner;
+    QTimer::singleShot(0, [&] {
+        QWidget* about = QApplication::activeModalWidget();
+        if (!about) return;
+        for (QWidget* c : about->findChildren<QWidget*>())
+            if (c->accessibleName() == QStringLiteral("About picture")) {
+                const QImage shown = c->grab().toImage();
+                corner = shown.pixelColor(shown.width() * 19 / 20, shown.height() / 2);
+            }
+        closeAbout(about);
+    });
+    t.w->button(Control::About1)->click();
+    QVERIFY(corner.isValid());
+    QVERIFY2(corner.lightness() < 60, qPrintable(corner.name()));
 }
 
 void ZoomTest::viewFileSurvivesJunk() {
