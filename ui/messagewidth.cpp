@@ -61,11 +61,9 @@ ZoomedMessageBox::ZoomedMessageBox(QWidget* parent, qreal zoom)
 
 ZoomedMessageBox::~ZoomedMessageBox() {
     // The children must not outlive the style they draw with.
-    const QList<QWidget*> all = findChildren<QWidget*>();
-    if (style_) {
-        for (QWidget* w : all) w->setStyle(nullptr);
-        setStyle(nullptr);
-    }
+    if (!style_) return;
+    for (QWidget* w : findChildren<QWidget*>()) w->setStyle(nullptr);
+    setStyle(nullptr);
 }
 
 void ZoomedMessageBox::zoomParts() {

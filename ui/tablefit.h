@@ -41,9 +41,9 @@ struct FittedText {
 // line, from the text's own size down to the smallest; one line at the
 // smallest size; and only then the smallest size cut short with "…".
 // `margin` is what the label adds on the right and below (its text's
-// shadow); `smallest` is the smallest size in pixels, kSmallestTextPixels
+// shadow); `smallestPixels` is the smallest size, kSmallestTextPixels
 // times the zoom on a zoomed table. An empty room leaves the text as it is.
 FittedText fitText(const QString& text, const QFont& font, QSize room, int margin = 0,
-                   int smallest = kSmallestTextPixels);
+                   int smallestPixels = kSmallestTextPixels);
 
 } // namespace stud
