@@ -53,7 +53,10 @@ class Picture final : public QWidget {
         // A zoomed box shows the sharper picture shrunk to its size.
         if (image_.devicePixelRatio() != devicePixelRatioF())
             p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(QPoint(0, 0), image_);
+        // Into its own size: drawn at a point, a picture whose ratio is
+        // below 1 (the double-size one on a table zoomed past 200 %) would
+        // come out at its pixels' size instead.
+        p.drawImage(QRectF(QPointF(0, 0), image_.deviceIndependentSize()), image_);
     }
 
   private:

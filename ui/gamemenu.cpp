@@ -11,6 +11,8 @@
 #include <QShortcut>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace stud {
 
 namespace {
@@ -30,14 +32,20 @@ class MenuButton final : public GradientButton {
         GradientButton::paintEvent(e);
         QPainter p(this);
         // Three bars of kBar x 2 pixels, two pixels apart, in the caption's
-        // place; held down, they move with the caption.
+        // place; held down, they move with the caption. A zoomed table
+        // shows them larger by its zoom, rounded to whole pixels so that
+        // the three stay alike.
         constexpr int kBar = 10, kThick = 2, kGap = 2;
-        constexpr int kTall = 3 * kThick + 2 * kGap;
-        QPoint at((width() - kBar) / 2, (height() - kTall) / 2);
-        if (isPressed() && isHot()) at += QPoint(1, 1);
+        const qreal z = zoom();
+        const int bar = std::max(1, qRound(kBar * z));
+        const int thick = std::max(1, qRound(kThick * z));
+        const int gap = std::max(1, qRound(kGap * z));
+        const int tall = 3 * thick + 2 * gap;
+        QPoint at((width() - bar) / 2, (height() - tall) / 2);
+        const int step = std::max(1, qRound(z));
+        if (isPressed() && isHot()) at += QPoint(step, step);
         const QColor ink = isEnabled() ? fontColor() : QColor(128, 128, 128);
-        for (int i = 0; i < 3; ++i)
-            p.fillRect(at.x(), at.y() + i * (kThick + kGap), kBar, kThick, ink);
+        for (int i = 0; i < 3; ++i) p.fillRect(at.x(), at.y() + i * (thick + gap), bar, thick, ink);
     }
 };
 

@@ -307,7 +307,9 @@ QFont GradientButton::captionFont() const {
             if (line.text.endsWith(kEllipsis)) return true;
         return false;
     };
-    for (int px = f.pixelSize(); px > kSmallestFontPx && cut(f);) f.setPixelSize(--px);
+    // The font is already the zoomed one, so the smallest size is zoomed too.
+    const int smallest = std::max(1, qRound(kSmallestFontPx * zoom_));
+    for (int px = f.pixelSize(); px > smallest && cut(f);) f.setPixelSize(--px);
     return f;
 }
 

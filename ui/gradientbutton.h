@@ -55,7 +55,7 @@ class GradientButton : public QAbstractButton {
     void setFontColor(const QColor& color);
     QColor fontColor() const { return fontColor_; }
     // A caption too long for the button is set in a smaller font, down to
-    // kSmallestFontPx, before it is cut short; off unless set.
+    // kSmallestFontPx (times the zoom), before it is cut short; off unless set.
     void setShrinkToFit(bool on);
     bool shrinkToFit() const { return shrinkToFit_; }
     static constexpr int kSmallestFontPx = 8;

@@ -4,6 +4,7 @@
 #include "ui/accessibility.h"
 #include "ui/fonts.h"
 #include "ui/gradientbutton.h"
+#include "ui/zoom.h"
 
 #include <QAbstractSlider>
 #include <QCoreApplication>
@@ -33,16 +34,29 @@ const QColor kSoundColour(255, 255, 236);
 const QColor kHighlight(255, 255, 255);
 const QColor kShadow(160, 160, 160);
 
-// Top and left lines in one colour, bottom and right in the other.
-void drawBevel(QPainter& p, const QRect& r, bool lowered) {
+// How thick the panel's one-pixel lines are drawn on a zoomed table: the
+// zoom rounded to whole pixels, so that every line of a frame is alike.
+int penWidth(const QWidget* w) {
+    return std::max(1, qRound(zoomOf(w)));
+}
+
+// A frame `k` pixels thick just inside `r`, in one colour.
+void drawFrame(QPainter& p, const QRect& r, int k, const QColor& colour) {
+    p.fillRect(QRect(r.left(), r.top(), r.width(), k), colour);
+    p.fillRect(QRect(r.left(), r.bottom() - k + 1, r.width(), k), colour);
+    p.fillRect(QRect(r.left(), r.top(), k, r.height()), colour);
+    p.fillRect(QRect(r.right() - k + 1, r.top(), k, r.height()), colour);
+}
+
+// Top and left lines in one colour, bottom and right in the other, `k`
+// pixels thick.
+void drawBevel(QPainter& p, const QRect& r, bool lowered, int k) {
     const QColor& topLeft = lowered ? kShadow : kHighlight;
     const QColor& bottomRight = lowered ? kHighlight : kShadow;
-    p.setPen(topLeft);
-    p.drawLine(r.left(), r.top(), r.right(), r.top());
-    p.drawLine(r.left(), r.top(), r.left(), r.bottom());
-    p.setPen(bottomRight);
-    p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-    p.drawLine(r.right(), r.top(), r.right(), r.bottom());
+    p.fillRect(QRect(r.left(), r.top(), r.width(), k), topLeft);
+    p.fillRect(QRect(r.left(), r.top(), k, r.height()), topLeft);
+    p.fillRect(QRect(r.left(), r.bottom() - k + 1, r.width(), k), bottomRight);
+    p.fillRect(QRect(r.right() - k + 1, r.top(), k, r.height()), bottomRight);
 }
 
 void setBackground(QWidget* w, const QColor& colour) {
@@ -68,7 +82,7 @@ class BevelPanel final : public QWidget {
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.fillRect(rect(), colour_);
-        drawBevel(p, rect(), true);
+        drawBevel(p, rect(), true, penWidth(this));
     }
 
   private:
@@ -124,14 +138,13 @@ class RadioGroup final : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent*) override {
-        // Etched frame: a shadow rectangle with a highlight one pixel below
+        // Etched frame: a shadow rectangle with a highlight one line below
         // and right of it, starting half a text line down.
         QPainter p(this);
-        const int top = fontMetrics().height() / 2 - 1;
-        p.setPen(kHighlight);
-        p.drawRect(QRect(1, top + 1, width() - 2, height() - top - 2));
-        p.setPen(kShadow);
-        p.drawRect(QRect(0, top, width() - 2, height() - top - 2));
+        const int k = penWidth(this);
+        const int top = fontMetrics().height() / 2 - k;
+        drawFrame(p, QRect(QPoint(k, top + k), QPoint(width() - 1, height() - 1)), k, kHighlight);
+        drawFrame(p, QRect(QPoint(0, top), QPoint(width() - 1 - k, height() - 1 - k)), k, kShadow);
     }
 
     void resizeEvent(QResizeEvent*) override { arrange(); }
@@ -182,8 +195,15 @@ class UpDown final : public QAbstractSlider {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        const QRect left(0, 0, width() / 2, height());
-        const QRect right(left.right() + 1, 0, width() - left.width(), height());
+        // On a zoomed table the control's picture at the table's own size,
+        // enlarged: its lines, arrows and focus dots grow with it.
+        QSize picture = size();
+        if (const qreal z = zoomOf(this); z != 1) {
+            picture = QSize(std::max(1, qRound(width() / z)), std::max(1, qRound(height() / z)));
+            p.scale(qreal(width()) / picture.width(), qreal(height()) / picture.height());
+        }
+        const QRect left(0, 0, picture.width() / 2, picture.height());
+        const QRect right(left.right() + 1, 0, picture.width() - left.width(), picture.height());
         drawArrowButton(p, left, -1, value() > minimum());
         drawArrowButton(p, right, +1, value() < maximum());
     }
@@ -512,7 +532,7 @@ OptionsPanel::~OptionsPanel() = default;
 void OptionsPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), kPanelColour);
-    drawBevel(p, rect(), false);
+    drawBevel(p, rect(), false, penWidth(this));
 }
 
 // The panel lies over the table's labels as a window over pictures: whatever

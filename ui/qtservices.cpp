@@ -5,6 +5,7 @@
 #include "ui/messagewidth.h"
 #include "ui/optionspanel.h"
 #include "ui/soundplayer.h"
+#include "ui/zoom.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -215,7 +216,8 @@ int QtServices::position(Control updown) const {
 Answer QtServices::ask(const MessageRequest& r) {
     if (beforeAsk_) beforeAsk_();
     if (answerer_) return answerer_(r);
-    QMessageBox box(surface_);
+    // The box shows at the table's zoom, as the table's own texts do.
+    ZoomedMessageBox box(surface_, zoomOf(surface_));
     box.setWindowTitle(r.caption);
     box.setText(r.text);
     box.setTextFormat(Qt::PlainText);

@@ -68,7 +68,8 @@ std::optional<QStringList> twoLines(const QString& text, const QFont& font) {
 
 } // namespace
 
-FittedText fitText(const QString& text, const QFont& font, QSize room, int margin) {
+FittedText fitText(const QString& text, const QFont& font, QSize room, int margin,
+                   int smallestPixels) {
     if (room.isEmpty() || text.isEmpty()) return shown(font, {text}, margin);
     const int own = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
     const auto sized = [&](int pixels) {
@@ -79,7 +80,7 @@ FittedText fitText(const QString& text, const QFont& font, QSize room, int margi
     const auto fits = [&](const FittedText& t) {
         return t.size.width() <= room.width() && t.size.height() <= room.height();
     };
-    const int smallest = std::min(own, kSmallestTextPixels);
+    const int smallest = std::min(own, std::max(1, smallestPixels));
     // A text a little too long reads best on its line, a size smaller.
     for (int px : {own, own - 1}) {
         if (px < smallest) break;

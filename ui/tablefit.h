@@ -26,6 +26,9 @@ std::vector<QRect> tablePictures();
 // one's.
 QSize roomAt(QPoint at, int lineHeight, const std::vector<QRect>& blocks);
 
+// The smallest size a fitted text is set in: still readable on the table.
+inline constexpr int kSmallestTextPixels = 8;
+
 // A text as it is shown: in which face and on which lines.
 struct FittedText {
     QFont font;
@@ -38,10 +41,9 @@ struct FittedText {
 // line, from the text's own size down to the smallest; one line at the
 // smallest size; and only then the smallest size cut short with "…".
 // `margin` is what the label adds on the right and below (its text's
-// shadow). An empty room leaves the text as it is.
-FittedText fitText(const QString& text, const QFont& font, QSize room, int margin = 0);
-
-// The smallest size a fitted text is set in: still readable on the table.
-inline constexpr int kSmallestTextPixels = 8;
+// shadow); `smallestPixels` is the smallest size, kSmallestTextPixels
+// times the zoom on a zoomed table. An empty room leaves the text as it is.
+FittedText fitText(const QString& text, const QFont& font, QSize room, int margin = 0,
+                   int smallestPixels = kSmallestTextPixels);
 
 } // namespace stud

@@ -39,7 +39,10 @@ const FittedText& TableLabel::fitted() const {
         const QSize room = zoom == 1 || room_.isEmpty()
                                ? room_
                                : QSize(qRound(room_.width() * zoom), qRound(room_.height() * zoom));
-        fitted_ = fitText(text(), font(), room, shadowOf(this));
+        // The smallest size grows with the text, or a zoomed table would
+        // shrink a long text further than the table at its own size does.
+        const int smallest = std::max(1, qRound(kSmallestTextPixels * zoom));
+        fitted_ = fitText(text(), font(), room, shadowOf(this), smallest);
     }
     return *fitted_;
 }

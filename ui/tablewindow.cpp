@@ -11,6 +11,7 @@
 #include "ui/gamemenu.h"
 #include "ui/gradientbutton.h"
 #include "ui/historywindow.h"
+#include "ui/messagewidth.h"
 #include "ui/movekeys.h"
 #include "ui/optionspanel.h"
 #include "ui/ruleswindow.h"
@@ -18,6 +19,7 @@
 #include "ui/tablelabel.h"
 #include "ui/tablespeech.h"
 #include "ui/viewcontrol.h"
+#include "ui/zoom.h"
 
 #include <QAction>
 #include <QFile>
@@ -398,10 +400,13 @@ void TableWindow::historyNotice() {
     QString text = QCoreApplication::translate("History", kNotices[static_cast<int>(n)]);
     if (text.contains(QLatin1String("%1")))
         text = text.arg(QString::fromStdString(history_->noticeArg()));
-    // Not modal: the game plays on behind it.
-    auto* box =
-        new QMessageBox(QMessageBox::Information, QCoreApplication::translate("History", "History"),
-                        text, QMessageBox::Ok, this);
+    // Not modal: the game plays on behind it. At the table's zoom, as the
+    // game's other boxes are.
+    auto* box = new ZoomedMessageBox(this, zoomOf(this));
+    box->setIcon(QMessageBox::Information);
+    box->setWindowTitle(QCoreApplication::translate("History", "History"));
+    box->setText(text);
+    box->setStandardButtons(QMessageBox::Ok);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->show();

@@ -5,9 +5,12 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QRadioButton>
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <QWidget>
 
 #include <algorithm>
@@ -20,8 +23,11 @@ namespace {
 constexpr const char* kZoomProperty = "studZoom";
 constexpr const char* kOffsetProperty = "studZoomOffset";
 
-// The style's own little pictures (radio indicators, check boxes) grow with
-// the zoom too; at 100 % the style is not touched at all.
+// The style's own little pictures (radio indicators, check boxes, a message
+// box's buttons and frames) grow with the zoom too: their sizes and margins
+// are the zoom times the style's, and what the style draws with thin lines
+// is drawn as its picture at the table's own size, enlarged, so that those
+// lines grow with the rest. At 100 % the style is not touched at all.
 class ZoomStyle final : public QProxyStyle {
   public:
     ZoomStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
@@ -30,6 +36,7 @@ class ZoomStyle final : public QProxyStyle {
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override {
         const int base = QProxyStyle::pixelMetric(metric, option, widget);
+        if (plain_) return base;
         switch (metric) {
         case PM_ExclusiveIndicatorWidth:
         case PM_ExclusiveIndicatorHeight:
@@ -39,11 +46,101 @@ class ZoomStyle final : public QProxyStyle {
         case PM_CheckBoxLabelSpacing:
         case PM_FocusFrameHMargin:
         case PM_FocusFrameVMargin:
+        case PM_ButtonMargin:
+        case PM_ButtonDefaultIndicator:
+        case PM_DefaultFrameWidth:
+        case PM_MessageBoxIconSize:
+        case PM_ButtonIconSize:
+        case PM_SmallIconSize:
+        case PM_TextCursorWidth:
+        case PM_LayoutLeftMargin:
+        case PM_LayoutTopMargin:
+        case PM_LayoutRightMargin:
+        case PM_LayoutBottomMargin:
+        case PM_LayoutHorizontalSpacing:
+        case PM_LayoutVerticalSpacing:
             return qRound(base * zoom);
         default:
             return base;
         }
     }
+
+    int layoutSpacing(QSizePolicy::ControlType one, QSizePolicy::ControlType two,
+                      Qt::Orientation orientation, const QStyleOption* option,
+                      const QWidget* widget) const override {
+        const int base = QProxyStyle::layoutSpacing(one, two, orientation, option, widget);
+        return base > 0 ? qRound(base * zoom) : base;
+    }
+
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
+                           const QWidget* widget) const override {
+        if (type != CT_PushButton || zoom == 1)
+            return QProxyStyle::sizeFromContents(type, option, contents, widget);
+        // A push button as the style sizes it at the table's own size (its
+        // smallest width included), times the zoom.
+        const QSize one(qRound(contents.width() / zoom), qRound(contents.height() / zoom));
+        plain_ = true;
+        const QSize s = QProxyStyle::sizeFromContents(type, option, one, widget);
+        plain_ = false;
+        return {qRound(s.width() * zoom), qRound(s.height() * zoom)};
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        const auto base = [&](const QStyleOption* o) {
+            QProxyStyle::drawPrimitive(element, o, painter, widget);
+        };
+        // A part drawn inside an enlarged one (a line edit's frame in its
+        // panel) is enlarged with it already.
+        if (plain_) {
+            base(option);
+            return;
+        }
+        switch (element) {
+        case PE_PanelButtonCommand:
+        case PE_FrameDefaultButton:
+        case PE_IndicatorRadioButton:
+        case PE_IndicatorCheckBox:
+            if (enlarged<QStyleOptionButton>(option, painter, base)) return;
+            break;
+        case PE_FrameFocusRect:
+            if (enlarged<QStyleOptionFocusRect>(option, painter, base)) return;
+            break;
+        case PE_PanelLineEdit:
+        case PE_FrameLineEdit:
+            if (enlarged<QStyleOptionFrame>(option, painter, base)) return;
+            break;
+        default:
+            break;
+        }
+        base(option);
+    }
+
+  private:
+    // Draws `option` through `draw` at 1 / zoom of its size, on a painter
+    // enlarged by the zoom; false when the option is not an `Option`.
+    template <class Option, class Draw>
+    bool enlarged(const QStyleOption* option, QPainter* painter, const Draw& draw) const {
+        const auto* o = qstyleoption_cast<const Option*>(option);
+        if (!o || zoom == 1 || !painter || o->rect.isEmpty()) return false;
+        Option small(*o);
+        const QRect r = o->rect;
+        small.rect = QRect(0, 0, std::max(1, qRound(r.width() / zoom)),
+                           std::max(1, qRound(r.height() / zoom)));
+        painter->save();
+        painter->translate(r.topLeft());
+        painter->scale(qreal(r.width()) / small.rect.width(),
+                       qreal(r.height()) / small.rect.height());
+        plain_ = true;
+        draw(&small);
+        plain_ = false;
+        painter->restore();
+        return true;
+    }
+
+    // While the picture at the table's own size is drawn (or measured), the
+    // metrics are the style's own.
+    mutable bool plain_ = false;
 };
 
 QRect scaled(const QRect& r, qreal s, QPoint offset) {
@@ -54,14 +151,6 @@ QRect scaled(const QRect& r, qreal s, QPoint offset) {
     return QRect(left, top, right - left, bottom - top).translated(offset);
 }
 
-QFont scaledFont(QFont f, qreal s) {
-    if (f.pixelSize() > 0)
-        f.setPixelSize(std::max(1, static_cast<int>(std::lround(f.pixelSize() * s))));
-    else if (f.pointSizeF() > 0)
-        f.setPointSizeF(f.pointSizeF() * s);
-    return f;
-}
-
 // A label that fits itself to its text, as the table's and the panel's do;
 // the screen reader's words lie over a fixed area instead.
 bool sizesItself(const QWidget* w) {
@@ -70,6 +159,20 @@ bool sizesItself(const QWidget* w) {
 }
 
 } // namespace
+
+QFont scaledFont(QFont f, qreal s) {
+    if (f.pixelSize() > 0)
+        f.setPixelSize(std::max(1, static_cast<int>(std::lround(f.pixelSize() * s))));
+    else if (f.pointSizeF() > 0)
+        f.setPointSizeF(f.pointSizeF() * s);
+    return f;
+}
+
+std::unique_ptr<QStyle> zoomedStyle(qreal zoom) {
+    auto style = std::make_unique<ZoomStyle>();
+    style->zoom = zoom;
+    return style;
+}
 
 bool isZoomLevel(int percent) {
     return std::find(kZoomLevels.begin(), kZoomLevels.end(), percent) != kZoomLevels.end();
@@ -169,8 +272,16 @@ void Zoomer::apply(QWidget* window, qreal scale, QPoint offset, bool fixedWindow
         const QPoint shift = w->parentWidget() == window ? offset : QPoint();
         if (l.ownFont) w->setFont(scaledFont(l.font, scale));
         if (auto* b = qobject_cast<GradientButton*>(w)) b->setZoom(scale);
-        if (style_ && qobject_cast<QRadioButton*>(w))
+        // What the desktop's style draws: the radio buttons, and the edit
+        // boxes' frames and cursor.
+        if (style_ && (qobject_cast<QRadioButton*>(w) || qobject_cast<QLineEdit*>(w)))
             w->setStyle(scale == 1 ? nullptr : style_.get());
+        // An edit box keeps its text two pixels off its frame, whatever
+        // the size: the zoomed table widens that gap with the rest.
+        if (auto* e = qobject_cast<QLineEdit*>(w)) {
+            const int m = std::max(0, qRound(2 * scale) - 2);
+            e->setTextMargins(m, 0, m, 0);
+        }
         const QRect r = scaled(l.rect, scale, shift);
         if (sizesItself(w)) {
             w->move(r.topLeft());

@@ -39,6 +39,14 @@ FullView fillScreen(QSize table, QSize screen);
 // The zoom of the window `w` lies in: 1 unless a Zoomer has scaled it.
 qreal zoomOf(const QWidget* w);
 
+// `f` at `scale` times its size, in pixels or points as it was given.
+QFont scaledFont(QFont f, qreal scale);
+
+// The desktop's style at `zoom` times its size, for a window the Zoomer does
+// not lay out (a message box): metrics and margins scaled, buttons sized as at
+// 100 % times the zoom, frames and focus rectangles drawn enlarged.
+std::unique_ptr<QStyle> zoomedStyle(qreal zoom);
+
 // Scales a window and every control in it as one picture. The first time it
 // sees a control it notes the control's place, size and font as its code set
 // them, in the table's own pixels; each apply() then sets them `scale` times

@@ -2,24 +2,32 @@
 // screen of scale 2, the desktop's factor with it), and full screen, each
 // checked for controls inside the table where the layout puts them, no new
 // overlaps, clicks landing on what is drawn, the screen reader's places, and
-// pictures drawn at the resolution shown. 100 % comes back pixel for pixel;
-// the view file survives junk; the four-colour deck changes only pictures.
+// pictures drawn at the resolution shown. The options panel, the menu's
+// symbol and the game's message boxes grow with the table, their lines and
+// smallest sizes too. 100 % comes back pixel for pixel; the view file
+// survives junk; the four-colour deck changes only pictures.
 
 #include "support/gamesteps.h"
 #include "table/seattable.h"
 #include "tablerun.h"
 #include "ui/accessibility.h"
+#include "ui/fonts.h"
+#include "ui/gamemenu.h"
 #include "ui/gradientbutton.h"
 #include "ui/imagesets.h"
 #include "ui/optionspanel.h"
+#include "ui/tablelabel.h"
 #include "ui/viewcontrol.h"
 #include "ui/viewsettings.h"
 #include "ui/zoom.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -90,6 +98,7 @@ class ZoomTest : public QObject {
     void anotherScreenHoldsWhatItCan();
     void hundredPercentComesBackExactly();
     void picturesAtTheResolutionShown();
+    void panelMenuAndBoxesGrowWithTheTable();
     void viewFileSurvivesJunk();
     void fourColourDeckChangesOnlyPictures();
 };
@@ -310,6 +319,123 @@ void ZoomTest::picturesAtTheResolutionShown() {
         QCOMPARE(t.w->canvas().copy(QRect(QPoint(qRound(48 * r), qRound(268 * r)), lit.size())),
                  lit);
     }
+}
+
+namespace {
+
+// The font's size in pixels as drawn, whether it was given in pixels or points.
+int pixelsOf(const QWidget* w) {
+    return QFontInfo(w->font()).pixelSize();
+}
+
+// How many pixels of `colour` the column `x` of `image` holds.
+int inColumn(const QImage& image, int x, QColor colour) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) n += image.pixelColor(x, y) == colour;
+    return n;
+}
+
+struct Notice {
+    int pixels = 0;
+    QRect place;
+};
+
+// Shows the notice for a typed amount that is no number, as the game does,
+// and notes the box's font and place before closing it.
+Notice invalidValue(Zoomed& t) {
+    Notice seen;
+    stud::testing::QtServicesSeam(t.w->services()).setAnswerer(nullptr);
+    t.w->panel()->setText(Control::money, QStringLiteral("lots"));
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        seen = {pixelsOf(box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))),
+                box->geometry()};
+        box->button(QMessageBox::Ok)->click();
+    });
+    emit t.w->panel()->activated(Control::enter);
+    t.quiet();
+    return seen;
+}
+
+void closeAbout(QWidget* about) {
+    if (auto* d = qobject_cast<QDialog*>(about)) d->done(1);
+}
+
+} // namespace
+
+void ZoomTest::panelMenuAndBoxesGrowWithTheTable() {
+    Zoomed t;
+    QVERIFY(t.startAndShow());
+    t.quiet();
+    QTest::mouseClick(t.w->button(Control::Options1), Qt::LeftButton);
+    OptionsPanel* panel = t.w->panel();
+    QVERIFY(panel->isVisible());
+    std::vector<std::pair<QWidget*, int>> texts;
+    for (QWidget* c : panel->findChildren<QWidget*>())
+        if (qobject_cast<QLabel*>(c) || qobject_cast<QAbstractButton*>(c))
+            texts.emplace_back(c, pixelsOf(c));
+    const Notice normal = invalidValue(t);
+    QVERIFY(normal.pixels > 0);
+
+    const int level = fitting(t, 300);
+    t.w->view().setZoom(level);
+    const qreal z = level / 100.0;
+    const int line = std::max(1, qRound(z));
+    QVERIFY(t.w->rect().contains(panel->geometry()));
+    for (const auto& [c, pixels] : texts)
+        QVERIFY2(qAbs(pixelsOf(c) - pixels * z) <= 1, qPrintable(c->metaObject()->className()));
+
+    // The panel's raised edge: its white top line as thick as the zoom.
+    const QImage face = panel->grab().toImage();
+    const int dpr = qRound(face.devicePixelRatio());
+    const int x = face.width() / 2;
+    for (int y = 0; y < line * dpr; ++y) QCOMPARE(face.pixelColor(x, y), QColor(Qt::white));
+    QCOMPARE(face.pixelColor(x, line * dpr), QColor(255, 221, 237));
+    // The menu's three bars, each two pixels at 100 %.
+    const QImage menu = t.w->gameMenu()->button()->grab().toImage();
+    QCOMPARE(inColumn(menu, menu.width() / 2, Qt::black), 3 * std::max(1, qRound(2 * z)) * dpr);
+
+    // The smallest size a caption or a table text shrinks to grows with
+    // the table: a caption far too long stops at 8 pixels times the zoom.
+    auto* enter = static_cast<GradientButton*>(panel->control(Control::enter));
+    enter->setText(QStringLiteral("Enter the initial cash of every player at the table"));
+    QCOMPARE(enter->captionFont().pixelSize(), qRound(GradientButton::kSmallestFontPx * z));
+    auto* words = new TableLabel(t.w.get());
+    words->setFont(verdana(qRound(11 * z)));
+    words->setText(QStringLiteral("A name far too long for the little room it has"));
+    words->setRoom(QSize(30, 12));
+    QCOMPARE(words->shownFont().pixelSize(), qRound(kSmallestTextPixels * z));
+
+    // A message box in the table's size, as wide for its title as at 100 %
+    // times the zoom, and centred over the table.
+    const Notice zoomed = invalidValue(t);
+    QVERIFY2(
+        qAbs(zoomed.pixels - normal.pixels * z) <= 1,
+        qPrintable(QStringLiteral("%1 px, %2 at 100 %").arg(zoomed.pixels).arg(normal.pixels)));
+    QVERIFY2(qAbs(zoomed.place.width() - normal.place.width() * z) <= 2,
+             qPrintable(QStringLiteral("%1 px wide, %2 at 100 %")
+                            .arg(zoomed.place.width())
+                            .arg(normal.place.width())));
+    const QRect table(t.w->mapToGlobal(QPoint()), t.w->size());
+    QVERIFY(table.contains(zoomed.place));
+    QVERIFY((zoomed.place.center() - table.center()).manhattanLength() <= 4);
+
+    // The About picture fills its place, out to its dark right-hand edge.
+    QColor corner;
+    QTimer::singleShot(0, [&] {
+        QWidget* about = QApplication::activeModalWidget();
+        if (!about) return;
+        for (QWidget* c : about->findChildren<QWidget*>())
+            if (c->accessibleName() == QStringLiteral("About picture")) {
+                const QImage shown = c->grab().toImage();
+                corner = shown.pixelColor(shown.width() * 19 / 20, shown.height() / 2);
+            }
+        closeAbout(about);
+    });
+    t.w->button(Control::About1)->click();
+    QVERIFY(corner.isValid());
+    QVERIFY2(corner.lightness() < 60, qPrintable(corner.name()));
 }
 
 void ZoomTest::viewFileSurvivesJunk() {
