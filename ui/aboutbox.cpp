@@ -129,21 +129,28 @@ bool AboutBox::setPicture(const QByteArray& jpeg, qreal devicePixelRatio) {
     return !image.isNull();
 }
 
-// The double-size picture on a high-density screen, the plain one otherwise
-// or when the double one is missing or damaged.
+// The picture made for the box's density of pixels: the plain one up to 1,
+// the double-size one up to 2, the four-times one above; each gives way to
+// the next smaller one when it is missing or damaged.
 void AboutBox::loadBuiltInPicture() {
     // A zoomed table zooms its About box too; the picture is then drawn at
     // the zoom times its size.
     const qreal zoom = zoomOf(this);
-    const qreal ratio = devicePixelRatioF() * zoom > 1 ? 2.0 : 1.0;
-    if (ratio == builtInRatio_ && zoom == builtInZoom_) return;
+    const qreal density = devicePixelRatioF() * zoom;
+    const int finest = density > 2 ? 4 : density > 1 ? 2 : 1;
+    if (finest == builtInRatio_ && zoom == builtInZoom_) return;
     builtInZoom_ = zoom;
-    if (ratio == 2.0 && setPicture(readResource(aboutPicture(currentLanguage(), 2)), 2.0 / zoom)) {
-        builtInRatio_ = ratio;
-        return;
+    for (int scale = finest; scale >= 1; scale /= 2) {
+        if (setPicture(readResource(aboutPicture(currentLanguage(), scale)), scale / zoom)) {
+            shownScale_ = scale;
+            break;
+        }
     }
-    setPicture(readResource(aboutPicture(currentLanguage(), 1)), 1.0 / zoom);
-    builtInRatio_ = ratio;
+    builtInRatio_ = finest;
+}
+
+int AboutBox::pictureScale() const {
+    return builtInRatio_ != 0 && pictureLoaded() ? shownScale_ : 0;
 }
 
 void AboutBox::setVisible(bool visible) {

@@ -11,9 +11,14 @@
 namespace stud::testing {
 
 // The run folder shipped with the game (table bitmap and sounds), found from
-// STUD_SOURCE_DIR or, failing that, from this file's place in the tree.
+// STUD_SOURCE_DIR, the source tree the program was built from (the
+// benchmarks, which see this file through a link in the build's include
+// root), or this file's place in the tree.
 inline QString dataDir() {
     QString root = qEnvironmentVariable("STUD_SOURCE_DIR");
+#ifdef STUD_SOURCE_ROOT
+    if (root.isEmpty()) root = QStringLiteral(STUD_SOURCE_ROOT);
+#endif
     if (root.isEmpty()) root = QFileInfo(QStringLiteral(__FILE__)).absoluteDir().filePath("../..");
     return QDir(root).absoluteFilePath(QStringLiteral("assets/data"));
 }
