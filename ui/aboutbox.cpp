@@ -50,10 +50,12 @@ class Picture final : public QWidget {
     void paintEvent(QPaintEvent*) override {
         if (image_.isNull()) return;
         QPainter p(this);
-        // A zoomed box shows the sharper picture shrunk to its size.
+        // A zoomed box shows the sharper picture shrunk to its size. The
+        // place is given whole: drawn at a point, a picture of a ratio below
+        // 1 (one smaller than the box's density) would not be enlarged.
         if (image_.devicePixelRatio() != devicePixelRatioF())
             p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(QPoint(0, 0), image_);
+        p.drawImage(QRectF(QPointF(0, 0), image_.deviceIndependentSize()), image_);
     }
 
   private:

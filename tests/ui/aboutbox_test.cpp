@@ -105,6 +105,25 @@ class AboutBoxTest : public QObject {
         QVERIFY(near(img.pixelColor(8 + 100, 448), kRed));
     }
 
+    // A picture smaller than the box's density (the 2x one at 300 %, when
+    // the 4x one is missing) is enlarged to fill the same room.
+    void smallerPictureFillsTheZoomedRoom() {
+        QWidget owner;
+        Zoomer zoomer;
+        AboutBox box(&owner);
+        zoomer.apply(&box, 3.0, {}, true);
+        QVERIFY(box.setPicture(makeJpeg(920), 2.0 / 3));
+        const QImage img = box.grab().toImage();
+        const qreal r = img.devicePixelRatio();
+        const auto at = [&](qreal x, qreal y) {
+            return img.pixelColor(qRound(x * r), qRound(y * r));
+        };
+        const QColor background = at(3, 600);
+        QVERIFY(near(at(24 + 1375, 300), kBlue));
+        QCOMPARE(at(24 + 1386, 300), background);
+        QVERIFY(near(at(24 + 300, 1340), kRed));
+    }
+
     void damagedPictureShowsNothing() {
         const QByteArray good = makeJpeg(460);
         const QByteArray damaged[]{
