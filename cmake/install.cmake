@@ -3,7 +3,8 @@
 #   bin/sevenstud                     launcher: starts the game in its data folder
 #                                     (games/sevenstud in the Debian package)
 #   libexec/sevenstud/sevenstud       the executable
-#   share/sevenstud/                  kaveltable.bmp and the sounds, read from the working directory
+#   share/sevenstud/                  kaveltable.bmp (and its @2x and @4x sizes) and the sounds,
+#                                     read from the working directory
 #   share/applications/org.example.sevenstud.desktop   menu entry
 #   share/metainfo/org.example.sevenstud.metainfo.xml  software-centre entry
 #   share/icons/hicolor/<N>x<N>/apps/sevenstud.png
@@ -22,7 +23,9 @@ if(TARGET sevenstud)
     install(TARGETS sevenstud RUNTIME DESTINATION ${STUD_EXEC_REL})
 endif()
 
-file(GLOB stud_run_files ${PROJECT_SOURCE_DIR}/assets/data/*.bmp ${PROJECT_SOURCE_DIR}/assets/data/*.wav)
+# The table at four times its size is a PNG: as a bitmap it would weigh 30 MB.
+file(GLOB stud_run_files ${PROJECT_SOURCE_DIR}/assets/data/*.bmp ${PROJECT_SOURCE_DIR}/assets/data/*.png
+     ${PROJECT_SOURCE_DIR}/assets/data/*.wav)
 install(FILES ${stud_run_files} DESTINATION ${STUD_DATA_REL})
 
 configure_file(${PROJECT_SOURCE_DIR}/packaging/sevenstud.in ${PROJECT_BINARY_DIR}/packaging/sevenstud @ONLY)

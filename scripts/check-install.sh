@@ -17,6 +17,7 @@ fail() { echo "check-install: $*" >&2; exit 1; }
 echo "== install into $prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in bin/sevenstud libexec/sevenstud/sevenstud share/sevenstud/kaveltable.bmp \
+         share/sevenstud/kaveltable@2x.bmp share/sevenstud/kaveltable@4x.png \
          share/sevenstud/card1.wav share/sevenstud/card2.wav share/sevenstud/chip1.wav \
          share/sevenstud/chip3.wav share/sevenstud/chip4.wav \
          share/applications/$appid.desktop share/metainfo/$appid.metainfo.xml \
@@ -78,7 +79,8 @@ done
 grep -q qt6-wayland <<<"$(dpkg-deb -f "$deb" Depends Recommends)" ||
     fail "package neither depends on nor recommends qt6-wayland"
 contents=$(dpkg-deb -c "$deb")
-for f in ./usr/games/sevenstud ./usr/share/applications/$appid.desktop \
+for f in ./usr/games/sevenstud ./usr/share/sevenstud/kaveltable@4x.png \
+         ./usr/share/applications/$appid.desktop \
          ./usr/share/metainfo/$appid.metainfo.xml ./usr/share/man/man6/sevenstud.6.gz \
          ./usr/share/doc/sevenstud/changelog.Debian.gz; do
     grep -q " $f\$" <<<"$contents" || fail "package lacks $f"

@@ -50,12 +50,11 @@ class Picture final : public QWidget {
     void paintEvent(QPaintEvent*) override {
         if (image_.isNull()) return;
         QPainter p(this);
-        // A zoomed box shows the sharper picture shrunk to its size.
+        // A zoomed box shows the sharper picture shrunk to its size. The
+        // place is given whole: drawn at a point, a picture of a ratio below
+        // 1 (one smaller than the box's density) would not be enlarged.
         if (image_.devicePixelRatio() != devicePixelRatioF())
             p.setRenderHint(QPainter::SmoothPixmapTransform);
-        // Into its own size: drawn at a point, a picture whose ratio is
-        // below 1 (the double-size one on a table zoomed past 200 %) would
-        // come out at its pixels' size instead.
         p.drawImage(QRectF(QPointF(0, 0), image_.deviceIndependentSize()), image_);
     }
 
@@ -132,21 +131,28 @@ bool AboutBox::setPicture(const QByteArray& jpeg, qreal devicePixelRatio) {
     return !image.isNull();
 }
 
-// The double-size picture on a high-density screen, the plain one otherwise
-// or when the double one is missing or damaged.
+// The picture made for the box's density of pixels: the plain one up to 1,
+// the double-size one up to 2, the four-times one above; each gives way to
+// the next smaller one when it is missing or damaged.
 void AboutBox::loadBuiltInPicture() {
     // A zoomed table zooms its About box too; the picture is then drawn at
     // the zoom times its size.
     const qreal zoom = zoomOf(this);
-    const qreal ratio = devicePixelRatioF() * zoom > 1 ? 2.0 : 1.0;
-    if (ratio == builtInRatio_ && zoom == builtInZoom_) return;
+    const qreal density = devicePixelRatioF() * zoom;
+    const int finest = density > 2 ? 4 : density > 1 ? 2 : 1;
+    if (finest == builtInRatio_ && zoom == builtInZoom_) return;
     builtInZoom_ = zoom;
-    if (ratio == 2.0 && setPicture(readResource(aboutPicture(currentLanguage(), 2)), 2.0 / zoom)) {
-        builtInRatio_ = ratio;
-        return;
+    for (int scale = finest; scale >= 1; scale /= 2) {
+        if (setPicture(readResource(aboutPicture(currentLanguage(), scale)), scale / zoom)) {
+            shownScale_ = scale;
+            break;
+        }
     }
-    setPicture(readResource(aboutPicture(currentLanguage(), 1)), 1.0 / zoom);
-    builtInRatio_ = ratio;
+    builtInRatio_ = finest;
+}
+
+int AboutBox::pictureScale() const {
+    return builtInRatio_ != 0 && pictureLoaded() ? shownScale_ : 0;
 }
 
 void AboutBox::setVisible(bool visible) {

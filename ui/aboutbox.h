@@ -14,6 +14,9 @@ class AboutBox : public QDialog {
     // False when the built-in picture could not be decoded (the box then
     // shows an empty picture).
     bool pictureLoaded() const;
+    // The size of the built-in picture shown: 1, 2 or 4 for "about.jpg" and
+    // its "@2x" and "@4x" pictures; 0 for one given to setPicture, or none.
+    int pictureScale() const;
 
     // Shows `jpeg` as the picture, drawn at `devicePixelRatio` (2 for the
     // double-size picture). Damaged data leaves the picture empty; false then.
@@ -33,6 +36,7 @@ class AboutBox : public QDialog {
     // setPicture, and the zoom it was shown at.
     qreal builtInRatio_ = 0;
     qreal builtInZoom_ = 1;
+    int shownScale_ = 0;
 };
 
 } // namespace stud

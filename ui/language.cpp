@@ -166,11 +166,14 @@ QString errorText(const std::exception& e, const char* context) {
 }
 
 QString aboutPicture(const QString& language, int scale) {
-    const QString suffix = scale == 2 ? QStringLiteral("@2x.jpg") : QStringLiteral(".jpg");
-    if (!language.isEmpty() && language != kPseudoLanguage) {
-        const QString own = QStringLiteral(":/images/about_%1%2").arg(language, suffix);
-        if (QFile::exists(own)) return own;
-    }
+    const QString suffix = scale == 4   ? QStringLiteral("@4x.jpg")
+                           : scale == 2 ? QStringLiteral("@2x.jpg")
+                                        : QStringLiteral(".jpg");
+    // A language with a picture of its own keeps to it at every size: its
+    // smaller one says more to its reader than the English one sharper.
+    if (!language.isEmpty() && language != kPseudoLanguage &&
+        QFile::exists(QStringLiteral(":/images/about_%1.jpg").arg(language)))
+        return QStringLiteral(":/images/about_%1%2").arg(language, suffix);
     return QStringLiteral(":/images/about") + suffix;
 }
 

@@ -55,7 +55,9 @@ QString gameText(const std::string& text);
 // translated in `context`.
 QString errorText(const std::exception& e, const char* context = "Game");
 
-// The About picture in the player's language, a resource path.
+// The About picture in the player's language at `scale` (1, 2 or 4), a
+// resource path; the language's own one, if it has one, even where that is
+// missing at this scale (the caller then takes a smaller one).
 QString aboutPicture(const QString& language, int scale);
 
 } // namespace stud

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
+#include <QObject>
 #include <QPainter>
 #include <QPushButton>
 #include <QRegion>
@@ -35,11 +36,34 @@ namespace {
 // game's start-up sets them going.
 constexpr std::array<int, 3> kTimerStart{kRandomwinkMs, kBlinkMs, kWinMs};
 
-// "kaveltable.bmp" -> "kaveltable@2x.bmp"
-QString doubledName(const QString& file) {
+// "kaveltable.bmp" -> "kaveltable@2x.bmp", and at four times the size
+// "kaveltable@4x.png": a bitmap that large would weigh some 30 MB.
+QString scaledName(const QString& file, int scale) {
+    if (scale == 1) return file;
     const int dot = file.lastIndexOf(QLatin1Char('.'));
-    if (dot <= 0) return file + QStringLiteral("@2x");
-    return file.left(dot) + QStringLiteral("@2x") + file.mid(dot);
+    const QString base = dot <= 0 ? file : file.left(dot);
+    const QString suffix = scale == 4 ? QStringLiteral(".png")
+                           : dot <= 0 ? QString()
+                                      : file.mid(dot);
+    return base + QStringLiteral("@%1x").arg(scale) + suffix;
+}
+
+// A table file's place in QtServices::decoded_.
+int slotOf(int scale) {
+    return scale == 4 ? 2 : scale == 2 ? 1 : 0;
+}
+
+// What tells one version of a file from another: its path, inode, size and
+// time of change; empty when there is no such file.
+QString fileKey(const QString& path) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) return {};
+    return QStringLiteral("%1|%2|%3|%4.%5")
+        .arg(path)
+        .arg(qulonglong(st.st_ino))
+        .arg(qlonglong(st.st_size))
+        .arg(qlonglong(st.st_mtim.tv_sec))
+        .arg(qlonglong(st.st_mtim.tv_nsec));
 }
 
 // Qt's reader takes a Windows bitmap cut short for a whole one and leaves the
@@ -69,6 +93,17 @@ bool loadBitmap(QImage& image, const QString& path) {
     return image.load(path);
 }
 
+// A table file as the canvas tiles it, or a null image when it cannot be
+// read. Safe on any thread: the four-times table is decoded on its own.
+// (Qt's PNG reader refuses a file cut short, as a bitmap's is refused above.)
+QImage decodeTable(const QString& path) {
+    QImage loaded;
+    if (!loadBitmap(loaded, path)) return {};
+    QImage image = loaded.convertToFormat(QImage::Format_RGB32);
+    image.setDevicePixelRatio(1); // the reader marks "@2x" files; we tile device pixels
+    return image;
+}
+
 } // namespace
 
 QtServices::QtServices(QWidget* surface, int scale)
@@ -96,6 +131,10 @@ QtServices::~QtServices() {
         t->stop();
         t->disconnect();
     }
+    // A table still being decoded is waited for; its result, posted to
+    // decodedTo_, goes with it.
+    if (decoder_.joinable()) decoder_.join();
+    decodedTo_.reset();
 }
 
 void QtServices::addLabel(Control c, QLabel* label) {
@@ -303,37 +342,81 @@ QRect QtServices::device(const QRect& window) const {
 }
 
 bool QtServices::selectBrush(const std::string& file) {
-    const QString name = QString::fromStdString(file);
-    const QDir here = QDir::current();
     // The file is looked at on every call, as the game asks; it is decoded
     // (and scaled) again only when it is another file than last time, so a
     // redraw of a large table costs no more than its drawing.
-    const auto take = [this](const QString& path, int fileScale) {
-        struct stat st {};
-        if (::stat(QFile::encodeName(path).constData(), &st) != 0) return false;
-        const QString key = QStringLiteral("%1|%2|%3|%4.%5")
-                                .arg(path)
-                                .arg(qulonglong(st.st_ino))
-                                .arg(qlonglong(st.st_size))
-                                .arg(qlonglong(st.st_mtim.tv_sec))
-                                .arg(qlonglong(st.st_mtim.tv_nsec));
-        if (key == brushKey_ && !brushSource_.isNull()) {
-            if (brush_.isNull()) scaleBrush();
-            return true;
-        }
-        QImage loaded;
-        if (!loadBitmap(loaded, path)) return false;
-        brushSource_ = loaded.convertToFormat(QImage::Format_RGB32);
-        brushSource_.setDevicePixelRatio(1); // the reader marks "@2x" files; we tile device pixels
-        brushScale_ = fileScale;
-        brushKey_ = key;
-        scaleBrush();
-        return true;
-    };
+    brushFile_ = QString::fromStdString(file);
+    return chooseBrush();
+}
+
+bool QtServices::chooseBrush() {
+    if (brushFile_.isEmpty()) return false;
+    const QDir here = QDir::current();
     // A canvas finer than the window's pixels takes the table drawn at twice
-    // the size, when there is one; otherwise the ordinary one is enlarged.
-    if (resolution() > 1 && take(here.absoluteFilePath(doubledName(name)), 2)) return true;
-    return take(here.absoluteFilePath(name), 1);
+    // or four times the size, the finest up to its resolution; each is shrunk
+    // or enlarged to the resolution. A file missing or unreadable gives way to
+    // the next smaller one.
+    const qreal r = resolution();
+    const int finest = r > 2 ? 4 : r > 1 ? 2 : 1;
+    QString finerPath, finerKey; // the four-times file, not yet decoded
+    const auto use = [this](const Decoded& d, int scale) {
+        if (d.key != brushKey_ || brushSource_.isNull()) {
+            brushSource_ = d.image;
+            brushScale_ = scale;
+            brushKey_ = d.key;
+            brush_ = QImage();
+        }
+        if (brush_.isNull()) scaleBrush();
+    };
+    for (int scale = finest; scale >= 1; scale /= 2) {
+        const QString path = here.absoluteFilePath(scaledName(brushFile_, scale));
+        const QString key = fileKey(path);
+        if (key.isEmpty()) continue;
+        Decoded& d = decoded_[slotOf(scale)];
+        if (d.key != key) {
+            if (scale == 4) {
+                finerPath = path;
+                finerKey = key;
+                continue;
+            }
+            d = {key, decodeTable(path)};
+        }
+        if (d.image.isNull()) continue;
+        if (!finerKey.isEmpty()) decodeFinerTable(finerPath, finerKey);
+        use(d, scale);
+        return true;
+    }
+    if (finerKey.isEmpty()) return false;
+    // Nothing smaller to show meanwhile: this one, now.
+    Decoded& d = decoded_[slotOf(4)];
+    d = {finerKey, decodeTable(finerPath)};
+    if (d.image.isNull()) return false;
+    use(d, 4);
+    return true;
+}
+
+void QtServices::decodeFinerTable(const QString& path, const QString& key) {
+    // One at a time: once it is done, the file is looked at again.
+    if (decoding_) return;
+    if (decoder_.joinable()) decoder_.join();
+    if (!decodedTo_) decodedTo_ = std::make_unique<QObject>();
+    decoding_ = true;
+    QObject* to = decodedTo_.get();
+    decoder_ = std::thread([this, to, path, key] {
+        const QImage image = decodeTable(path);
+        QMetaObject::invokeMethod(
+            to, [this, key, image] { finerTableDecoded(key, image); }, Qt::QueuedConnection);
+    });
+}
+
+void QtServices::finerTableDecoded(const QString& key, const QImage& image) {
+    decoding_ = false;
+    if (decoder_.joinable()) decoder_.join();
+    decoded_[slotOf(4)] = {key, image};
+    // Drawn again at once if the canvas still wants it; rebuilding takes it
+    // if it is still the file there, and otherwise decodes the new one.
+    if (image.isNull() || resolution() <= 2 || key == brushKey_) return;
+    rebuildCanvas();
 }
 
 void QtServices::scaleBrush() {
@@ -392,7 +475,9 @@ void QtServices::rebuildCanvas() {
     canvas_ = QImage(qCeil(kWidth * r - 1e-6), qCeil(kHeight * r - 1e-6), QImage::Format_RGB32);
     canvas_.fill(Qt::black);
     brush_ = QImage();
-    scaleBrush();
+    // The table file made for the new resolution; should none be readable
+    // now, the one shown before (the game beeps at its next paint).
+    if (!chooseBrush()) scaleBrush();
     for (const Step& step : steps_) paintStep(step);
     surface_->update();
 }

@@ -12,11 +12,14 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
+#include <thread>
 #include <vector>
 
 class QAbstractButton;
 class QLabel;
+class QObject;
 class QPainter;
 class QTimer;
 class QWidget;
@@ -144,6 +147,13 @@ class QtServices final : public Services {
     QRect device(const QRect& window) const;
     // The table bitmap at the canvas's resolution, made from brushSource_.
     void scaleBrush();
+    // Takes the table file made for the canvas's resolution, or the next
+    // smaller one, for brush_; false when none of them can be read.
+    bool chooseBrush();
+    // The four-times table is decoded on a thread of its own (it takes a few
+    // hundred milliseconds); meanwhile the next smaller one is shown.
+    void decodeFinerTable(const QString& path, const QString& key);
+    void finerTableDecoded(const QString& key, const QImage& image);
     // What the game has drawn, kept so that the canvas can be drawn again at
     // another resolution without the game: each step covers a rectangle of
     // window pixels opaquely, so a step whose rectangle a later one covers
@@ -180,7 +190,19 @@ class QtServices final : public Services {
     QImage brush_; // the tiled table bitmap, at the canvas's resolution; null before the first load
     QImage brushSource_; // the table bitmap as loaded (brushScale_ device pixels per window pixel)
     int brushScale_ = 1;
-    QString brushKey_; // the file brushSource_ was read from: path, size and time
+    QString brushKey_;  // the file brushSource_ was read from: path, size and time
+    QString brushFile_; // the table file the game last named, "" before its first paint
+    // Each table file as last decoded (at 1x, 2x, 4x), under the key of the
+    // file it was read from; a null image for a file that cannot be read, so
+    // that it is read again only once it changes.
+    struct Decoded {
+        QString key;
+        QImage image;
+    };
+    std::array<Decoded, 3> decoded_;
+    std::thread decoder_;
+    bool decoding_ = false;              // decoder_ is at work
+    std::unique_ptr<QObject> decodedTo_; // receives decoder_'s result in this thread
     std::vector<Step> steps_;
     std::map<Control, QLabel*> labels_;
     std::map<Control, std::string> texts_; // the game's own texts, as it set them

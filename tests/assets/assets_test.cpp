@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QXmlStreamReader>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -57,6 +58,26 @@ QRect difference(const QImage& a, const QImage& b) {
         for (int x = 0; x < a.width(); ++x)
             if (a.pixel(x, y) != b.pixel(x, y)) box |= QRect(x, y, 1, 1);
     return box;
+}
+
+// Every factor x factor block as one pixel, the rounded mean, as the
+// generator makes its smaller pictures.
+QImage boxShrink(const QImage& image, int factor) {
+    QImage out(image.width() / factor, image.height() / factor, QImage::Format_ARGB32);
+    const int n = factor * factor;
+    for (int y = 0; y < out.height(); ++y)
+        for (int x = 0; x < out.width(); ++x) {
+            int r = 0, g = 0, b = 0;
+            for (int dy = 0; dy < factor; ++dy)
+                for (int dx = 0; dx < factor; ++dx) {
+                    const QRgb c = image.pixel(x * factor + dx, y * factor + dy);
+                    r += qRed(c);
+                    g += qGreen(c);
+                    b += qBlue(c);
+                }
+            out.setPixel(x, y, qRgb((r + n / 2) / n, (g + n / 2) / n, (b + n / 2) / n));
+        }
+    return out;
 }
 
 QByteArray readAll(const QString& path) {
@@ -227,10 +248,33 @@ TEST(Table, TwentyFourBitBottomUpBitmapsThatQtReads) {
     }
 }
 
+// The table at four times the size: a plain 8-bit colour PNG (no alpha, no
+// interlacing) of the very table the bitmaps show. The box filter that made
+// the smaller ones from the same master gives them back from it exactly, so
+// not one pixel of it was lost or drawn differently.
+TEST(Table, FourTimesTableIsALosslessPngOfTheSameTable) {
+    const QByteArray b = readAll(asset("assets/data/kaveltable@4x.png"));
+    ASSERT_GT(b.size(), 33);
+    EXPECT_EQ(b.left(8), QByteArray("\x89PNG\r\n\x1a\n", 8));
+    EXPECT_EQ(b.mid(12, 4), QByteArray("IHDR"));
+    const auto be32 = [&b](int at) { return qFromBigEndian<quint32>(b.constData() + at); };
+    EXPECT_EQ(be32(16), 3640u);
+    EXPECT_EQ(be32(20), 2764u);
+    EXPECT_EQ(b.mid(24, 5), QByteArray("\x08\x02\x00\x00\x00", 5));
+    EXPECT_EQ(b.right(8), QByteArray("IEND\xae\x42\x60\x82", 8));
+    // Far smaller than the 30 MB a bitmap would be.
+    EXPECT_LT(b.size(), 10 * 1024 * 1024);
+    const QImage table4 = load("assets/data/kaveltable@4x.png");
+    ASSERT_EQ(table4.size(), QSize(3640, 2764));
+    EXPECT_TRUE(difference(boxShrink(table4, 2), load("assets/data/kaveltable@2x.bmp")).isEmpty());
+    EXPECT_TRUE(difference(boxShrink(table4, 4), load("assets/data/kaveltable.bmp")).isEmpty());
+}
+
 TEST(Table, CarriesTheRestingPortraitsAndTheBareCoinSurface) {
-    for (int scale : {1, 2}) {
-        const QString at = scale == 2 ? "@2x" : "";
-        const QImage table = load("assets/data/kaveltable" + at + ".bmp");
+    for (int scale : {1, 2, 4}) {
+        const QString at = scale == 1 ? "" : QStringLiteral("@%1x").arg(scale);
+        const QImage table = load("assets/data/kaveltable" + at + (scale == 4 ? ".png" : ".bmp"));
+        ASSERT_EQ(table.size(), QSize(910, 691) * scale) << qPrintable(at);
         const QImage players = load("assets/images/players" + at + ".png");
         const QImage coins = load("assets/images/coins" + at + ".png");
         const QPoint pos[4] = {{48, 268}, {160, 29}, {632, 29}, {744, 268}};
@@ -321,12 +365,12 @@ QStringList languages() {
 
 TEST(About, BaselineJpegsThatLibjpegDecodes) {
     const QStringList files = QDir(asset("assets/images")).entryList({"about*.jpg"}, QDir::Files);
-    // English and every translation, at both scales.
-    EXPECT_EQ(files.size(), 2 * (1 + languages().size()));
+    // English and every translation, at 1x, 2x and 4x.
+    EXPECT_EQ(files.size(), 3 * (1 + languages().size()));
     for (const QString& file : files) {
         const QString name = "assets/images/" + file;
-        const QString scale = file.contains("@2x") ? "@2x" : "";
-        const int size = scale.isEmpty() ? 460 : 920;
+        const QString scale = file.contains("@4x") ? "@4x" : file.contains("@2x") ? "@2x" : "";
+        const int size = scale.isEmpty() ? 460 : scale == "@2x" ? 920 : 1840;
         const QByteArray data = readAll(asset(name));
         ASSERT_FALSE(data.isEmpty()) << qPrintable(name);
         // A translation that drew the English lines would look the same.
@@ -475,8 +519,9 @@ TEST(Generator, RewritesTheCommittedFilesExactly) {
         }
     }
     // The strips at 1x, 2x and 4x (cards twice: the four-colour deck), the
-    // About pictures, the bitmaps and sounds, the icons, the sheets.
-    EXPECT_EQ(compared, 4 * 3 + 2 + 2 * languages().size() + 7 + 5 + 2);
+    // About pictures at the same three, the three tables and the sounds, the
+    // icons, the sheets.
+    EXPECT_EQ(compared, 4 * 3 + 3 + 3 * languages().size() + 8 + 5 + 2);
 }
 
 // One About picture per translation file, whatever its language.
@@ -492,10 +537,12 @@ TEST(Generator, DrawsTheAboutPictureForEachTranslationFile) {
     ASSERT_EQ(gen.exitCode(), 0) << gen.readAllStandardError().constData();
     const QStringList written =
         QDir(out.filePath("assets/images")).entryList({"about*.jpg"}, QDir::Files, QDir::Name);
-    EXPECT_EQ(written,
-              QStringList({"about.jpg", "about@2x.jpg", "about_xx.jpg", "about_xx@2x.jpg"}));
-    EXPECT_EQ(readAll(out.filePath("assets/images/about_xx@2x.jpg")),
-              readAll(asset("assets/images/about_de@2x.jpg")));
+    EXPECT_EQ(written, QStringList({"about.jpg", "about@2x.jpg", "about@4x.jpg", "about_xx.jpg",
+                                    "about_xx@2x.jpg", "about_xx@4x.jpg"}));
+    for (const char* scale : {"@2x", "@4x"})
+        EXPECT_EQ(readAll(out.filePath(QString("assets/images/about_xx%1.jpg").arg(scale))),
+                  readAll(asset(QString("assets/images/about_de%1.jpg").arg(scale))))
+            << scale;
 }
 #endif
 

@@ -5,6 +5,7 @@
 #include "jpegwriter.h"
 #include "ui/aboutbox.h"
 #include "ui/gradientbutton.h"
+#include "ui/zoom.h"
 
 #include <QApplication>
 #include <QFile>
@@ -104,6 +105,25 @@ class AboutBoxTest : public QObject {
         QVERIFY(near(img.pixelColor(8 + 100, 448), kRed));
     }
 
+    // A picture smaller than the box's density (the 2x one at 300 %, when
+    // the 4x one is missing) is enlarged to fill the same room.
+    void smallerPictureFillsTheZoomedRoom() {
+        QWidget owner;
+        Zoomer zoomer;
+        AboutBox box(&owner);
+        zoomer.apply(&box, 3.0, {}, true);
+        QVERIFY(box.setPicture(makeJpeg(920), 2.0 / 3));
+        const QImage img = box.grab().toImage();
+        const qreal r = img.devicePixelRatio();
+        const auto at = [&](qreal x, qreal y) {
+            return img.pixelColor(qRound(x * r), qRound(y * r));
+        };
+        const QColor background = at(3, 600);
+        QVERIFY(near(at(24 + 1375, 300), kBlue));
+        QCOMPARE(at(24 + 1386, 300), background);
+        QVERIFY(near(at(24 + 300, 1340), kRed));
+    }
+
     void damagedPictureShowsNothing() {
         const QByteArray good = makeJpeg(460);
         const QByteArray damaged[]{
@@ -127,6 +147,44 @@ class AboutBoxTest : public QObject {
     void builtInPictureIsDecoded() {
         AboutBox box;
         QVERIFY(box.pictureLoaded());
+    }
+
+    // A zoomed box takes the picture made for its density of pixels (the
+    // screen's ratio times the zoom): the plain one up to 1, the double one up
+    // to 2, the four-times one above, shrunk to fill the same room. Shrunk,
+    // it is closer to what the box should show than the double one enlarged.
+    void builtInPictureForTheDensity() {
+        for (qreal zoom : {1.0, 1.25, 2.0, 2.5, 3.0}) {
+            QWidget owner;
+            Zoomer zoomer;
+            AboutBox box(&owner);
+            zoomer.apply(&box, zoom, {}, true);
+            box.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&box));
+            const qreal density = box.devicePixelRatioF() * zoom;
+            const int scale = density > 2 ? 4 : density > 1 ? 2 : 1;
+            QCOMPARE(box.pictureScale(), scale);
+            if (box.devicePixelRatioF() != 1 || scale != 4) continue;
+            // The picture's room in the box, as drawn: 8 pixels in, 449 high.
+            const QRect room = QRectF(8 * zoom, 0, 460 * zoom, 449 * zoom).toAlignedRect();
+            const QImage shown = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const auto error = [&](const char* file) {
+                const QImage picture = QImage(QString(":/images/%1").arg(file))
+                                           .scaled(qRound(460 * zoom), qRound(460 * zoom),
+                                                   Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                           .convertToFormat(QImage::Format_RGB32);
+                double sum = 0;
+                for (int y = 0; y < room.height() - 1; y += 3)
+                    for (int x = 0; x < room.width() - 1; x += 3) {
+                        const QRgb a = shown.pixel(room.x() + x, y), b = picture.pixel(x, y);
+                        sum += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                               std::abs(qBlue(a) - qBlue(b));
+                    }
+                return sum;
+            };
+            QVERIFY2(error("about@4x.jpg") * 2 < error("about@2x.jpg"),
+                     qPrintable(QString::number(zoom)));
+        }
     }
 
     void okClosesWithResultOneEveryTime() {

@@ -35,11 +35,15 @@
 #include <QWindow>
 
 #include <fstream>
+#include <map>
 #include <sstream>
 
 using namespace stud;
 
 namespace {
+
+// The shipped run folder, found before any test changes the working folder.
+const QString kDataDir = stud::testing::dataDir();
 
 constexpr Control kButtons[] = {Control::btnnew,  Control::btnstay,  Control::btnbet,
                                 Control::btnpass, Control::NewGame1, Control::Options1,
@@ -99,6 +103,8 @@ class ZoomTest : public QObject {
     void hundredPercentComesBackExactly();
     void picturesAtTheResolutionShown();
     void panelMenuAndBoxesGrowWithTheTable();
+    void tableFileForTheResolution_data();
+    void tableFileForTheResolution();
     void viewFileSurvivesJunk();
     void fourColourDeckChangesOnlyPictures();
 };
@@ -436,6 +442,43 @@ void ZoomTest::panelMenuAndBoxesGrowWithTheTable() {
     t.w->button(Control::About1)->click();
     QVERIFY(corner.isValid());
     QVERIFY2(corner.lightness() < 60, qPrintable(corner.name()));
+}
+
+// The table file made for the canvas's resolution: the plain bitmap up to 1,
+// the "@2x" one up to 2, the "@4x" one above (decoded aside, the "@2x" shown
+// meanwhile), each scaled to the resolution exactly. Each is decoded once:
+// neither a paint nor a zoom change to another level reads it again.
+void ZoomTest::tableFileForTheResolution_data() {
+    QTest::addColumn<int>("scale");
+    QTest::newRow("x1") << 1;
+    QTest::newRow("x2") << 2;
+}
+
+void ZoomTest::tableFileForTheResolution() {
+    QFETCH(int, scale);
+    Zoomed t(scale);
+    QVERIFY(t.startAndShow());
+    t.quiet();
+    QtServices& sv = t.w->services();
+    const stud::testing::QtServicesSeam seam(sv);
+    std::map<int, qint64> decodes; // by file scale
+    for (int level : {300, 125, 250, 200, 100, 300, 150, 250}) {
+        t.w->view().setZoom(level);
+        QTRY_VERIFY(!seam.decodingTable());
+        const qreal r = sv.resolution();
+        const int file = r > 2 ? 4 : r > 1 ? 2 : 1;
+        QCOMPARE(seam.tableScale(), file);
+        // A band along the top edge, where nothing is drawn over the table.
+        const QImage& canvas = t.w->canvas();
+        const QRect band(0, 0, canvas.width(), qRound(25 * r));
+        QCOMPARE(canvas.copy(band), stud::testing::tableAt(kDataDir, file, r).copy(band));
+        sv.repaintWindow();
+        QVERIFY(!seam.decodingTable());
+        if (decodes.count(file)) QCOMPARE(seam.tableDecode(), decodes[file]);
+        decodes[file] = seam.tableDecode();
+    }
+    // The 4K screen holds a zoom above 200 % at the table's own scale.
+    if (scale == 2 || t.w->devicePixelRatioF() == 1) QVERIFY(decodes.count(4));
 }
 
 void ZoomTest::viewFileSurvivesJunk() {

@@ -1,6 +1,7 @@
 #include "canvas.h"
 
 #include <algorithm>
+#include <array>
 
 #include <QFile>
 #include <QImageWriter>
@@ -131,6 +132,32 @@ bool writeJpeg(const QImage& image, const QString& path, int quality) {
 }
 
 namespace {
+void putBe32(QByteArray& b, std::uint32_t v) {
+    for (int i = 3; i >= 0; --i) b.append(static_cast<char>((v >> (8 * i)) & 0xff));
+}
+
+std::uint32_t crc32(const QByteArray& bytes) {
+    static const auto table = [] {
+        std::array<std::uint32_t, 256> t{};
+        for (std::uint32_t n = 0; n < 256; ++n) {
+            std::uint32_t c = n;
+            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xedb88320u ^ (c >> 1) : c >> 1;
+            t[n] = c;
+        }
+        return t;
+    }();
+    std::uint32_t c = 0xffffffffu;
+    for (const char ch : bytes) c = table[(c ^ static_cast<std::uint8_t>(ch)) & 0xff] ^ (c >> 8);
+    return c ^ 0xffffffffu;
+}
+
+void pngChunk(QByteArray& out, const char* type, const QByteArray& data) {
+    putBe32(out, static_cast<std::uint32_t>(data.size()));
+    const QByteArray body = QByteArray(type, 4) + data;
+    out += body;
+    putBe32(out, crc32(body));
+}
+
 void put16(QByteArray& b, int v) {
     b.append(static_cast<char>(v & 0xff));
     b.append(static_cast<char>((v >> 8) & 0xff));
@@ -175,6 +202,38 @@ bool writeBmp24(const QImage& source, const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
     return file.write(b) == b.size();
+}
+
+bool writePngRgb(const QImage& source, const QString& path) {
+    const QImage image = source.convertToFormat(QImage::Format_RGB888);
+    const int w = image.width();
+    const int h = image.height();
+    const qsizetype stride = qsizetype{w} * 3;
+    QByteArray rows;
+    rows.reserve((stride + 1) * h);
+    for (int y = 0; y < h; ++y) {
+        const auto* row = image.constScanLine(y);
+        rows.append('\x01'); // filter type Sub
+        for (qsizetype i = 0; i < stride; ++i)
+            rows.append(static_cast<char>(row[i] - (i >= 3 ? row[i - 3] : 0)));
+    }
+    // qCompress gives a zlib stream behind the length of the data.
+    const QByteArray deflated = qCompress(rows, 9).mid(4);
+    QByteArray header;
+    putBe32(header, static_cast<std::uint32_t>(w));
+    putBe32(header, static_cast<std::uint32_t>(h));
+    header.append('\x08');  // bits per channel
+    header.append('\x02');  // colour, no alpha
+    header.append(3, '\0'); // deflate, adaptive filtering, no interlace
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    pngChunk(png, "IHDR", header);
+    constexpr qsizetype kIdat = 1 << 20;
+    for (qsizetype at = 0; at < deflated.size(); at += kIdat)
+        pngChunk(png, "IDAT", deflated.mid(at, kIdat));
+    pngChunk(png, "IEND", {});
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    return file.write(png) == png.size();
 }
 
 std::uint64_t Rng::next() {
