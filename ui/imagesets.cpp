@@ -5,6 +5,9 @@
 #include <QHash>
 #include <QPainter>
 
+#include <exception>
+#include <future>
+#include <mutex>
 #include <vector>
 
 namespace stud {
@@ -33,13 +36,21 @@ const SetInfo& info(ImageSet set) {
 }
 
 // One strip as the program carries it, opaque, at `scale`; null when the
-// resource is missing, and StudError when it has the wrong size. Decoded once:
-// a zoom change then costs only the shrinking.
+// resource is missing, and StudError when it has the wrong size. The 1x and 2x
+// strips are decoded once, so a zoom change to their sizes costs only the
+// shrinking; the 4x ones (50 MB together) are decoded each time a size above
+// twice needs them and let go once shrunk, which keeps a full screen's memory
+// down at the price of a few tens of milliseconds per change.
 QImage loadStrip(ImageSet set, int scale, ImageSets::Deck deck) {
     const SetInfo& s = info(set);
     const QString path = ImageSets::resourcePath(set, scale, deck);
+    // Sets are loaded on two threads at once.
+    static std::mutex guard;
     static QHash<QString, QImage> decoded;
-    if (auto it = decoded.constFind(path); it != decoded.constEnd()) return *it;
+    {
+        const std::lock_guard<std::mutex> lock(guard);
+        if (auto it = decoded.constFind(path); it != decoded.constEnd()) return *it;
+    }
     QImage loaded(path);
     if (loaded.isNull()) return {};
     // The reader marks an "@2x" file as being of ratio 2, which would make
@@ -49,13 +60,22 @@ QImage loadStrip(ImageSet set, int scale, ImageSets::Deck deck) {
     if (loaded.size() != want)
         throw StudError("The picture set \"%1\" has the wrong size", path.toStdString());
     // Drawn opaque: whatever transparency the strip carries ends up on
-    // black, the window colour, and drawing is then a plain copy.
-    QImage opaque(want, QImage::Format_RGB32);
-    opaque.fill(Qt::black);
-    QPainter p(&opaque);
-    p.drawImage(0, 0, loaded);
-    p.end();
-    decoded.insert(path, opaque);
+    // black, the window colour, and drawing is then a plain copy. A strip
+    // with no alpha at all is that already.
+    QImage opaque;
+    if (loaded.hasAlphaChannel()) {
+        opaque = QImage(want, QImage::Format_RGB32);
+        opaque.fill(Qt::black);
+        QPainter p(&opaque);
+        p.drawImage(0, 0, loaded);
+    } else {
+        opaque = loaded.convertToFormat(QImage::Format_RGB32);
+        loaded = QImage();
+    }
+    if (scale < 4) {
+        const std::lock_guard<std::mutex> lock(guard);
+        decoded.insert(path, opaque);
+    }
     return opaque;
 }
 
@@ -85,7 +105,7 @@ ImageSets::ImageSets(int scale) : ImageSets(scale == 2 ? 2.0 : 1.0, Deck::TwoCol
 
 ImageSets::ImageSets(qreal resolution, Deck deck)
     : resolution_(resolution > 0 ? resolution : 1.0), deck_(deck) {
-    for (ImageSet set : {ImageSet::cards, ImageSet::players, ImageSet::coins}) {
+    const auto build = [this](ImageSet set) {
         const SetInfo& s = info(set);
         // The strip drawn at this resolution, or else the next larger one,
         // or else the largest smaller one there is.
@@ -97,17 +117,14 @@ ImageSets::ImageSets(qreal resolution, Deck deck)
         QImage source;
         int sourceScale = 0;
         for (int scale : order) {
-            source = loadStrip(set, scale, deck);
+            source = loadStrip(set, scale, deck_);
             sourceScale = scale;
             if (!source.isNull()) break;
         }
         if (source.isNull())
             throw StudError("The picture set \"%1\" is missing",
-                            resourcePath(set, order.front(), deck).toStdString());
-        if (sourceScale == resolution_) {
-            strips_[static_cast<int>(set)] = source;
-            continue;
-        }
+                            resourcePath(set, order.front(), deck_).toStdString());
+        if (sourceScale == resolution_) return source;
         // Image by image, so that no picture bleeds into its neighbour.
         const QSize one = deviceSize(set);
         QImage strip(one.width() * s.count, one.height(), QImage::Format_RGB32);
@@ -119,8 +136,19 @@ ImageSets::ImageSets(qreal resolution, Deck deck)
                         image.scaled(one, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         }
         p.end();
-        strips_[static_cast<int>(set)] = strip;
+        return strip;
+    };
+    // The cards are half the work: made on a second core meanwhile.
+    auto cards = std::async(std::launch::async, build, ImageSet::cards);
+    std::exception_ptr failed;
+    try {
+        strips_[static_cast<int>(ImageSet::players)] = build(ImageSet::players);
+        strips_[static_cast<int>(ImageSet::coins)] = build(ImageSet::coins);
+    } catch (...) {
+        failed = std::current_exception();
     }
+    strips_[static_cast<int>(ImageSet::cards)] = cards.get(); // throws what it threw
+    if (failed) std::rethrow_exception(failed);
 }
 
 QRect ImageSets::sourceRect(ImageSet set, int index) const {

@@ -99,9 +99,11 @@ bool loadBitmap(QImage& image, const QString& path) {
 QImage decodeTable(const QString& path) {
     QImage loaded;
     if (!loadBitmap(loaded, path)) return {};
-    QImage image = loaded.convertToFormat(QImage::Format_RGB32);
-    image.setDevicePixelRatio(1); // the reader marks "@2x" files; we tile device pixels
-    return image;
+    // Marked before anything shares it: on a shared image the mark would
+    // copy it (the four-times table is 40 MB).
+    loaded.setDevicePixelRatio(1); // the reader marks "@2x" files; we tile device pixels
+    if (loaded.format() == QImage::Format_RGB32) return loaded;
+    return loaded.convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -367,14 +369,27 @@ bool QtServices::chooseBrush() {
             brush_ = QImage();
         }
         if (brush_.isNull()) scaleBrush();
+        // The four-times table (40 MB) is let go once shrunk: a full screen
+        // keeps only the table it shows, and another size above twice
+        // decodes it again aside, the two-times one shown meanwhile.
+        if (scale == 4 && resolution() != 4 && !brush_.isNull()) {
+            brushSource_ = QImage();
+            decoded_[slotOf(4)] = {};
+        }
     };
     for (int scale = finest; scale >= 1; scale /= 2) {
         const QString path = here.absoluteFilePath(scaledName(brushFile_, scale));
         const QString key = fileKey(path);
         if (key.isEmpty()) continue;
+        // The table of this resolution is made from this very file already.
+        if (key == brushKey_ && !brush_.isNull()) {
+            if (!finerKey.isEmpty()) decodeFinerTable(finerPath, finerKey);
+            return true;
+        }
         Decoded& d = decoded_[slotOf(scale)];
         if (d.key != key) {
-            if (scale == 4) {
+            // Before the first frame there is nothing to show meanwhile.
+            if (scale == 4 && surface_->isVisible()) {
                 finerPath = path;
                 finerKey = key;
                 continue;
@@ -472,7 +487,11 @@ void QtServices::remember(const Step& step) {
 
 void QtServices::rebuildCanvas() {
     const qreal r = resolution();
-    canvas_ = QImage(qCeil(kWidth * r - 1e-6), qCeil(kHeight * r - 1e-6), QImage::Format_RGB32);
+    // The same size (a finer table arrived, another deck) is drawn over in
+    // place: a full screen's canvas is 25 MB, and two at once add up.
+    const QSize size(qCeil(kWidth * r - 1e-6), qCeil(kHeight * r - 1e-6));
+    if (canvas_.size() != size) canvas_ = QImage();
+    if (canvas_.isNull()) canvas_ = QImage(size, QImage::Format_RGB32);
     canvas_.fill(Qt::black);
     brush_ = QImage();
     // The table file made for the new resolution; should none be readable

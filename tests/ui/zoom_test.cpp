@@ -446,8 +446,9 @@ void ZoomTest::panelMenuAndBoxesGrowWithTheTable() {
 
 // The table file made for the canvas's resolution: the plain bitmap up to 1,
 // the "@2x" one up to 2, the "@4x" one above (decoded aside, the "@2x" shown
-// meanwhile), each scaled to the resolution exactly. Each is decoded once:
-// neither a paint nor a zoom change to another level reads it again.
+// meanwhile), each scaled to the resolution exactly. The smaller two are
+// decoded once: neither a paint nor a zoom change to another level reads them
+// again; the largest is let go once shrunk.
 void ZoomTest::tableFileForTheResolution_data() {
     QTest::addColumn<int>("scale");
     QTest::newRow("x1") << 1;
@@ -474,6 +475,13 @@ void ZoomTest::tableFileForTheResolution() {
         QCOMPARE(canvas.copy(band), stud::testing::tableAt(kDataDir, file, r).copy(band));
         sv.repaintWindow();
         QVERIFY(!seam.decodingTable());
+        if (file == 4) {
+            // Let go once shrunk (its 40 MB), and decoded again when wanted;
+            // kept at its own resolution, where it is the table shown.
+            QCOMPARE(seam.tableDecode() == 0, r != 4);
+            decodes[file] = 0;
+            continue;
+        }
         if (decodes.count(file)) QCOMPARE(seam.tableDecode(), decodes[file]);
         decodes[file] = seam.tableDecode();
     }
