@@ -2,12 +2,14 @@
 
 #include "cards/card.h"
 #include "table/tablestate.h"
+#include "ui/windowscale.h"
 
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class QTextBrowser;
 
@@ -56,20 +58,32 @@ class RulesWindow : public QWidget {
     // Builds the text afresh from `t`, keeping the place read.
     void refresh(const TableState& t);
 
+    // The text and the card pictures at the table's scale (1 at 100 %); an
+    // open window keeps its size and reading place in proportion.
+    void setScale(qreal scale);
+    qreal scale() const { return zoom_.scale(); }
+
     QTextBrowser* browser() const { return text_; }
     // The whole text as a screen reader gets it.
     QString plainText() const;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     QString html(const TableState& t);
     QString handPicture(int index, const Hand& cards);
+    // The size the window first opens at, for the scale shown.
+    QSize defaultSize() const;
+    void keepPlace(qreal proportion);
 
     QTextBrowser* text_ = nullptr;
-    int scale_ = 1;
-    std::unique_ptr<ImageSets> images_; // the card pictures at scale_
+    WindowScale zoom_{this};
+    int scale_ = 1;                     // device pixels per window pixel: 1, or 2 on a dense screen
+    qreal place_ = -1;                  // where to scroll once the window has its new size
+    std::unique_ptr<ImageSets> images_; // the card pictures at scale_ times the zoom
+    std::optional<TableState> state_;   // what the text was last built from
 };
 
 } // namespace stud
