@@ -9,7 +9,6 @@
 #include "ui/language.h"
 #include "ui/tablespeech.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -17,11 +16,11 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <utility>
 
 namespace stud {
 
@@ -150,10 +149,18 @@ RulesWindow::RulesWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     layout->addWidget(text_);
     setFocusProxy(text_);
     resize(defaultSize());
-    // The reading place stays where the text moves under it, as the window
-    // takes its new size after a change of scale.
-    connect(text_->verticalScrollBar(), &QScrollBar::actionTriggered, this,
-            [this] { place_ = -1; });
+    // After a change of scale the text is laid out anew, in steps and again
+    // when the window gets its new size from the window manager: each time
+    // the range changes the reading place is kept, until the reader scrolls
+    // or the change is over.
+    placeTimer_.setSingleShot(true);
+    placeTimer_.setInterval(1000);
+    connect(&placeTimer_, &QTimer::timeout, this, [this] { place_ = -1; });
+    QScrollBar* bar = text_->verticalScrollBar();
+    connect(bar, &QScrollBar::actionTriggered, this, [this] { place_ = -1; });
+    connect(bar, &QScrollBar::rangeChanged, this, [this, bar](int, int max) {
+        if (place_ >= 0) bar->setValue(qRound(place_ * max));
+    });
 }
 
 QSize RulesWindow::defaultSize() const {
@@ -168,27 +175,17 @@ QSize RulesWindow::defaultSize() const {
 
 void RulesWindow::setScale(qreal scale) {
     const qreal before = zoom_.scale();
-    const QScrollBar* bar = text_->verticalScrollBar();
-    const qreal proportion = bar->maximum() > 0 ? qreal(bar->value()) / bar->maximum() : 0;
+    QScrollBar* bar = text_->verticalScrollBar();
+    // The place of a change still under way, or else the one read now.
+    const qreal place = place_ >= 0          ? place_
+                        : bar->maximum() > 0 ? qreal(bar->value()) / bar->maximum()
+                                             : 0;
     if (!zoom_.set(scale)) return;
+    place_ = place;
+    placeTimer_.start();
     if (state_) refresh(*state_);
     zoom_.resize(before, defaultSize());
-    keepPlace(proportion);
-    // A window on the screen gets its new size from the window manager
-    // later: the place is kept once more then.
-    place_ = isVisible() ? proportion : -1;
-}
-
-void RulesWindow::keepPlace(qreal proportion) {
-    QScrollBar* bar = text_->verticalScrollBar();
-    // The text laid out at the width it has now, so that the range is right.
-    text_->document()->documentLayout()->documentSize();
-    bar->setValue(qRound(proportion * bar->maximum()));
-}
-
-void RulesWindow::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    if (place_ >= 0) keepPlace(std::exchange(place_, -1));
+    bar->setValue(qRound(place * bar->maximum()));
 }
 
 void RulesWindow::keyPressEvent(QKeyEvent* event) {

@@ -4,6 +4,7 @@
 #include "table/tablestate.h"
 #include "ui/windowscale.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -69,19 +70,18 @@ class RulesWindow : public QWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
   private:
     QString html(const TableState& t);
     QString handPicture(int index, const Hand& cards);
     // The size the window first opens at, for the scale shown.
     QSize defaultSize() const;
-    void keepPlace(qreal proportion);
 
     QTextBrowser* text_ = nullptr;
     WindowScale zoom_{this};
-    int scale_ = 1;                     // device pixels per window pixel: 1, or 2 on a dense screen
-    qreal place_ = -1;                  // where to scroll once the window has its new size
+    int scale_ = 1;    // device pixels per window pixel: 1, or 2 on a dense screen
+    qreal place_ = -1; // the reading place kept while the text is laid out anew
+    QTimer placeTimer_;
     std::unique_ptr<ImageSets> images_; // the card pictures at scale_ times the zoom
     std::optional<TableState> state_;   // what the text was last built from
 };

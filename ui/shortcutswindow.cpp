@@ -198,6 +198,8 @@ QSize ShortcutsWindow::layOut(qreal scale) {
     zoom_.set(scale);
     layout()->setContentsMargins(zoom_.px(24), zoom_.px(18), zoom_.px(24), zoom_.px(18));
     rebuild();
+    // Shown at once, not when the event loop comes round: it counts in the size.
+    body_->show();
     layout()->activate();
     return sizeHint();
 }

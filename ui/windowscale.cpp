@@ -14,6 +14,12 @@ namespace {
 // Room for a title bar and borders before the window manager has told them.
 constexpr QSize kGuessedFrame(16, 40);
 
+const QScreen* screen(const QWidget* w) {
+    if (w->screen()) return w->screen();
+    if (w->parentWidget() && w->parentWidget()->screen()) return w->parentWidget()->screen();
+    return QGuiApplication::primaryScreen();
+}
+
 } // namespace
 
 QFont scaledFont(const QFont& f, qreal factor) {
@@ -46,9 +52,7 @@ bool WindowScale::set(qreal scale) {
 }
 
 QSize WindowScale::room() const {
-    const QScreen* s = window_->screen();
-    if (!s && window_->parentWidget()) s = window_->parentWidget()->screen();
-    if (!s) s = QGuiApplication::primaryScreen();
+    const QScreen* s = screen(window_);
     if (!s) return {};
     const QSize frame = window_->isVisible() && window_->frameGeometry() != window_->geometry()
                             ? window_->frameGeometry().size() - window_->size()
@@ -63,6 +67,19 @@ void WindowScale::resize(qreal before, QSize fresh) {
     if (window_->testAttribute(Qt::WA_WState_Created)) {
         const QSizeF atOne = QSizeF(window_->size()) / before;
         window_->resize(capped((atOne * scale_).toSize()));
+        // Grown, it stays on its screen.
+        const QScreen* s = screen(window_);
+        if (s && window_->isVisible()) {
+            const QRect area = s->availableGeometry();
+            const QSize frame = window_->frameGeometry().size() - window_->size();
+            QRect outer(window_->frameGeometry().topLeft(), window_->size() + frame);
+            outer.moveRight(std::min(outer.right(), area.right()));
+            outer.moveBottom(std::min(outer.bottom(), area.bottom()));
+            outer.moveLeft(std::max(outer.left(), area.left()));
+            outer.moveTop(std::max(outer.top(), area.top()));
+            if (outer.topLeft() != window_->frameGeometry().topLeft())
+                window_->move(outer.topLeft());
+        }
     } else if (fresh.isValid()) {
         window_->resize(capped(fresh));
     }
