@@ -152,7 +152,7 @@ void WindowScaleTest::historyFollowsTheTable() {
     QCOMPARE(history->scale(), 1.0);
     QCOMPARE(fontSize(history->list()->font()), font);
     QCOMPARE(history->minimumSizeHint(), least);
-    // Opened anew at 100 %, the statistics are as before.
+    // The statistics too.
     QCOMPARE(fontSize(statistics->font()), font);
 }
 
