@@ -158,9 +158,9 @@ QString endText(const DealRecord& d) {
 }
 
 // A button keeps room around its caption whatever the style's own margins.
-void roomy(QPushButton* b) {
+void roomy(QPushButton* b, int room = 24) {
     const QString text = QString(b->text()).remove(QLatin1Char('&'));
-    b->setMinimumWidth(b->fontMetrics().horizontalAdvance(text) + 24);
+    b->setMinimumWidth(b->fontMetrics().horizontalAdvance(text) + room);
 }
 
 } // namespace
@@ -250,13 +250,19 @@ class DealListModel final : public QAbstractListModel {
 class DealView final : public QWidget {
   public:
     DealView(const ImageSets& images, QWidget* parent) : QWidget(parent), images_(images) {
-        setMinimumSize(kNameWidth + kHandCards * kStep + 12, kSeats * kRow + 8);
+        setScale(1);
         setFocusPolicy(Qt::NoFocus);
     }
     void set(const DealRecord* d, int step) {
         deal_ = d;
         step_ = step;
         setAccessibleName(d ? streetText(*d, step) : QString());
+        update();
+    }
+    // The table's images are at its scale already: only the places grow.
+    void setScale(qreal scale) {
+        scale_ = scale;
+        setMinimumSize(px(kNameWidth + kHandCards * kStep + 12), px(kSeats * kRow + 8));
         update();
     }
 
@@ -270,7 +276,7 @@ class DealView final : public QWidget {
         const int back = kFirstCardBack;
         for (SeatId s : kAllSeats) {
             const int top = 4 + s * kRow;
-            const QRect name(6, top, kNameWidth - 8, kRow - 8);
+            const QRect name(px(6), px(top), px(kNameWidth - 8), px(kRow - 8));
             const SeatRecord& r = deal_->seats[s];
             QString line = TableSpeech::seatName(s);
             if (step_ >= deal_->streets() && r.won > 0) line += QStringLiteral("\n+%1").arg(r.won);
@@ -278,7 +284,8 @@ class DealView final : public QWidget {
             const Held h = held(*deal_, s, step_);
             for (int i = 0; i < h.count; ++i) {
                 const int image = h.face[i] ? r.cards[i].image() : back;
-                const QRectF target(kNameWidth + i * kStep, top, kCardW, kCardH);
+                const QRectF target(px(kNameWidth + i * kStep), px(top), scale_ * kCardW,
+                                    scale_ * kCardH);
                 p.drawImage(target, images_.strip(ImageSet::cards),
                             images_.sourceRect(ImageSet::cards, image));
             }
@@ -286,11 +293,14 @@ class DealView final : public QWidget {
     }
 
   private:
+    int px(int length) const { return qRound(length * scale_); }
+
     static constexpr int kCardW = kCardWidth * 2 / 3, kCardH = kCardHeight * 2 / 3;
     static constexpr int kStep = kCardW + 4, kRow = kCardH + 6, kNameWidth = 120;
     const ImageSets& images_;
     const DealRecord* deal_ = nullptr;
     int step_ = 0;
+    qreal scale_ = 1;
 };
 
 // ---- the history window ------------------------------------------------------
@@ -311,7 +321,7 @@ HistoryWindow::HistoryWindow(HistoryStore& store, const ImageSets& images, QWidg
     view_ = new DealView(images, this);
     moves_ = new QListWidget(this);
     moves_->setAccessibleName(tr_("The street, move by move"));
-    moves_->setMinimumHeight(150);
+    moves_->setMinimumHeight(zoom_.px(150));
     moves_->setWordWrap(true);
     moves_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     start_ = new QPushButton(tr_("&Start"), this);
@@ -347,6 +357,8 @@ HistoryWindow::HistoryWindow(HistoryStore& store, const ImageSets& images, QWidg
     all->addLayout(right, 1);
     // Never smaller than what its captions need, in any language.
     all->setSizeConstraint(QLayout::SetMinimumSize);
+    margins_ = all->contentsMargins();
+    spacing_ = all->spacing();
 
     connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& now) { choose(now.row()); });
@@ -366,12 +378,7 @@ void HistoryWindow::reload() {
     const std::int64_t keep = deal_ ? deal_->number : 0;
     model_->set(store_.deals());
     count_->setText(tr_("Deals kept: %1").arg(model_->rowCount()));
-    // Wide enough for the widest line: nothing in the list is cut short.
-    const QFontMetrics fm(list_->font());
-    const int widest = model_->widest(fm);
-    list_->setMinimumWidth(std::max(340, widest + 16 +
-                                             list_->verticalScrollBar()->sizeHint().width() +
-                                             2 * list_->frameWidth()));
+    fitList();
     int row = 0;
     for (int i = 0; i < model_->rowCount(); ++i)
         if (model_->at(i)->number == keep) row = i;
@@ -380,6 +387,35 @@ void HistoryWindow::reload() {
     } else {
         choose(-1);
     }
+}
+
+void HistoryWindow::fitList() {
+    // Wide enough for the widest line: nothing in the list is cut short.
+    const QFontMetrics fm(list_->font());
+    const int widest = model_->widest(fm);
+    list_->setMinimumWidth(std::max(
+        zoom_.px(340), widest + zoom_.px(16) + list_->verticalScrollBar()->sizeHint().width() +
+                           2 * list_->frameWidth()));
+}
+
+QSize HistoryWindow::layOut(qreal scale) {
+    zoom_.set(scale);
+    layout()->setContentsMargins(zoom_.px(margins_.left()), zoom_.px(margins_.top()),
+                                 zoom_.px(margins_.right()), zoom_.px(margins_.bottom()));
+    layout()->setSpacing(zoom_.px(spacing_));
+    for (QPushButton* b : findChildren<QPushButton*>()) roomy(b, zoom_.px(24));
+    view_->setScale(zoom_.scale());
+    moves_->setMinimumHeight(zoom_.px(150));
+    fitList();
+    layout()->activate();
+    return layout()->minimumSize();
+}
+
+void HistoryWindow::setScale(qreal scale) {
+    const qreal before = zoom_.scale();
+    if (scale == before) return;
+    zoom_.fit(scale, [this](qreal s) { return layOut(s); });
+    zoom_.resize(before);
 }
 
 void HistoryWindow::choose(int row) {
@@ -455,6 +491,8 @@ StatisticsWindow::StatisticsWindow(HistoryStore& store, QWidget* parent)
     all->addWidget(figures_);
     all->addLayout(buttons);
     all->setSizeConstraint(QLayout::SetFixedSize);
+    margins_ = all->contentsMargins();
+    spacing_ = all->spacing();
     connect(reset, &QPushButton::clicked, this, &StatisticsWindow::resetAsked);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     reload();
@@ -492,6 +530,20 @@ void StatisticsWindow::reload() {
     lines << tr_("Longest run of deals won: %1").arg(s.longest);
     figures_->setText(lines.join(QLatin1Char('\n')));
     figures_->setAccessibleName(figures_->text());
+}
+
+QSize StatisticsWindow::layOut(qreal scale) {
+    zoom_.set(scale);
+    layout()->setContentsMargins(zoom_.px(margins_.left()), zoom_.px(margins_.top()),
+                                 zoom_.px(margins_.right()), zoom_.px(margins_.bottom()));
+    layout()->setSpacing(zoom_.px(spacing_));
+    for (QPushButton* b : findChildren<QPushButton*>()) roomy(b, zoom_.px(24));
+    layout()->activate();
+    return sizeHint();
+}
+
+void StatisticsWindow::setScale(qreal scale) {
+    if (scale != zoom_.scale()) zoom_.fit(scale, [this](qreal s) { return layOut(s); });
 }
 
 void StatisticsWindow::resetAsked() {

@@ -6,6 +6,7 @@
 // text goes through the "History" translation context.
 
 #include "history/store.h"
+#include "ui/windowscale.h"
 
 #include <QDialog>
 #include <QString>
@@ -42,6 +43,10 @@ class HistoryWindow final : public QDialog {
     void showStep(int step);
     const DealRecord* current() const { return deal_ ? &*deal_ : nullptr; }
     QListView* list() const { return list_; }
+    // The text and the replayed table at the table's scale (1 at 100 %), as
+    // far as the window fits its screen.
+    void setScale(qreal scale);
+    qreal scale() const { return zoom_.scale(); }
 
   signals:
     void statisticsAsked();
@@ -52,6 +57,9 @@ class HistoryWindow final : public QDialog {
   private:
     void choose(int row);
     void copy();
+    // Lays the window out at `scale`; the least size it needs then.
+    QSize layOut(qreal scale);
+    void fitList();
 
     HistoryStore& store_;
     DealListModel* model_;
@@ -63,6 +71,9 @@ class HistoryWindow final : public QDialog {
     QPushButton *start_, *previous_, *next_, *end_, *copy_, *statistics_;
     std::optional<DealRecord> deal_;
     int step_ = 0;
+    WindowScale zoom_{this};
+    QMargins margins_; // the layout's at scale 1
+    int spacing_ = 0;
 };
 
 class StatisticsWindow final : public QDialog {
@@ -72,13 +83,20 @@ class StatisticsWindow final : public QDialog {
     void reload();
     // Asks first; clears the history and the figures on Yes.
     void resetAsked();
+    // The figures at the table's scale, as far as the window fits its screen.
+    void setScale(qreal scale);
 
   signals:
     void wasReset();
 
   private:
+    QSize layOut(qreal scale);
+
     HistoryStore& store_;
     QLabel* figures_;
+    WindowScale zoom_{this};
+    QMargins margins_; // the layout's at scale 1
+    int spacing_ = 0;
 };
 
 } // namespace stud

@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -147,13 +148,44 @@ RulesWindow::RulesWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(text_);
     setFocusProxy(text_);
-    // Room for about seventy characters a line, at the desktop's text size.
-    // and never narrower than an example hand.
+    resize(defaultSize());
+    // After a change of scale the text is laid out anew, in steps and again
+    // when the window gets its new size from the window manager: each time
+    // the range changes the reading place is kept, until the reader scrolls
+    // or the change is over.
+    placeTimer_.setSingleShot(true);
+    placeTimer_.setInterval(1000);
+    connect(&placeTimer_, &QTimer::timeout, this, [this] { place_ = -1; });
+    QScrollBar* bar = text_->verticalScrollBar();
+    connect(bar, &QScrollBar::actionTriggered, this, [this] { place_ = -1; });
+    connect(bar, &QScrollBar::rangeChanged, this, [this, bar](int, int max) {
+        if (place_ >= 0) bar->setValue(qRound(place_ * max));
+    });
+}
+
+QSize RulesWindow::defaultSize() const {
+    // Room for about seventy characters a line, at the desktop's text size
+    // (times the table's scale), and never narrower than an example hand.
     const QFontMetrics fm(font());
     const QSize card = ImageSets::size(ImageSet::cards);
-    const int hand = kHandCards * card.width() + (kHandCards - 1) * kCardGap;
-    resize(std::max(fm.averageCharWidth() * 80, hand + 4 * fm.averageCharWidth()),
-           fm.lineSpacing() * 44);
+    const int hand = zoom_.px(kHandCards * card.width() + (kHandCards - 1) * kCardGap);
+    return {std::max(fm.averageCharWidth() * 80, hand + 4 * fm.averageCharWidth()),
+            fm.lineSpacing() * 44};
+}
+
+void RulesWindow::setScale(qreal scale) {
+    const qreal before = zoom_.scale();
+    QScrollBar* bar = text_->verticalScrollBar();
+    // The place of a change still under way, or else the one read now.
+    const qreal place = place_ >= 0          ? place_
+                        : bar->maximum() > 0 ? qreal(bar->value()) / bar->maximum()
+                                             : 0;
+    if (!zoom_.set(scale)) return;
+    place_ = place;
+    placeTimer_.start();
+    if (state_) refresh(*state_);
+    zoom_.resize(before, defaultSize());
+    bar->setValue(qRound(place * bar->maximum()));
 }
 
 void RulesWindow::keyPressEvent(QKeyEvent* event) {
@@ -197,8 +229,8 @@ void RulesWindow::showFor(const TableState& t) {
 }
 
 void RulesWindow::refresh(const TableState& t) {
-    const int scale = devicePixelRatioF() >= 1.5 ? 2 : 1;
-    scale_ = scale;
+    state_ = t;
+    scale_ = devicePixelRatioF() >= 1.5 ? 2 : 1;
     const int at = text_->verticalScrollBar()->value();
     const int cursor = text_->textCursor().position();
     text_->setHtml(html(t));
@@ -209,36 +241,43 @@ void RulesWindow::refresh(const TableState& t) {
 }
 
 QString RulesWindow::handPicture(int index, const Hand& cards) {
-    // Loaded once, and again only when the window moves to a screen of the
-    // other density.
-    if (!images_ || images_->scale() != scale_) images_ = std::make_unique<ImageSets>(scale_);
+    // As many device pixels as the table's cards have at this scale, so that
+    // they stay sharp. Loaded once, and again only when the window moves to
+    // a screen of the other density or the scale changes.
+    const qreal resolution = scale_ * zoom_.scale();
+    if (!images_ || images_->resolution() != resolution)
+        images_ = std::make_unique<ImageSets>(resolution, ImageSets::Deck::TwoColour);
     const ImageSets& images = *images_;
     const QSize one = ImageSets::size(ImageSet::cards);
+    const QSize device = images.deviceSize(ImageSet::cards);
     const QSize logical(kHandCards * one.width() + (kHandCards - 1) * kCardGap, one.height());
-    QImage picture(logical * scale_, QImage::Format_ARGB32_Premultiplied);
+    QImage picture((QSizeF(logical) * resolution).toSize(), QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
     {
         QPainter p(&picture);
+        // One window pixel cut off each corner, as on the table.
+        const int corner = std::max(1, qRound(resolution));
         for (int i = 0; i < kHandCards; ++i) {
-            const int left = i * (one.width() + kCardGap) * scale_;
+            const int left = qRound(i * (one.width() + kCardGap) * resolution);
             p.drawImage(QPoint(left, 0), images.strip(ImageSet::cards),
                         images.sourceRect(ImageSet::cards, cards[i].image()));
             // Round corners, as on the table, where they take the window's colour.
             p.setCompositionMode(QPainter::CompositionMode_Clear);
-            const int w = one.width() * scale_, h = one.height() * scale_;
-            for (QPoint corner : {QPoint(0, 0), QPoint(w - scale_, 0), QPoint(0, h - scale_),
-                                  QPoint(w - scale_, h - scale_)})
-                p.fillRect(QRect(corner + QPoint(left, 0), QSize(scale_, scale_)), Qt::transparent);
+            const int w = device.width(), h = device.height();
+            for (QPoint at : {QPoint(0, 0), QPoint(w - corner, 0), QPoint(0, h - corner),
+                              QPoint(w - corner, h - corner)})
+                p.fillRect(QRect(at + QPoint(left, 0), QSize(corner, corner)), Qt::transparent);
             p.setCompositionMode(QPainter::CompositionMode_SourceOver);
         }
     }
-    picture.setDevicePixelRatio(scale_);
+    const QSize shown = zoom_.scale() == 1 ? logical : (QSizeF(logical) * zoom_.scale()).toSize();
+    picture.setDevicePixelRatio(qreal(picture.width()) / shown.width());
     const QUrl url(QStringLiteral("hand:%1").arg(index));
     text_->document()->addResource(QTextDocument::ImageResource, url, picture);
     return QStringLiteral("<p><img src=\"%1\" width=\"%2\" height=\"%3\"></p>\n")
         .arg(url.toString())
-        .arg(logical.width())
-        .arg(logical.height());
+        .arg(shown.width())
+        .arg(shown.height());
 }
 
 QString RulesWindow::html(const TableState& t) {

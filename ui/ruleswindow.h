@@ -2,12 +2,15 @@
 
 #include "cards/card.h"
 #include "table/tablestate.h"
+#include "ui/windowscale.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class QTextBrowser;
 
@@ -56,6 +59,11 @@ class RulesWindow : public QWidget {
     // Builds the text afresh from `t`, keeping the place read.
     void refresh(const TableState& t);
 
+    // The text and the card pictures at the table's scale (1 at 100 %); an
+    // open window keeps its size and reading place in proportion.
+    void setScale(qreal scale);
+    qreal scale() const { return zoom_.scale(); }
+
     QTextBrowser* browser() const { return text_; }
     // The whole text as a screen reader gets it.
     QString plainText() const;
@@ -66,10 +74,16 @@ class RulesWindow : public QWidget {
   private:
     QString html(const TableState& t);
     QString handPicture(int index, const Hand& cards);
+    // The size the window first opens at, for the scale shown.
+    QSize defaultSize() const;
 
     QTextBrowser* text_ = nullptr;
-    int scale_ = 1;
-    std::unique_ptr<ImageSets> images_; // the card pictures at scale_
+    WindowScale zoom_{this};
+    int scale_ = 1;    // device pixels per window pixel: 1, or 2 on a dense screen
+    qreal place_ = -1; // the reading place kept while the text is laid out anew
+    QTimer placeTimer_;
+    std::unique_ptr<ImageSets> images_; // the card pictures at scale_ times the zoom
+    std::optional<TableState> state_;   // what the text was last built from
 };
 
 } // namespace stud

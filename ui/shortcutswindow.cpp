@@ -30,13 +30,15 @@ QString tr_(const char* text) {
 // that a screen reader reads the key's name and the size follows the text.
 class KeyCap final : public QLabel {
   public:
-    KeyCap(const QString& name, QWidget* parent) : QLabel(name, parent) {
+    KeyCap(const QString& name, const WindowScale& zoom, QWidget* parent)
+        : QLabel(name, parent), pad_(zoom.px(kPad)), line_(zoom.px(qreal(1))),
+          radius_(zoom.px(kRadius)), edge_(zoom.px(2)) {
         setTextFormat(Qt::PlainText);
         setAlignment(Qt::AlignCenter);
         // Room for the border at the sides and top, and the key's deeper
         // bottom edge below.
-        setContentsMargins(kPad, 2, kPad, 4);
-        setMinimumWidth(fontMetrics().height() + 2 * kPad);
+        setContentsMargins(pad_, zoom.px(2), pad_, zoom.px(4));
+        setMinimumWidth(fontMetrics().height() + 2 * pad_);
         setProperty(kKeyNameProperty, true);
     }
 
@@ -44,16 +46,18 @@ class KeyCap final : public QLabel {
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
-        const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        // The border's line on whole pixels, whatever its width.
+        const qreal half = line_ / 2;
+        const QRectF r = QRectF(rect()).adjusted(half, half, -half, -half);
         const QPalette& pal = palette();
         const QColor face = pal.color(QPalette::Base);
         const QColor edge = pal.color(QPalette::Mid);
         // The deeper bottom edge, then the key's face over all but it.
-        p.setPen(edge);
+        p.setPen(QPen(edge, line_));
         p.setBrush(pal.color(QPalette::Midlight).darker(108));
-        p.drawRoundedRect(r, kRadius, kRadius);
+        p.drawRoundedRect(r, radius_, radius_);
         p.setBrush(face);
-        p.drawRoundedRect(r.adjusted(0, 0, 0, -2), kRadius, kRadius);
+        p.drawRoundedRect(r.adjusted(0, 0, 0, -edge_), radius_, radius_);
         p.setPen(pal.color(QPalette::Text));
         p.drawText(contentsRect(), Qt::AlignCenter, text());
     }
@@ -61,6 +65,9 @@ class KeyCap final : public QLabel {
   private:
     static constexpr int kPad = 6;
     static constexpr qreal kRadius = 4;
+    const int pad_;
+    const qreal line_, radius_;
+    const int edge_;
 };
 
 // A key's parts, each on its own cap: "Ctrl", "?" for Ctrl+?; in the
@@ -83,18 +90,18 @@ QStringList keyParts(const QKeySequence& key) {
 }
 
 // The keys of one row: caps joined by "+", alternatives by "/".
-QWidget* keysWidget(const QList<QKeySequence>& keys, QWidget* parent) {
+QWidget* keysWidget(const QList<QKeySequence>& keys, const WindowScale& zoom, QWidget* parent) {
     auto* w = new QWidget(parent);
     auto* line = new QHBoxLayout(w);
     line->setContentsMargins(0, 0, 0, 0);
-    line->setSpacing(4);
+    line->setSpacing(zoom.px(4));
     QStringList spoken;
     for (qsizetype i = 0; i < keys.size(); ++i) {
         if (i > 0) line->addWidget(new QLabel(QStringLiteral("/"), w));
         const QStringList parts = keyParts(keys[i]);
         for (qsizetype j = 0; j < parts.size(); ++j) {
             if (j > 0) line->addWidget(new QLabel(QStringLiteral("+"), w));
-            line->addWidget(new KeyCap(parts[j], w));
+            line->addWidget(new KeyCap(parts[j], zoom, w));
         }
         spoken << keys[i].toString(QKeySequence::NativeText);
     }
@@ -152,7 +159,7 @@ void ShortcutsWindow::rebuild() {
     // lined up on one grid.
     auto* columns = new QHBoxLayout(body_);
     columns->setContentsMargins(0, 0, 0, 0);
-    columns->setSpacing(36);
+    columns->setSpacing(zoom_.px(36));
     const QList<Group> all = groups();
     QGridLayout* grid = nullptr;
     int line = 0;
@@ -160,15 +167,15 @@ void ShortcutsWindow::rebuild() {
         if (g < 2) {
             auto* column = new QVBoxLayout;
             grid = new QGridLayout;
-            grid->setHorizontalSpacing(18);
-            grid->setVerticalSpacing(6);
+            grid->setHorizontalSpacing(zoom_.px(18));
+            grid->setVerticalSpacing(zoom_.px(6));
             grid->setColumnStretch(1, 1);
             column->addLayout(grid);
             column->addStretch();
             columns->addLayout(column);
             line = 0;
         } else {
-            grid->setRowMinimumHeight(line++, 8);
+            grid->setRowMinimumHeight(line++, zoom_.px(8));
         }
         auto* heading = new QLabel(all[g].heading, body_);
         QFont bold = heading->font();
@@ -177,7 +184,7 @@ void ShortcutsWindow::rebuild() {
         setAccessibleRole(heading, QAccessible::Heading);
         grid->addWidget(heading, line++, 0, 1, 2);
         for (const Row& row : all[g].rows) {
-            QWidget* keys = keysWidget(row.keys, body_);
+            QWidget* keys = keysWidget(row.keys, zoom_, body_);
             auto* what = new QLabel(row.what, body_);
             what->setTextFormat(Qt::PlainText);
             keys->setAccessibleDescription(row.what);
@@ -187,8 +194,25 @@ void ShortcutsWindow::rebuild() {
     }
 }
 
-void ShortcutsWindow::present() {
+QSize ShortcutsWindow::layOut(qreal scale) {
+    zoom_.set(scale);
+    layout()->setContentsMargins(zoom_.px(24), zoom_.px(18), zoom_.px(24), zoom_.px(18));
     rebuild();
+    // Shown at once, not when the event loop comes round: it counts in the size.
+    body_->show();
+    layout()->activate();
+    return sizeHint();
+}
+
+void ShortcutsWindow::setScale(qreal scale) {
+    if (scale == wanted_) return;
+    wanted_ = scale;
+    // Laid out afresh now only when it shows; present() lays it out anyway.
+    if (isVisible()) zoom_.fit(wanted_, [this](qreal s) { return layOut(s); });
+}
+
+void ShortcutsWindow::present() {
+    zoom_.fit(wanted_, [this](qreal s) { return layOut(s); });
     bringForward(this);
 }
 

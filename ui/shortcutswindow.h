@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include "ui/windowscale.h"
+
 class QGridLayout;
 class QVBoxLayout;
 
@@ -31,6 +33,11 @@ class ShortcutsWindow : public QDialog {
     // Lists the keys afresh, then shows the window and brings it forward.
     void present();
 
+    // The keys and their caps at the table's scale (1 at 100 %), as far as
+    // the window fits its screen.
+    void setScale(qreal scale);
+    qreal scale() const { return zoom_.scale(); }
+
     // One line of the list: the keys (any of them does it) and what they do.
     struct Row {
         QList<QKeySequence> keys;
@@ -45,9 +52,13 @@ class ShortcutsWindow : public QDialog {
 
   private:
     void rebuild();
+    // Lays the list out at `scale`; the size the window needs for it.
+    QSize layOut(qreal scale);
 
     const GameMenu& menu_;
     QWidget* body_ = nullptr;
+    WindowScale zoom_{this};
+    qreal wanted_ = 1; // the table's scale, which the screen may not hold
 };
 
 } // namespace stud

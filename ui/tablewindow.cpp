@@ -15,6 +15,7 @@
 #include "ui/movekeys.h"
 #include "ui/optionspanel.h"
 #include "ui/ruleswindow.h"
+#include "ui/shortcutswindow.h"
 #include "ui/tablefit.h"
 #include "ui/tablelabel.h"
 #include "ui/tablespeech.h"
@@ -180,6 +181,13 @@ TableWindow::TableWindow(std::unique_ptr<Random> random, int scale, QWidget* par
     view_ = new ViewControl(this, *services_, menu_);
     view_->addDialog(about_);
     view_->setGuard([this](const std::function<void()>& f) { guarded(f); });
+    // The game's own windows beside the table are read at the table's scale.
+    connect(view_, &ViewControl::scaleChanged, this, [this](qreal scale) {
+        rules_->setScale(scale);
+        menu_->shortcutsWindow()->setScale(scale);
+        if (historyWindow_) historyWindow_->setScale(scale);
+        if (statisticsWindow_) statisticsWindow_->setScale(scale);
+    });
 
     services_->setRepaintHandler([this] {
         game_->redraw();
@@ -415,6 +423,7 @@ void TableWindow::historyNotice() {
 HistoryWindow* TableWindow::showHistory() {
     if (!historyWindow_) {
         historyWindow_ = new HistoryWindow(*history_, services_->images(), this);
+        historyWindow_->setScale(view_->scale());
         connect(historyWindow_, &HistoryWindow::statisticsAsked, this,
                 [this] { showStatistics(); });
     } else {
@@ -427,6 +436,7 @@ HistoryWindow* TableWindow::showHistory() {
 StatisticsWindow* TableWindow::showStatistics() {
     if (!statisticsWindow_) {
         statisticsWindow_ = new StatisticsWindow(*history_, this);
+        statisticsWindow_->setScale(view_->scale());
         connect(statisticsWindow_, &StatisticsWindow::wasReset, this, [this] {
             if (historyWindow_) historyWindow_->reload();
         });
