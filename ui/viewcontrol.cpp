@@ -117,14 +117,7 @@ void ViewControl::show(qreal scale, QPoint offset) {
         zoomer_.apply(window_, scale, offset);
         for (QWidget* d : dialogs_) zoomer_.apply(d, scale, {}, true);
         // The menu's items in the table's zoomed size too.
-        if (menu_) {
-            QFont f = menuFont_;
-            if (f.pixelSize() > 0)
-                f.setPixelSize(std::max(1, qRound(f.pixelSize() * scale)));
-            else
-                f.setPointSizeF(f.pointSizeF() * scale);
-            menu_->menu()->setFont(scale == 1 ? menuFont_ : f);
-        }
+        if (menu_) menu_->menu()->setFont(scale == 1 ? menuFont_ : scaledFont(menuFont_, scale));
         scale_ = scale;
     });
     if (scale_ == scale) emit scaleChanged(scale);
@@ -158,11 +151,7 @@ void ViewControl::place(int percent) {
         const QRect avail = screen->availableGeometry();
         QRect frame = window_->frameGeometry();
         frame.setSize(size + (window_->frameGeometry().size() - window_->geometry().size()));
-        if (frame.right() > avail.right()) frame.moveRight(avail.right());
-        if (frame.bottom() > avail.bottom()) frame.moveBottom(avail.bottom());
-        if (frame.left() < avail.left()) frame.moveLeft(avail.left());
-        if (frame.top() < avail.top()) frame.moveTop(avail.top());
-        window_->move(frame.topLeft());
+        window_->move(keptOn(frame, avail).topLeft());
     }
     if (!restoring_) view_.zoom = level;
 }

@@ -1,5 +1,7 @@
 #include "ui/windowscale.h"
 
+#include "ui/zoom.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -21,16 +23,6 @@ const QScreen* screen(const QWidget* w) {
 }
 
 } // namespace
-
-QFont scaledFont(const QFont& f, qreal factor) {
-    if (factor == 1) return f;
-    QFont scaled = f;
-    if (f.pixelSize() > 0)
-        scaled.setPixelSize(std::max(1, qRound(f.pixelSize() * factor)));
-    else
-        scaled.setPointSizeF(f.pointSizeF() * factor);
-    return scaled;
-}
 
 WindowScale::WindowScale(QWidget* window)
     : window_(window), base_(window->font()), baseSet_(window->testAttribute(Qt::WA_SetFont)) {}
@@ -72,11 +64,8 @@ void WindowScale::resize(qreal before, QSize fresh) {
         if (s && window_->isVisible()) {
             const QRect area = s->availableGeometry();
             const QSize frame = window_->frameGeometry().size() - window_->size();
-            QRect outer(window_->frameGeometry().topLeft(), window_->size() + frame);
-            outer.moveRight(std::min(outer.right(), area.right()));
-            outer.moveBottom(std::min(outer.bottom(), area.bottom()));
-            outer.moveLeft(std::max(outer.left(), area.left()));
-            outer.moveTop(std::max(outer.top(), area.top()));
+            const QRect outer =
+                keptOn(QRect(window_->frameGeometry().topLeft(), window_->size() + frame), area);
             if (outer.topLeft() != window_->frameGeometry().topLeft())
                 window_->move(outer.topLeft());
         }

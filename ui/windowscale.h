@@ -47,7 +47,4 @@ class WindowScale {
     qreal scale_ = 1;
 };
 
-// `f` at `factor` times its size, in the unit it was given in.
-QFont scaledFont(const QFont& f, qreal factor);
-
 } // namespace stud

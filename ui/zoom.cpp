@@ -168,6 +168,14 @@ QFont scaledFont(QFont f, qreal s) {
     return f;
 }
 
+QRect keptOn(QRect outer, const QRect& area) {
+    if (outer.right() > area.right()) outer.moveRight(area.right());
+    if (outer.bottom() > area.bottom()) outer.moveBottom(area.bottom());
+    if (outer.left() < area.left()) outer.moveLeft(area.left());
+    if (outer.top() < area.top()) outer.moveTop(area.top());
+    return outer;
+}
+
 std::unique_ptr<QStyle> zoomedStyle(qreal zoom) {
     auto style = std::make_unique<ZoomStyle>();
     style->zoom = zoom;

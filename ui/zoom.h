@@ -41,6 +41,9 @@ qreal zoomOf(const QWidget* w);
 
 // `f` at `scale` times its size, in pixels or points as it was given.
 QFont scaledFont(QFont f, qreal scale);
+// `outer` moved as little as it takes to lie on `area` (its top-left corner
+// kept where it cannot: a window larger than its screen).
+QRect keptOn(QRect outer, const QRect& area);
 
 // The desktop's style at `zoom` times its size, for a window the Zoomer does
 // not lay out (a message box): metrics and margins scaled, buttons sized as at
